@@ -1,0 +1,116 @@
+#include "ContextIDs.h"
+
+#include "HelpViewer.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPointer>
+
+namespace {
+
+const char* const HelpIdProperty = "kazHelpContextId";
+
+struct HelpState {
+    QPointer<QWidget> owner;
+    QString helpFile;
+    QPointer<HelpViewer> viewer;
+    bool started = false;
+};
+
+HelpState& state() {
+    static HelpState s;
+    return s;
+}
+
+HelpViewer* ensureViewer() {
+    HelpState& s = state();
+    if (!s.viewer)
+        s.viewer = new HelpViewer(); // a window of its own: modal dialogs must not block it
+    return s.viewer;
+}
+
+// F1 anywhere opens the topic of the open menu, or of the window that holds the focus.
+class HelpKeyFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
+            return false;
+        if (!state().started || state().helpFile.isEmpty())
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget)
+            return false;
+        if (QWidget* popup = QApplication::activePopupWidget())
+            widget = popup;
+        const int id = ContextIDs::HelpContextIdOf(widget);
+        if (id > 0)
+            ContextIDs::ShowHelpTopic(id);
+        else
+            ContextIDs::ShowHelpContents();
+        return true;
+    }
+};
+
+} // namespace
+
+QString ContextIDs::HelpFileFor(const QString& programTitle, const QString& programFolder) {
+    const QString name = programTitle == QLatin1String("KAZ") ? QStringLiteral("Kaz.HLP") : QStringLiteral("KazCreate.HLP");
+    const QString trimmed = programFolder.trimmed();
+    if (trimmed.endsWith(u'/') || trimmed.endsWith(u'\\'))
+        return programFolder + name;
+    return programFolder + u'/' + name;
+}
+
+void ContextIDs::StartHelp(QWidget* owner, const QString& programTitle, const QString& programFolder) {
+    HelpState& s = state();
+    s.owner = owner;
+    s.helpFile = HelpFileFor(programTitle, programFolder);
+    if (!s.started && qApp) {
+        qApp->installEventFilter(new HelpKeyFilter(qApp));
+        s.started = true;
+    }
+}
+
+void ContextIDs::ShowHelpContents() {
+    ensureViewer()->showContents(state().helpFile);
+}
+
+void ContextIDs::ShowHelpTopic(int contextId) {
+    ensureViewer()->showTopic(state().helpFile, contextId);
+}
+
+void ContextIDs::QuitHelp() {
+    HelpState& s = state();
+    if (s.viewer) {
+        s.viewer->close();
+        s.viewer->deleteLater();
+        s.viewer = nullptr;
+    }
+}
+
+void ContextIDs::SetHelpContextId(QWidget* widget, int contextId) {
+    widget->setProperty(HelpIdProperty, contextId);
+}
+
+int ContextIDs::HelpContextIdOf(const QWidget* widget) {
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        const QVariant v = w->property(HelpIdProperty);
+        if (v.isValid() && v.toInt() > 0)
+            return v.toInt();
+        if (w->isWindow() && !qobject_cast<const QMenu*>(w))
+            break; // a window without a number of its own does not borrow its owner's
+    }
+    return 0;
+}
+
+QString ContextIDs::HelpFile() {
+    return state().helpFile;
+}
+
+HelpViewer* ContextIDs::Viewer() {
+    return state().viewer;
+}

@@ -1,0 +1,51 @@
+// The game set file (.kazset): line-per-value Windows-1252 text with CR LF line ends, no
+// header. Title, author, date literal, information, count N, then N clue/puzzle pairs.
+// Both programs read and write it only through this code.
+//
+// Reading is all-or-nothing: the whole file is parsed into a GameSet first, and callers
+// install it only when it came back whole, so a damaged file can never half-replace a set.
+#pragma once
+
+#include "PuzzleEntry.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+
+struct GameSet {
+    QString title;
+    QString author;
+    QDate date;
+    QString info;
+    QList<PuzzleEntry> pairs; // 1 to 101 of them in a readable file
+};
+
+struct GameSetReadResult {
+    bool ok = false;
+    GameSet set;
+    QString error; // what is wrong, naming the line ("line 3: ..."); empty when ok
+};
+
+namespace GameSetFile {
+
+inline constexpr qint64 MaxFileBytes = 1024 * 1024;
+
+// The file's bytes. A value cannot carry a double quote or a line break in this format, so
+// a double quote is written as an apostrophe and line breaks are dropped rather than
+// letting them corrupt the file.
+QByteArray write(const GameSet& set);
+
+// Parses a whole file's bytes.
+GameSetReadResult read(const QByteArray& bytes);
+
+// Reads and checks a file; refuses one larger than MaxFileBytes before reading it.
+GameSetReadResult readFile(const QString& path);
+
+// Writes through QSaveFile: the old file stays whole unless the new one was written completely.
+bool writeFile(const QString& path, const GameSet& set, QString* error);
+
+// The date literal of a day, e.g. #2001-02-25#.
+QByteArray dateLiteral(const QDate& date);
+
+} // namespace GameSetFile

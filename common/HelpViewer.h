@@ -1,0 +1,33 @@
+// Our help viewer: a plain window with a QTextBrowser that shows one help file, opened at
+// its contents or at a topic by context number. A help file is one HTML document with an
+// anchor "contents" and one anchor per context number (<a name="240"></a>).
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+class QTextBrowser;
+
+class HelpViewer : public QWidget {
+    Q_OBJECT
+public:
+    HelpViewer();
+
+    // Loads the file (again, if it changed path) and scrolls to the anchor.
+    void showContents(const QString& helpFile);
+    void showTopic(const QString& helpFile, int contextId);
+
+    QString helpFile() const { return file_; }
+    QString currentAnchor() const { return anchor_; }
+    bool fileFound() const { return found_; }
+    QTextBrowser* browser() const { return browser_; }
+
+private:
+    void open(const QString& helpFile, const QString& anchor);
+
+    QTextBrowser* browser_;
+    QString file_;
+    QString anchor_;
+    bool found_ = false;
+};

@@ -1,0 +1,14 @@
+// How numbers and dates are shown to the player: the general number form (no thousands
+// separators, no trailing zeros, up to 15 significant digits) and the short date form
+// with a four-digit year.
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+namespace TextFormat {
+QString generalNumber(double value);
+QString shortDate(const QDate& date);
+// Lines of a message joined by CR LF, as every message text is.
+inline const QString CrLf = QStringLiteral("\r\n");
+} // namespace TextFormat

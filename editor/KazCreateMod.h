@@ -1,0 +1,4 @@
+// The editor's rules and its set of pairs.
+#pragma once
+
+#include "PuzzleEntry.h"

@@ -1,0 +1,18 @@
+// What the game's windows are handed instead of reaching for the platform themselves:
+// the modal boxes and dialogs, the clock, the random source and the program folder.
+#pragma once
+
+#include <QString>
+
+class UiLayer;
+class Clock;
+class RandomSource;
+class SystemInfoTool;
+
+struct GameServices {
+    UiLayer* ui = nullptr;
+    Clock* clock = nullptr;
+    RandomSource* random = nullptr;
+    QString folder;                    // the program folder, ending in a separator
+    SystemInfoTool* sysInfo = nullptr; // null: the About window uses the real look-ups
+};

@@ -1,0 +1,5 @@
+#include "frmAbout.h"
+
+frmAbout::frmAbout(const GameServices& services, QWidget* parent) : QDialog(parent) {
+    (void)services;
+}

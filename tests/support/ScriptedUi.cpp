@@ -1,0 +1,75 @@
+#include "ScriptedUi.h"
+
+#include <QDialog>
+
+void ScriptedUi::record(const UiCall& call) {
+    calls.append(call);
+    if (onCall)
+        onCall(call);
+}
+
+MsgResult ScriptedUi::messageBox(QWidget*, const QString& text, const QString& title, MsgButtons buttons,
+                                 MsgIcon icon) {
+    UiCall c;
+    c.kind = UiCall::Message;
+    c.text = text;
+    c.title = title;
+    c.buttons = buttons;
+    c.icon = icon;
+    record(c);
+    if (buttons == MsgButtons::Ok) {
+        if (!messageAnswers.isEmpty() && messageAnswers.head() == MsgResult::Ok)
+            messageAnswers.dequeue();
+        return MsgResult::Ok;
+    }
+    return messageAnswers.isEmpty() ? MsgResult::No : messageAnswers.dequeue();
+}
+
+QString ScriptedUi::inputBox(QWidget*, const QString& prompt, const QString& title) {
+    UiCall c;
+    c.kind = UiCall::Input;
+    c.text = prompt;
+    c.title = title;
+    record(c);
+    return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
+}
+
+QString ScriptedUi::openFileDialog(QWidget*, const FileDialogOptions& options) {
+    UiCall c;
+    c.kind = UiCall::OpenFile;
+    c.title = options.title;
+    c.file = options;
+    record(c);
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+}
+
+QString ScriptedUi::saveFileDialog(QWidget*, const FileDialogOptions& options) {
+    UiCall c;
+    c.kind = UiCall::SaveFile;
+    c.title = options.title;
+    c.file = options;
+    record(c);
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+}
+
+void ScriptedUi::showModal(QDialog& window) {
+    UiCall c;
+    c.kind = UiCall::Modal;
+    c.text = QString::fromLatin1(window.metaObject()->className());
+    c.title = window.windowTitle();
+    record(c);
+    if (!modalHandlers.isEmpty())
+        modalHandlers.dequeue()(window);
+}
+
+QList<UiCall> ScriptedUi::messages() const {
+    QList<UiCall> out;
+    for (const UiCall& c : calls)
+        if (c.kind == UiCall::Message)
+            out.append(c);
+    return out;
+}
+
+void ScriptedUi::clear() {
+    calls.clear();
+}

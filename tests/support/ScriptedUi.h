@@ -1,0 +1,67 @@
+// Test doubles for the UI layer, the clock and the random source. ScriptedUi answers every
+// box from a script and records every call, so a test can play a whole game and check each
+// message word for word.
+#pragma once
+
+#include "Clock.h"
+#include "UiLayer.h"
+
+#include <QDate>
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <functional>
+
+struct UiCall {
+    enum Kind { Message, Input, OpenFile, SaveFile, Modal };
+    Kind kind = Message;
+    QString text;  // message text, input prompt; for a modal window its class name
+    QString title; // title, or the window's caption
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+    FileDialogOptions file; // for the file dialogs
+};
+
+class ScriptedUi : public UiLayer {
+public:
+    // Answers, used in order. With none left: a Yes/No box answers No, an input box and a
+    // file dialog answer the empty text (Cancel), a modal window just returns.
+    QQueue<MsgResult> messageAnswers;
+    QQueue<QString> inputAnswers;
+    QQueue<QString> fileAnswers;
+    QQueue<std::function<void(QDialog&)>> modalHandlers;
+    // Called at every call, before it is answered: lets a test look at the state right then.
+    std::function<void(const UiCall&)> onCall;
+
+    QList<UiCall> calls;
+
+    MsgResult messageBox(QWidget* parent, const QString& text, const QString& title, MsgButtons buttons,
+                         MsgIcon icon) override;
+    QString inputBox(QWidget* parent, const QString& prompt, const QString& title) override;
+    QString openFileDialog(QWidget* parent, const FileDialogOptions& options) override;
+    QString saveFileDialog(QWidget* parent, const FileDialogOptions& options) override;
+    void showModal(QDialog& window) override;
+
+    QList<UiCall> messages() const; // only the message boxes
+    void clear();
+
+private:
+    void record(const UiCall& call);
+};
+
+class FixedClock : public Clock {
+public:
+    QDate day{2001, 2, 25};
+    double seconds = 43200.0;
+    QDate today() const override { return day; }
+    double secondsSinceMidnight() const override { return seconds; }
+};
+
+class ScriptedRandom : public RandomSource {
+public:
+    QQueue<double> values;    // draws, in order
+    double whenEmpty = 0.0;   // draw once the queue is used up
+    QList<double> seeds;      // every reseed, recorded
+    void reseed(double secondsSinceMidnight) override { seeds.append(secondsSinceMidnight); }
+    double next() override { return values.isEmpty() ? whenEmpty : values.dequeue(); }
+};

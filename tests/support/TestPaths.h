@@ -1,0 +1,13 @@
+// Where tests find the source tree (sample sets, help files) and the built programs.
+#pragma once
+
+#include <QString>
+
+namespace TestPaths {
+inline QString source(const QString& relative) {
+    return QStringLiteral(KAZ_SOURCE_DIR "/") + relative;
+}
+inline QString bin(const QString& relative) {
+    return QStringLiteral(KAZ_BIN_DIR "/") + relative;
+}
+} // namespace TestPaths
