@@ -2,6 +2,7 @@
 
 #include "AnsiText.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -110,6 +111,11 @@ bool parseDate(const QByteArray& raw, QDate* date) {
 }
 
 } // namespace
+
+QString GameSetFile::notLoadedText(const QString& path, const QString& reason) {
+    return QStringLiteral("This file is not a usable game set:\r\n") + QDir::toNativeSeparators(path) +
+           QStringLiteral("\r\n") + reason;
+}
 
 QByteArray GameSetFile::dateLiteral(const QDate& date) {
     return '#' + date.toString(QStringLiteral("yyyy-MM-dd")).toLatin1() + '#';

@@ -45,6 +45,11 @@ GameSetReadResult readFile(const QString& path);
 // Writes through QSaveFile: the old file stays whole unless the new one was written completely.
 bool writeFile(const QString& path, const GameSet& set, QString* error);
 
+// The text of the message shown when a file cannot be loaded as a game set (the same in
+// both programs): "This file is not a usable game set:", the path and the reason, one a line.
+QString notLoadedText(const QString& path, const QString& reason);
+inline const QString NotLoadedTitle = QStringLiteral("Game Set Not Loaded");
+
 // The date literal of a day, e.g. #2001-02-25#.
 QByteArray dateLiteral(const QDate& date);
 
