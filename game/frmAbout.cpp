@@ -30,9 +30,9 @@ protected:
 // The game's own icon when the program has one, else a small picture of the wheel's five
 // lamps, so the box never stands empty.
 QPixmap programIcon(const QWidget* window, int size) {
-    const QIcon icon = window->windowIcon();
-    if (!icon.isNull() && !icon.availableSizes().isEmpty())
-        return icon.pixmap(size, size);
+    const QPixmap own = window->windowIcon().pixmap(size, size);
+    if (!own.isNull())
+        return own;
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -94,7 +94,7 @@ frmAbout::frmAbout(const GameServices& services, QWidget* parent)
     // Across the window, between the description and the contact line.
     Line1 = new EtchedLine(this);
     Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setGeometry(rect(84, 2430, 5226, 45));
+    Line1->setGeometry(rect(84, 2430, 5562, 45));
 
     lblDisclaimer = label(this, "lblDisclaimer", rect(255, 2625, 3870, 825));
     lblDisclaimer->setWordWrap(true);
