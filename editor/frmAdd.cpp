@@ -38,9 +38,6 @@ frmAdd::frmAdd(frmCreate& owner, UiLayer& ui) : QDialog(&owner), owner_(owner), 
     Command1->setGeometry(Geometry::rect(713, 2400, 1215, 495));
     Command2 = new QPushButton(QStringLiteral("Clear"), this);
     Command2->setGeometry(Geometry::rect(2753, 2400, 1215, 495));
-    // Enter belongs to the text boxes (a line break), so neither button is a default button.
-    Command1->setAutoDefault(false);
-    Command2->setAutoDefault(false);
 
     Label1 = new QLabel(QStringLiteral("Clue:"), this);
     Label1->setGeometry(Geometry::rect(120, 360, 1335, 525));

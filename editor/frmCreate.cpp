@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QWindow>
 #include <cmath>
@@ -33,7 +34,7 @@ QLabel* makeLabel(const QString& text, QWidget* parent) {
 
 QPushButton* makeButton(const QString& text, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
-    button->setAutoDefault(false);
+    button->setAutoDefault(true); // Enter presses the button that has the focus
     return button;
 }
 } // namespace
@@ -64,6 +65,7 @@ frmCreate::frmCreate(const EditorServices& services, QWidget* parent) : QWidget(
     MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     MSFlexGrid1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     MSFlexGrid1->setWordWrap(false);
+    MSFlexGrid1->setTabKeyNavigation(false); // Tab moves on to the next control
 
     Command3 = makeButton(QStringLiteral("Add Clue To Puzzle Set"), this);
     Command4 = makeButton(QStringLiteral("Delete This Clue"), this);
@@ -115,7 +117,12 @@ void frmCreate::Form_UnLoad() {
 }
 
 void frmCreate::RefreshClueGrid() {
+    // Making the puzzle cell current would scroll the grid sideways, hiding the clues; keep
+    // the view where the user left it (it still follows the current row down).
+    QScrollBar* sideways = MSFlexGrid1->horizontalScrollBar();
+    const int left = sideways->value();
     KazCreateMod::RefreshClueGrid(*MSFlexGrid1, *Label5);
+    sideways->setValue(left);
 }
 
 void frmCreate::SetSaveAndDeleteEnabled(bool enabled) {
