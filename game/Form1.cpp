@@ -24,16 +24,39 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
 const QString WindowCaption = QStringLiteral("Kazoola");
+const double BoardPoints = 12;
+const double CluePoints = 9.75;
 
 QFont timesNewRoman(double pointSize) {
     QFont font(QStringLiteral("Times New Roman"));
     font.setStyleHint(QFont::Serif); // where Times New Roman is missing, any serif face
     font.setPointSizeF(pointSize);
     return font;
+}
+
+// The font for text that has to fit a label of fixed size: the designed size, or a smaller
+// one where a long clue or board would otherwise be cut off. Never below 6 points.
+QFont fittingFont(const QFont& designed, const QLabel* label, const QString& text) {
+    QFont font = designed;
+    const QRect box = label->contentsRect();
+    while (font.pointSizeF() > 6.0) {
+        const QRect needed =
+            QFontMetrics(font).boundingRect(box, Qt::TextWordWrap | label->alignment(), text);
+        if (needed.width() <= box.width() && needed.height() <= box.height())
+            break;
+        font.setPointSizeF(std::max(6.0, font.pointSizeF() - 0.75));
+    }
+    return font;
+}
+
+void showFitted(QLabel* label, const QFont& designed, const QString& text) {
+    label->setFont(fittingFont(designed, label, text));
+    label->setText(text);
 }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect) {
@@ -91,12 +114,12 @@ void Form1::buildControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
-    const QFont large = timesNewRoman(12);
+    const QFont large = timesNewRoman(BoardPoints);
 
     lblPuzzle = makeLabel(client, "lblPuzzle", QString(), rect(120, 360, 4335, 1695));
     lblPuzzle->setFont(large);
     lblClue = makeLabel(client, "lblClue", QStringLiteral("Clue:"), rect(120, 2400, 4335, 495));
-    lblClue->setFont(timesNewRoman(9.75));
+    lblClue->setFont(timesNewRoman(CluePoints));
     Line2 = makeLine(client, "Line2", QFrame::HLine, rect(0, 3240, 4800, 15));
 
     const Wheel::Ring atRest;
@@ -268,8 +291,8 @@ void Form1::mnuLoad_Click() {
         return;
     }
 
-    lblPuzzle->setText(QString());
-    lblClue->setText(QStringLiteral("Clue: "));
+    showBoard(QString());
+    showClue(QStringLiteral("Clue: "));
     cmdSolve->setEnabled(false);
     cmdSpin->setEnabled(false);
     state_.GameInProgress = false;
@@ -318,10 +341,10 @@ void Form1::mnuGame_Click() {
     PuzzleEntry& pair = state_.Puzzles[static_cast<std::size_t>(n)];
     state_.CurrentClue = KazMod::NormalizePuzzleText(pair.Clue);
     state_.CurrentPuzzle = KazMod::NormalizePuzzleText(pair.Puzzle);
-    lblClue->setText(QStringLiteral("Clue: ") + state_.CurrentClue);
+    showClue(QStringLiteral("Clue: ") + state_.CurrentClue);
 
     state_.BoardText = KazMod::BuildBoard(state_.CurrentPuzzle);
-    lblPuzzle->setText(state_.BoardText);
+    showBoard(state_.BoardText);
 }
 
 // ---- The wheel ----
@@ -385,6 +408,14 @@ void Form1::cmdSpin_Click() {
     Timer1->start();
 }
 
+void Form1::showBoard(const QString& text) {
+    showFitted(lblPuzzle, timesNewRoman(BoardPoints), text);
+}
+
+void Form1::showClue(const QString& text) {
+    showFitted(lblClue, timesNewRoman(CluePoints), text);
+}
+
 void Form1::showLamps(const Wheel::Ring& ring) {
     for (int i = 0; i < Wheel::LampCount; ++i) {
         QFrame* lamp = Picture[static_cast<std::size_t>(i)];
@@ -424,7 +455,7 @@ void Form1::cmdAlpha_Click(int index) {
         return;
     }
     const int found = KazMod::RevealLetter(state_, letter);
-    lblPuzzle->setText(state_.BoardText);
+    showBoard(state_.BoardText);
     button->setEnabled(false);
     state_.Score = Scoring::ScoreAfterGuess(state_.Score, state_.SpinValue, found);
     UpdateStatus();
@@ -462,9 +493,9 @@ void Form1::cmdSolve_Click() {
                         MsgButtons::Ok, MsgIcon::None);
     }
 
-    lblPuzzle->setText(QString());
+    showBoard(QString());
     setWindowTitle(WindowCaption);
-    lblClue->setText(QStringLiteral("Clue: "));
+    showClue(QStringLiteral("Clue: "));
     cmdSolve->setEnabled(false);
     cmdSpin->setEnabled(false);
     state_.SpinCount = 0;

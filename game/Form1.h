@@ -92,6 +92,9 @@ private:
     // "Really Quit?" while a game runs; true on Yes.
     bool confirmAbandonGame();
     void showLamps(const Wheel::Ring& ring);
+    // The board and the clue line, in a smaller font when the text would not fit.
+    void showBoard(const QString& text);
+    void showClue(const QString& text);
     void setLettersEnabled(bool enabled);
     UiLayer& ui() const { return *services_.ui; }
 

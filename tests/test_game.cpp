@@ -547,6 +547,28 @@ private slots:
         QCOMPARE(t.state().SpinCount, std::int16_t(32767));
         QCOMPARE(t.status(), statusText(0, 32767, QStringLiteral("Double")));
     }
+
+    // A clue or board too long for its label is shown whole in a smaller font; a short one
+    // keeps the designed size.
+    void longCluesAndBoardsShrinkToFit() {
+        GameTable t;
+        const QString longClue =
+            QStringLiteral("A saying about patience and the way good things come to those who "
+                           "are willing to wait for them");
+        t.load(t.writeSet(QStringLiteral("s.kazset"),
+                          {{QStringLiteral("short"), QStringLiteral("Ox")}, {longClue, QString(75, u'W')}}));
+        t.newGame(0.0);
+        QCOMPARE(t.form->lblClue->font().pointSizeF(), 9.75);
+        QCOMPARE(t.form->lblPuzzle->font().pointSizeF(), 12.0);
+        t.ui.messageAnswers.enqueue(MsgResult::Yes);
+        t.newGame(0.9);
+        for (QLabel* label : {t.form->lblClue, t.form->lblPuzzle}) {
+            QVERIFY(label->font().pointSizeF() < (label == t.form->lblClue ? 9.75 : 12.0));
+            const QRect needed = QFontMetrics(label->font())
+                                     .boundingRect(label->contentsRect(), Qt::TextWordWrap, label->text());
+            QVERIFY(needed.height() <= label->contentsRect().height());
+        }
+    }
 };
 
 QTEST_MAIN(TestGame)
