@@ -222,7 +222,11 @@ private slots:
             QCOMPARE(t.ui.calls[1].icon, MsgIcon::None);
             QCOMPARE(t.status(), status);
             verifyBoardCleared(t);
-            QVERIFY(!QFile::exists(t.dir.filePath(QStringLiteral("hs.lst"))));
+            // No entry for this game: the high-score window may make a table of default
+            // entries, but none of them names the set just played.
+            QFile table(t.dir.filePath(QStringLiteral("hs.lst")));
+            if (table.open(QIODevice::ReadOnly))
+                QVERIFY(!table.readAll().contains("Animals"));
         }
     }
 
