@@ -1,11 +1,13 @@
 // Playing: New Game and the board, the wheel and each of its results, letter guesses,
 // solving right and wrong, and the guards that keep the wheel from being re-entered.
+#include "Form3.h"
 #include "Wheel.h"
 #include "test_game_support.h"
 
 #include <QDataStream>
 #include <QFrame>
 #include <QLabel>
+#include <QTableWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -171,20 +173,30 @@ private slots:
         t.load(t.writeSet(QStringLiteral("animals.kazset"), threeAnimals()));
         t.newGame(0.0);
         t.answers({QStringLiteral("big dog"), QStringLiteral("Ann")});
+        QStringList shownTopRow;
+        t.ui.modalHandlers.enqueue([&](QDialog& window) {
+            auto* form3 = qobject_cast<Form3*>(&window);
+            QVERIFY(form3);
+            for (int c = 0; c < 4; ++c)
+                shownTopRow << form3->MSFlexGrid1->item(0, c)->text();
+        });
         t.form->cmdSolve->click();
         QFile table(t.dir.filePath(QStringLiteral("hs.lst")));
-        if (!table.exists())
-            QSKIP("RecordHighScore does not write hs.lst yet");
         QVERIFY(table.open(QIODevice::ReadOnly));
         const QByteArray bytes = table.readAll();
         QCOMPARE(bytes.size(), 5260);
-        QCOMPARE(bytes.left(3), QByteArray("Ann"));
+        QCOMPARE(bytes.left(4), QByteArray("Ann "));
         QDataStream in(bytes.mid(255, 8));
         in.setByteOrder(QDataStream::LittleEndian);
         double score = 0;
         in >> score;
         QCOMPARE(score, 60000.0); // 6 letters, no spin
-        QCOMPARE(bytes.mid(271, 7), QByteArray("Animals"));
+        QCOMPARE(bytes.mid(271, 8), QByteArray("Animals "));
+        // The window that ends the game already shows the entry just recorded.
+        QCOMPARE(shownTopRow.size(), 4);
+        QCOMPARE(shownTopRow.at(0), QStringLiteral("Ann"));
+        QCOMPARE(shownTopRow.at(1), QStringLiteral("60000"));
+        QCOMPARE(shownTopRow.at(3), QStringLiteral("Animals"));
     }
 
     // A wrong answer ends the game without a score: "Sorry!" with the answer as typed
