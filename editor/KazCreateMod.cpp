@@ -1,5 +1,7 @@
 #include "KazCreateMod.h"
 
+#include "TextFormat.h"
+
 #include <QLabel>
 #include <QTableWidget>
 
@@ -29,7 +31,7 @@ QString BlankNonLetters(const QString& text) {
     for (QChar& c : copy)
         if (!isLetter(c))
             c = u' ';
-    return TrimBlanks(copy);
+    return TextFormat::trimBlanks(copy);
 }
 
 void CompactSetEntries(PuzzleTable& entries) {
@@ -52,15 +54,6 @@ void ClearSetEntries(PuzzleTable& entries) {
     entries.fill(PuzzleEntry{});
 }
 
-QString TrimBlanks(const QString& text) {
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text.at(start) == u' ')
-        ++start;
-    while (end > start && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(start, end - start);
-}
 
 QString RemoveLineBreaks(const QString& text) {
     QString out;
@@ -73,7 +66,7 @@ QString RemoveLineBreaks(const QString& text) {
 
 bool IsEntryEmpty(const QString& clueText, const QString& puzzleText) {
     return BlankNonLetters(clueText).isEmpty() || BlankNonLetters(puzzleText).isEmpty() ||
-           TrimBlanks(clueText) == Texts::CluePrompt || TrimBlanks(puzzleText) == Texts::PuzzlePrompt;
+           TextFormat::trimBlanks(clueText) == Texts::CluePrompt || TextFormat::trimBlanks(puzzleText) == Texts::PuzzlePrompt;
 }
 
 bool HasProperSpacing(const QString& puzzleText) {
@@ -95,21 +88,21 @@ bool HasProperSpacing(const QString& puzzleText) {
 }
 
 SetTexts ReplaceUntouchedPrompts(SetTexts texts) {
-    if (TrimBlanks(texts.author) == Texts::AuthorPrompt)
+    if (TextFormat::trimBlanks(texts.author) == Texts::AuthorPrompt)
         texts.author = Texts::NoneGiven;
-    if (TrimBlanks(texts.title) == Texts::TitlePrompt)
+    if (TextFormat::trimBlanks(texts.title) == Texts::TitlePrompt)
         texts.title = Texts::NoneGiven;
-    if (TrimBlanks(RemoveLineBreaks(texts.info)) == Texts::InfoPrompt)
+    if (TextFormat::trimBlanks(RemoveLineBreaks(texts.info)) == Texts::InfoPrompt)
         texts.info = Texts::NoInformationGiven;
     return texts;
 }
 
 GameSet SetForSaving(const SetTexts& texts, const PuzzleTable& entries, const QDate& today) {
     GameSet set;
-    set.title = TrimBlanks(texts.title);
-    set.author = TrimBlanks(texts.author);
+    set.title = TextFormat::trimBlanks(texts.title);
+    set.author = TextFormat::trimBlanks(texts.author);
     set.date = today;
-    set.info = TrimBlanks(RemoveLineBreaks(texts.info));
+    set.info = TextFormat::trimBlanks(RemoveLineBreaks(texts.info));
     const int n = PairCount(entries);
     set.pairs.reserve(n);
     for (int i = 0; i < n; ++i)

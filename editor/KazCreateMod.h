@@ -74,8 +74,6 @@ int PairCount(const PuzzleTable& entries = SetEntries);
 // Empties every slot.
 void ClearSetEntries(PuzzleTable& entries = SetEntries);
 
-// Leading and trailing blanks (spaces only) removed.
-QString TrimBlanks(const QString& text);
 
 // Every line break removed (CR LF, LF, a lone CR and Qt's line and paragraph separators),
 // with nothing in its place: the words on either side run together.

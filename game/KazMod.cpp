@@ -25,18 +25,9 @@ void KazMod::InstallGameSet(GameState& state, const GameSet& set) {
         state.Puzzles[static_cast<std::size_t>(k)] = set.pairs.at(k);
 }
 
-QString KazMod::TrimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
 
 QString KazMod::NormalizePuzzleText(QString& text) {
-    text = TrimSpaces(text);
+    text = TextFormat::trimBlanks(text);
     // Each pass halves every run of blanks (rounding up); 255 passes shrink any run to one.
     const QString pair = QStringLiteral("  ");
     for (int pass = 0; pass < 255 && text.contains(pair); ++pass)

@@ -34,7 +34,7 @@ double Scoring::FinalScore(int letterCount, double score, int spinCount) {
 }
 
 bool Scoring::IsRightAnswer(const QString& normalizedAnswer, const QString& currentPuzzle) {
-    return KazMod::TrimSpaces(normalizedAnswer.toUpper()) == KazMod::TrimSpaces(currentPuzzle.toUpper());
+    return TextFormat::trimBlanks(normalizedAnswer.toUpper()) == TextFormat::trimBlanks(currentPuzzle.toUpper());
 }
 
 QString Scoring::IntegerText(double value) {

@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "GameSetFile.h"
 #include "KazMod.h"
+#include "TextFormat.h"
 #include "OleDate.h"
 #include "Scoring.h"
 #include "Wheel.h"
@@ -53,7 +54,7 @@ private slots:
 
         QString accents = QStringLiteral("caf\u00e9");
         QCOMPARE(KazMod::NormalizePuzzleText(accents), QStringLiteral("CAF\u00c9"));
-        QCOMPARE(KazMod::TrimSpaces(QStringLiteral("  x y \t ")), QStringLiteral("x y \t"));
+        QCOMPARE(TextFormat::trimBlanks(QStringLiteral("  x y \t ")), QStringLiteral("x y \t"));
     }
 
     // Every character but the blank starts hidden; word gaps are four blanks wide.
