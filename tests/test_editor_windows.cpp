@@ -426,7 +426,7 @@ private slots:
             ui.fileAnswers.enqueue(file);
             form->Command5->click();
             QCOMPARE(ui.messages().size(), 2);
-            const UiCall& m = ui.messages()[1];
+            const UiCall m = ui.messages()[1];
             QCOMPARE(m.title, GameSetFile::NotLoadedTitle);
             QCOMPARE(m.icon, MsgIcon::Stop);
             QVERIFY(m.text.startsWith(GameSetFile::notLoadedText(file, QString())));
