@@ -17,3 +17,13 @@ QString TextFormat::shortDate(const QDate& date) {
         format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
     return QLocale().toString(date, format);
 }
+
+QString TextFormat::trimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.mid(first, last - first);
+}

@@ -9,6 +9,8 @@
 namespace TextFormat {
 QString generalNumber(double value);
 QString shortDate(const QDate& date);
+// Leading and trailing blanks (the space character only) removed; tabs and the rest stay.
+QString trimBlanks(const QString& text);
 // Lines of a message joined by CR LF, as every message text is.
 inline const QString CrLf = QStringLiteral("\r\n");
 } // namespace TextFormat

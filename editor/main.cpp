@@ -1,12 +1,22 @@
 // KazCreate: the game set editor. Everything lives in kazeditor; this only starts it.
+#include "Clock.h"
+#include "EditorServices.h"
+#include "ProgramFolder.h"
+#include "UiLayer.h"
+#include "frmCreate.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("KazCreate"));
-    QLabel placeholder(QStringLiteral("KAZ Puzzle Set Creator"));
-    placeholder.setWindowTitle(QStringLiteral("KAZ Puzzle Set Creator"));
-    placeholder.show();
+    QtUiLayer ui;
+    SystemClock clock;
+    EditorServices services;
+    services.ui = &ui;
+    services.clock = &clock;
+    services.folder = ProgramFolder::current();
+    frmCreate window(services);
+    window.show();
     return app.exec();
 }

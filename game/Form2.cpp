@@ -1,5 +1,89 @@
 #include "Form2.h"
 
-Form2::Form2(const GameState& state, QWidget* parent) : QDialog(parent) {
-    (void)state;
+#include "ContextIDs.h"
+#include "Geometry.h"
+#include "OleDate.h"
+#include "ScreenCentre.h"
+#include "TextFormat.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+constexpr int HelpContext = 230;
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, QRect rect) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(rect);
+    return l;
+}
+
+QLineEdit* readOnlyBox(QWidget* parent, const char* name, QRect rect) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(rect);
+    box->setReadOnly(true);
+    return box;
+}
+} // namespace
+
+Form2::Form2(const GameState& state, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setWindowTitle(QStringLiteral("Game Set Information"));
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                      QStringLiteral("Liberation Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    setFont(font);
+    setFixedSize(Geometry::px(4680), Geometry::px(3765));
+    ContextIDs::SetHelpContextId(this, HelpContext);
+
+    using Geometry::rect;
+    Label1 = label(this, "Label1", QStringLiteral("Author's Name:"), rect(176, 180, 1455, 255));
+    Text1 = readOnlyBox(this, "Text1", rect(1969, 150, 2535, 315));
+    Label2 = label(this, "Label2", QStringLiteral("Title of Game Set:"), rect(180, 630, 1455, 255));
+    Text2 = readOnlyBox(this, "Text2", rect(1969, 622, 2535, 315));
+    Label4 = label(this, "Label4", QStringLiteral("Date Last Edited:"), rect(176, 1080, 1455, 255));
+    Text4 = readOnlyBox(this, "Text4", rect(1969, 1094, 2535, 315));
+    Label5 = label(this, "Label5", QStringLiteral("Number of Puzzles:"), rect(176, 1530, 1455, 255));
+    Text5 = readOnlyBox(this, "Text5", rect(1969, 1566, 2535, 315));
+    Label3 = label(this, "Label3", QStringLiteral("Information:"), rect(180, 2040, 1455, 255));
+
+    Text3 = new QPlainTextEdit(this);
+    Text3->setObjectName(QStringLiteral("Text3"));
+    Text3->setGeometry(rect(1969, 2040, 2535, 675));
+    Text3->setReadOnly(true);
+    Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text3->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text3->setTabChangesFocus(true);
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(rect(1800, 3000, 1215, 495));
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+
+    Form_Load(state);
+    Command1->setFocus();
+    ScreenCentre::place(this);
+}
+
+void Form2::Form_Load(const GameState& state) {
+    Text1->setText(state.SetAuthor);
+    Text2->setText(state.SetTitle);
+    Text3->setPlainText(state.SetInfo);
+    Text4->setText(TextFormat::shortDate(OleDate::toDate(state.SetDate)));
+    Text5->setText(QString::number(state.PuzzleCount));
+    // Long texts show their beginning, not their end.
+    for (QLineEdit* box : {Text1, Text2, Text4, Text5})
+        box->setCursorPosition(0);
+}
+
+void Form2::Command1_Click() {
+    accept();
 }

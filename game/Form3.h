@@ -1,3 +1,5 @@
+// The high-score window: the ten places of "hs.lst" in a read-only grid, best first, read
+// afresh at every opening. With no readable file it writes and shows ten default entries.
 #pragma once
 
 #include "GameServices.h"
@@ -5,8 +7,25 @@
 
 #include <QDialog>
 
+class QPushButton;
+class QTableWidget;
+
 class Form3 : public QDialog {
     Q_OBJECT
 public:
     explicit Form3(const GameServices& services, QWidget* parent = nullptr);
+
+    // The grid's format string: "|" between columns, a leading "^" centres a column.
+    static inline const QString GridFormat = QStringLiteral("^Name|^Score|^Date|^Game Set");
+    // Each column is the grid's width divided by 4.09, in whole twips.
+    static int columnWidthTwips(int gridWidthTwips);
+
+    QTableWidget* MSFlexGrid1;
+    QPushButton* Command1;
+
+private:
+    void Form_Load();
+    void Command1_Click();
+
+    GameServices services_;
 };

@@ -1,9 +1,78 @@
 #include "KazMod.h"
 
+#include "GameSetFile.h"
+#include "OleDate.h"
 #include "TextFormat.h"
+
+#include <algorithm>
+#include <limits>
 
 QString KazMod::StatusText(const GameState& state) {
     return QStringLiteral("Current Score: ") + TextFormat::generalNumber(state.Score) + TextFormat::CrLf +
            QStringLiteral("# Of Spins So Far: ") + QString::number(state.SpinCount) + TextFormat::CrLf +
            QStringLiteral("Spin Value: ") + state.SpinValue;
+}
+
+void KazMod::InstallGameSet(GameState& state, const GameSet& set) {
+    state.SetTitle = set.title;
+    state.SetAuthor = set.author;
+    state.SetDate = OleDate::fromDate(set.date);
+    state.SetInfo = set.info;
+    // The reader only hands over sets of 1 to 101 pairs; the bound keeps Puzzles safe anyway.
+    const int count = std::min<int>(static_cast<int>(set.pairs.size()), MaxPuzzles);
+    state.PuzzleCount = static_cast<std::int16_t>(count);
+    for (int k = 0; k < count; ++k)
+        state.Puzzles[static_cast<std::size_t>(k)] = set.pairs.at(k);
+}
+
+
+QString KazMod::NormalizePuzzleText(QString& text) {
+    text = TextFormat::trimBlanks(text);
+    // Each pass halves every run of blanks (rounding up); 255 passes shrink any run to one.
+    const QString pair = QStringLiteral("  ");
+    for (int pass = 0; pass < 255 && text.contains(pair); ++pass)
+        text.replace(pair, QStringLiteral(" "));
+    return text.toUpper();
+}
+
+QString KazMod::BuildBoard(const QString& puzzle) {
+    QString board;
+    board.reserve(puzzle.size() * 2);
+    for (const QChar c : puzzle)
+        board += c == u' ' ? QStringLiteral("    ") : QStringLiteral("-");
+    return board;
+}
+
+std::int16_t KazMod::RevealLetter(GameState& state, const QString& letter) {
+    QString board = state.BoardText;
+    board.replace(QStringLiteral("    "), QStringLiteral(" "));
+    QString result;
+    result.reserve(state.CurrentPuzzle.size());
+    int count = 0;
+    for (qsizetype p = 0; p < state.CurrentPuzzle.size(); ++p) {
+        if (state.CurrentPuzzle.mid(p, 1) == letter) {
+            result += letter;
+            ++count;
+        } else {
+            result += board.mid(p, 1);
+        }
+    }
+    result.replace(QStringLiteral(" "), QStringLiteral("    "));
+    state.BoardText = result;
+    return static_cast<std::int16_t>(
+        std::min(count, static_cast<int>(std::numeric_limits<std::int16_t>::max())));
+}
+
+int KazMod::DrawSlot(double r, int count) {
+    if (count < 1)
+        return 0;
+    // r is below 1, but r * count can still round up to count itself.
+    const int n = static_cast<int>(r * count);
+    return std::clamp(n, 0, count - 1);
+}
+
+std::int16_t KazMod::NextSpinCount(std::int16_t spinCount) {
+    if (spinCount == std::numeric_limits<std::int16_t>::max())
+        return spinCount;
+    return static_cast<std::int16_t>(spinCount + 1);
 }

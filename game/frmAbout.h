@@ -1,12 +1,45 @@
+// The About window: the program's title, version and author, a contact line, and a button
+// that starts the platform's system-information tool.
 #pragma once
 
 #include "GameServices.h"
 #include "KazMod.h"
 
 #include <QDialog>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class SystemInfoTool;
 
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
     explicit frmAbout(const GameServices& services, QWidget* parent = nullptr);
+    ~frmAbout() override;
+
+    static inline const QString ProgramTitle = QStringLiteral("KAZ");
+    static inline const QString ContactAddress = QStringLiteral("orvendel@example.org");
+    static inline const QString UnavailableText =
+        QStringLiteral("System Information Is Unavailable At This Time");
+    // "Version " and the program's major, minor and patch numbers.
+    static QString versionText();
+
+    QLabel* picIcon;
+    QLabel* lblTitle;
+    QLabel* lblVersion;
+    QLabel* lblDescription;
+    QWidget* Line1; // the etched separator: a grey line over a white one
+    QLabel* lblDisclaimer;
+    QPushButton* cmdOK;
+    QPushButton* cmdSysInfo;
+
+    // Starts the system-information tool, or says that it is unavailable.
+    void StartSysInfo();
+
+private:
+    void Form_Load();
+
+    GameServices services_;
+    std::unique_ptr<SystemInfoTool> platformTool_; // used when services give none
 };

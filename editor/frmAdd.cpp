@@ -1,0 +1,96 @@
+#include "frmAdd.h"
+
+#include "ContextIDs.h"
+#include "Geometry.h"
+#include "KazCreateMod.h"
+#include "LimitedTextBox.h"
+#include "UiLayer.h"
+#include "frmCreate.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace KazCreateMod;
+
+frmAdd::frmAdd(frmCreate& owner, UiLayer& ui) : QDialog(&owner), owner_(owner), ui_(ui) {
+    setWindowTitle(QStringLiteral("Add a Clue"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    ContextIDs::SetHelpContextId(this, 20);
+    setFixedSize(Geometry::px(4680), Geometry::px(3195));
+
+    Text1 = new LimitedPlainTextEdit(ClueMaxLength, this);
+    Text1->setPlainText(Texts::CluePrompt + u'\n');
+    Text1->setToolTip(QStringLiteral("A Clue Can Have No More Than 30 Characters"));
+    Text1->setGeometry(Geometry::rect(1680, 360, 2895, 525));
+
+    Text2 = new LimitedPlainTextEdit(PuzzleMaxLength, this);
+    Text2->setPlainText(Texts::PuzzlePrompt + u'\n');
+    Text2->setToolTip(QStringLiteral("A Clue Can Have No More Than 75 Characters"));
+    Text2->setGeometry(Geometry::rect(1680, 1080, 2895, 525));
+
+    for (LimitedPlainTextEdit* box : {Text1, Text2}) {
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    }
+
+    Command1 = new QPushButton(QStringLiteral("Add"), this);
+    Command1->setGeometry(Geometry::rect(713, 2400, 1215, 495));
+    Command2 = new QPushButton(QStringLiteral("Clear"), this);
+    Command2->setGeometry(Geometry::rect(2753, 2400, 1215, 495));
+
+    Label1 = new QLabel(QStringLiteral("Clue:"), this);
+    Label1->setGeometry(Geometry::rect(120, 360, 1335, 525));
+    Label2 = new QLabel(QStringLiteral("Puzzle:"), this);
+    Label2->setGeometry(Geometry::rect(120, 1080, 1335, 525));
+    for (QLabel* label : {Label1, Label2}) {
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+    }
+
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Command1);
+    setTabOrder(Command1, Command2);
+    Text1->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &frmAdd::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmAdd::Command2_Click);
+}
+
+void frmAdd::Command1_Click() {
+    // The boxes keep this change even when a check below fails.
+    Text1->setPlainText(RemoveLineBreaks(Text1->toPlainText()));
+    Text2->setPlainText(RemoveLineBreaks(Text2->toPlainText()));
+    const QString clue = Text1->toPlainText();
+    const QString puzzle = Text2->toPlainText();
+
+    if (IsEntryEmpty(clue, puzzle)) {
+        ui_.messageBox(this, Texts::EmptyEntryText, Texts::EmptyEntryTitle, MsgButtons::Ok, MsgIcon::Stop);
+        Text1->setFocus();
+        return;
+    }
+    if (!HasProperSpacing(puzzle)) {
+        ui_.messageBox(this, Texts::BadSpacingText, Texts::BadSpacingTitle, MsgButtons::Ok, MsgIcon::None);
+        Text2->setFocus();
+        return;
+    }
+
+    const int slot = PairCount();
+    if (slot >= MaxPuzzles) {
+        // The pair has nowhere to go: say so and keep it in the dialog rather than lose it.
+        ui_.messageBox(this, Texts::SetFullText, Texts::SetFullTitle, MsgButtons::Ok, MsgIcon::None);
+        return;
+    }
+    SetEntries[slot].Clue = BlankNonLetters(clue);
+    SetEntries[slot].Puzzle = BlankNonLetters(puzzle);
+
+    owner_.RefreshClueGrid();
+    owner_.SetSaveAndDeleteEnabled(true);
+    accept();
+}
+
+void frmAdd::Command2_Click() {
+    Text1->setPlainText(QString());
+    Text2->setPlainText(QString());
+    Text1->setFocus();
+}

@@ -1,0 +1,327 @@
+#include "frmCreate.h"
+
+#include "Clock.h"
+#include "ContextIDs.h"
+#include "CreateLayout.h"
+#include "Geometry.h"
+#include "KazCreateMod.h"
+#include "LimitedTextBox.h"
+#include "ProgramFolder.h"
+#include "TextFormat.h"
+#include "UiLayer.h"
+#include "frmAdd.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QWindow>
+#include <cmath>
+
+using namespace KazCreateMod;
+
+namespace {
+QLabel* makeLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton* makeButton(const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setAutoDefault(true); // Enter presses the button that has the focus
+    return button;
+}
+} // namespace
+
+frmCreate::frmCreate(const EditorServices& services, QWidget* parent) : QWidget(parent), services_(services) {
+    setWindowTitle(QStringLiteral("KAZ Puzzle Set Creator"));
+    setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    ContextIDs::SetHelpContextId(this, 10);
+
+    Text1 = new LimitedLineEdit(InfoMaxLength, this);
+    Text1->setText(Texts::AuthorPrompt);
+    Text2 = new LimitedLineEdit(InfoMaxLength, this);
+    Text2->setText(Texts::TitlePrompt);
+    Text3 = new LimitedPlainTextEdit(InfoMaxLength, this);
+    Text3->setPlainText(Texts::InfoPrompt + u'\n');
+    Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    MSFlexGrid1 = new QTableWidget(0, 2, this);
+    MSFlexGrid1->setHorizontalHeaderLabels({QStringLiteral("Clue"), QStringLiteral("Puzzle")});
+    MSFlexGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    MSFlexGrid1->horizontalHeader()->setStretchLastSection(false);
+    MSFlexGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    MSFlexGrid1->verticalHeader()->hide(); // no fixed column
+    MSFlexGrid1->verticalHeader()->setDefaultSectionSize(MSFlexGrid1->fontMetrics().height() + 6);
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSFlexGrid1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    MSFlexGrid1->setWordWrap(false);
+    MSFlexGrid1->setTabKeyNavigation(false); // Tab moves on to the next control
+
+    Command3 = makeButton(QStringLiteral("Add Clue To Puzzle Set"), this);
+    Command4 = makeButton(QStringLiteral("Delete This Clue"), this);
+    Command1 = makeButton(QStringLiteral("Save"), this);
+    Command2 = makeButton(QStringLiteral("New Set"), this);
+    Command5 = makeButton(QStringLiteral("Load Set"), this);
+    Command6 = makeButton(QStringLiteral("Help"), this);
+    Command4->setEnabled(false);
+    Command1->setEnabled(false);
+
+    Label1 = makeLabel(QStringLiteral("Author's Name:"), this);
+    Label2 = makeLabel(QStringLiteral("Title of Puzzle Set:"), this);
+    Label3 = makeLabel(QStringLiteral("Information:"), this);
+    Label5 = makeLabel(Texts::EmptyCountLabel, this);
+
+    QWidget* order[] = {Text1,    Text2,    Text3,    MSFlexGrid1, Command3,
+                        Command4, Command1, Command2, Command5,    Command6};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    connect(Command1, &QPushButton::clicked, this, &frmCreate::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmCreate::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmCreate::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmCreate::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmCreate::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &frmCreate::Command6_Click);
+
+    // Design size: 4680 by 6045 twips of client area, centred on the screen.
+    resize(Geometry::px(4680), Geometry::px(6045));
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
+    Form_Resize();
+
+    Form_Load();
+}
+
+void frmCreate::Form_Load() {
+    ContextIDs::StartHelp(this, QStringLiteral("KazCreate"), services_.folder);
+    dialogFolder_ = ProgramFolder::withSeparator(services_.folder);
+    long clue = 0;
+    long puzzle = 0;
+    CreateLayout::ColumnWidths(Geometry::twips(MSFlexGrid1->width()), &clue, &puzzle);
+    MSFlexGrid1->horizontalHeader()->resizeSection(0, Geometry::px(clue));
+    MSFlexGrid1->horizontalHeader()->resizeSection(1, Geometry::px(puzzle));
+}
+
+void frmCreate::Form_UnLoad() {
+    ContextIDs::QuitHelp();
+}
+
+void frmCreate::RefreshClueGrid() {
+    // Making the puzzle cell current would scroll the grid sideways, hiding the clues; keep
+    // the view where the user left it (it still follows the current row down).
+    QScrollBar* sideways = MSFlexGrid1->horizontalScrollBar();
+    const int left = sideways->value();
+    KazCreateMod::RefreshClueGrid(*MSFlexGrid1, *Label5);
+    sideways->setValue(left);
+}
+
+void frmCreate::SetSaveAndDeleteEnabled(bool enabled) {
+    Command1->setEnabled(enabled);
+    Command4->setEnabled(enabled);
+}
+
+bool frmCreate::MayDiscardUnsaved() {
+    if (!Command1->isEnabled())
+        return true;
+    return services_.ui->messageBox(this, Texts::AreYouSureText, Texts::AreYouSureTitle, MsgButtons::YesNo,
+                                    MsgIcon::None) == MsgResult::Yes;
+}
+
+void frmCreate::StartNewSet() {
+    ClearSetEntries();
+    RefreshClueGrid();
+    Text1->setTextUncut(Texts::AuthorPrompt);
+    Text2->setTextUncut(Texts::TitlePrompt);
+    Text3->setPlainText(Texts::InfoPrompt); // without the line break it has at start-up
+    SetSaveAndDeleteEnabled(false);
+}
+
+FileDialogOptions frmCreate::DialogOptions(const QString& title) const {
+    FileDialogOptions o;
+    o.title = title;
+    o.filter = Texts::FileFilter;
+    o.defaultExtension = Texts::DefaultExtension;
+    // The dialog opens on the file chosen last, or in the program folder before that.
+    o.initialFolder = lastPath_.isEmpty() ? dialogFolder_ : lastPath_;
+    return o;
+}
+
+void frmCreate::Command1_Click() {
+    if (SetEntries[0].Clue.isEmpty())
+        return;
+    const QString path = services_.ui->saveFileDialog(this, DialogOptions(Texts::SaveDialogTitle));
+    if (path.isEmpty())
+        return; // cancelled: nothing is written or replaced
+    lastPath_ = path;
+
+    const SetTexts texts = ReplaceUntouchedPrompts({Text1->text(), Text2->text(), Text3->toPlainText()});
+    if (texts.author != Text1->text())
+        Text1->setTextUncut(texts.author);
+    if (texts.title != Text2->text())
+        Text2->setTextUncut(texts.title);
+    if (texts.info != Text3->toPlainText())
+        Text3->setPlainText(texts.info);
+
+    const GameSet set = SetForSaving(texts, SetEntries, services_.clock->today());
+    QString error;
+    if (!GameSetFile::writeFile(path, set, &error)) {
+        // The set stays in the editor and any old file stays whole; say why it was not saved.
+        services_.ui->messageBox(this,
+                                 QStringLiteral("The game set could not be saved:") + TextFormat::CrLf +
+                                     QDir::toNativeSeparators(path) + TextFormat::CrLf + error,
+                                 Texts::NotSavedTitle, MsgButtons::Ok, MsgIcon::Stop);
+        return;
+    }
+    StartNewSet();
+}
+
+void frmCreate::Command2_Click() {
+    if (!MayDiscardUnsaved())
+        return;
+    StartNewSet();
+}
+
+void frmCreate::Command3_Click() {
+    frmAdd dialog(*this, *services_.ui);
+    services_.ui->showModal(dialog);
+}
+
+void frmCreate::Command4_Click() {
+    if (GridRows(*MSFlexGrid1) == 1)
+        return;
+    const int r = GridCurrentRow(*MSFlexGrid1);
+    if (r == 0)
+        return;
+    SetEntries[r - 1] = PuzzleEntry{};
+    CompactSetEntries();
+    RefreshClueGrid();
+    if (GridRows(*MSFlexGrid1) == 1) {
+        SetSaveAndDeleteEnabled(false);
+        Label5->setText(Texts::EmptyCountLabel);
+    }
+}
+
+void frmCreate::Command5_Click() {
+    // Loading over pairs not yet saved would lose them.
+    if (!MayDiscardUnsaved())
+        return;
+    const QString path = services_.ui->openFileDialog(this, DialogOptions(Texts::LoadDialogTitle));
+    if (path.isEmpty())
+        return; // cancelled: nothing is loaded
+    lastPath_ = path;
+
+    // The whole file is read and checked before anything in the editor changes.
+    GameSetReadResult read = GameSetFile::readFile(path);
+    if (read.ok) {
+        const QString reason = UnholdableReason(read.set);
+        if (!reason.isEmpty()) {
+            read.ok = false;
+            read.error = reason;
+        }
+    }
+    if (!read.ok) {
+        services_.ui->messageBox(this, GameSetFile::notLoadedText(path, read.error),
+                                 GameSetFile::NotLoadedTitle, MsgButtons::Ok, MsgIcon::Stop);
+        return;
+    }
+
+    Text2->setTextUncut(read.set.title);
+    Text1->setTextUncut(read.set.author);
+    Text3->setPlainText(read.set.info);
+    InstallPairs(read.set);
+    RefreshClueGrid();
+    SetSaveAndDeleteEnabled(true);
+}
+
+void frmCreate::Command6_Click() {
+    ContextIDs::ShowHelpContents();
+}
+
+QSize frmCreate::OuterSize() const {
+    const QRect frame = frameGeometry();
+    if (frame.width() >= width() && frame.height() >= height())
+        return frame.size();
+    QSize size = this->size();
+    if (const QWindow* w = windowHandle()) {
+        const QMargins m = w->frameMargins();
+        size += QSize(m.left() + m.right(), m.top() + m.bottom());
+    }
+    return size;
+}
+
+void frmCreate::Form_Resize() {
+    if (isMinimized() || !Label5)
+        return;
+    const QSize outer = OuterSize();
+    const QSize frame = outer - size();
+    // Below the minimum the window snaps back; the layout already uses the corrected size.
+    const QSizeF corrected =
+        CreateLayout::CorrectedOuterSize(Geometry::twips(outer.width()), Geometry::twips(outer.height()));
+    const QSize minClient(
+        int(std::ceil(CreateLayout::MinOuterWidth / Geometry::TwipsPerPixel)) - frame.width(),
+        int(std::ceil(CreateLayout::MinOuterHeight / Geometry::TwipsPerPixel)) - frame.height());
+    // The frame is known only once the window is shown; until then it keeps its design size.
+    if (isVisible()) {
+        if (minimumSize() != minClient)
+            setMinimumSize(minClient); // lets the window manager hold the minimum while dragging too
+        if (width() < minClient.width() || height() < minClient.height())
+            resize(std::max(width(), minClient.width()), std::max(height(), minClient.height()));
+    }
+
+    const CreateLayout::Layout l = CreateLayout::Compute(corrected.width(), corrected.height());
+    auto place = [](QWidget* w, const QRectF& r) {
+        w->setGeometry(Geometry::rect(r.x(), r.y(), r.width(), r.height()));
+    };
+    place(Label1, l.Label1);
+    place(Label2, l.Label2);
+    place(Label3, l.Label3);
+    place(Label5, l.Label5);
+    place(Text1, l.Text1);
+    place(Text2, l.Text2);
+    place(Text3, l.Text3);
+    place(MSFlexGrid1, l.MSFlexGrid1);
+    place(Command1, l.Command1);
+    place(Command2, l.Command2);
+    place(Command3, l.Command3);
+    place(Command4, l.Command4);
+    place(Command5, l.Command5);
+    place(Command6, l.Command6);
+    MSFlexGrid1->horizontalHeader()->resizeSection(0, Geometry::px(l.ClueColumnWidth));
+    MSFlexGrid1->horizontalHeader()->resizeSection(1, Geometry::px(l.PuzzleColumnWidth));
+}
+
+void frmCreate::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmCreate::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Form_Resize(); // the frame is known now
+}
+
+void frmCreate::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize(); // restored from minimised: lay out for the restored size
+}
+
+void frmCreate::closeEvent(QCloseEvent* event) {
+    // Closing with pairs not yet saved asks first, as New Set does.
+    if (!MayDiscardUnsaved()) {
+        event->ignore();
+        return;
+    }
+    Form_UnLoad();
+    event->accept();
+}

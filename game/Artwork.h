@@ -1,0 +1,11 @@
+// The game's two pictures, drawn in code so that they scale cleanly and need no files:
+// the window icon (a small colour wheel) and the arrow that points up at the middle lamp.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace Artwork {
+QPixmap arrowPixmap(); // 32 x 32, transparent around the arrow
+QIcon windowIcon();    // 16, 32 and 48 pixels
+} // namespace Artwork

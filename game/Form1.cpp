@@ -1,0 +1,506 @@
+#include "Form1.h"
+
+#include "Artwork.h"
+#include "Clock.h"
+#include "ContextIDs.h"
+#include "Form2.h"
+#include "Form3.h"
+#include "GameSetFile.h"
+#include "Geometry.h"
+#include "HighScores.h"
+#include "ProgramFolder.h"
+#include "Scoring.h"
+#include "Wheel.h"
+#include "frmAbout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+const QString WindowCaption = QStringLiteral("Kazoola");
+const double BoardPoints = 12;
+const double CluePoints = 9.75;
+
+QFont timesNewRoman(double pointSize) {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif); // where Times New Roman is missing, any serif face
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+// The font for text that has to fit a label of fixed size: the designed size, or a smaller
+// one where a long clue or board would otherwise be cut off. Never below 6 points.
+QFont fittingFont(const QFont& designed, const QLabel* label, const QString& text) {
+    QFont font = designed;
+    const QRect box = label->contentsRect();
+    while (font.pointSizeF() > 6.0) {
+        const QRect needed =
+            QFontMetrics(font).boundingRect(box, Qt::TextWordWrap | label->alignment(), text);
+        if (needed.width() <= box.width() && needed.height() <= box.height())
+            break;
+        font.setPointSizeF(std::max(6.0, font.pointSizeF() - 0.75));
+    }
+    return font;
+}
+
+void showFitted(QLabel* label, const QFont& designed, const QString& text) {
+    label->setFont(fittingFont(designed, label, text));
+    label->setText(text);
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(rect);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QFrame* makeLine(QWidget* parent, const char* name, QFrame::Shape shape, const QRect& rect) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Plain);
+    line->setLineWidth(1);
+    line->setGeometry(rect);
+    return line;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QRect& rect,
+                        const QFont& font) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(rect);
+    button->setFont(font);
+    button->setEnabled(false);
+    return button;
+}
+
+} // namespace
+
+Form1::Form1(const GameServices& services, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      services_(services) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(WindowCaption);
+    setWindowIcon(Artwork::windowIcon());
+    setFont(timesNewRoman(8.25));
+    buildControls();
+    buildMenu();
+    // The client area is fixed in size; the border can still be dragged, and the controls
+    // stay where they are.
+    resize(Geometry::px(7410), Geometry::px(5445) + menuBar()->sizeHint().height());
+    ContextIDs::SetHelpContextId(this, 10);
+    Form_Load();
+}
+
+void Form1::buildControls() {
+    using Geometry::rect;
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    const QFont large = timesNewRoman(BoardPoints);
+
+    lblPuzzle = makeLabel(client, "lblPuzzle", QString(), rect(120, 360, 4335, 1695));
+    lblPuzzle->setFont(large);
+    lblClue = makeLabel(client, "lblClue", QStringLiteral("Clue:"), rect(120, 2400, 4335, 495));
+    lblClue->setFont(timesNewRoman(CluePoints));
+    Line2 = makeLine(client, "Line2", QFrame::HLine, rect(0, 3240, 4800, 15));
+
+    const Wheel::Ring atRest;
+    const int lampLefts[Wheel::LampCount] = {480, 1215, 1950, 2685, 3420};
+    for (int i = 0; i < Wheel::LampCount; ++i) {
+        auto* lamp = new QFrame(client);
+        lamp->setObjectName(QStringLiteral("Picture%1").arg(i + 1));
+        lamp->setFrameShape(QFrame::Panel);
+        lamp->setFrameShadow(QFrame::Sunken);
+        lamp->setLineWidth(1);
+        lamp->setAutoFillBackground(true);
+        lamp->setGeometry(rect(lampLefts[i], 3480, 735, 495));
+        Picture[static_cast<std::size_t>(i)] = lamp;
+    }
+    showLamps(atRest);
+
+    picArrow = new QLabel(client);
+    picArrow->setObjectName(QStringLiteral("picArrow"));
+    picArrow->setGeometry(rect(2047, 4080, 540, 540));
+    picArrow->setPixmap(Artwork::arrowPixmap());
+    picArrow->setAlignment(Qt::AlignCenter);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(150);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+
+    cmdSolve = makeButton(client, "cmdSolve", QStringLiteral("Solve"), rect(480, 4800, 1470, 495), large);
+    cmdSpin = makeButton(client, "cmdSpin", QStringLiteral("Spin"), rect(2685, 4800, 1470, 495), large);
+    connect(cmdSolve, &QPushButton::clicked, this, &Form1::cmdSolve_Click);
+    connect(cmdSpin, &QPushButton::clicked, this, &Form1::cmdSpin_Click);
+
+    Line1 = makeLine(client, "Line1", QFrame::VLine, rect(4800, 0, 15, 8000));
+
+    // Four columns of letters; Y and Z share the last row's two middle columns.
+    const int columnLefts[4] = {5280, 5760, 6240, 6720};
+    for (int i = 0; i < 26; ++i) {
+        const int left = i < 24 ? columnLefts[i % 4] : columnLefts[i - 23];
+        const int top = 120 + 480 * (i < 24 ? i / 4 : 6);
+        QPushButton* button =
+            makeButton(client, "cmdAlpha", QStringLiteral("Command2"), rect(left, top, 500, 500), large);
+        button->setObjectName(QStringLiteral("cmdAlpha%1").arg(i));
+        connect(button, &QPushButton::clicked, this, [this, i] { cmdAlpha_Click(i); });
+        cmdAlpha[static_cast<std::size_t>(i)] = button;
+    }
+
+    lblDescript = makeLabel(client, "lblDescript", QString(), rect(5040, 3960, 2175, 1095));
+
+    CommonDialog1.title = QStringLiteral("Open a KAZ Set to Play");
+    CommonDialog1.filter = QStringLiteral("KAZ Game Set (*.kazset)|*.kazset");
+}
+
+void Form1::buildMenu() {
+    QMenuBar* bar = menuBar();
+    // Menus keep the desktop's own font, not the window's.
+    bar->setFont(QApplication::font(bar));
+
+    mnuFile = bar->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuGame = mnuFile->addAction(QStringLiteral("&New Game"), this, &Form1::mnuGame_Click);
+    mnuLoad = mnuFile->addAction(QStringLiteral("&Load A Game Set"), this, &Form1::mnuLoad_Click);
+    mnuBar02 = mnuFile->addSeparator();
+    mnuSetInfo = mnuFile->addAction(QStringLiteral("&Game Set Information"), this, &Form1::mnuSetInfo_Click);
+    mnuSetInfo->setEnabled(false);
+    mnuHigh = mnuFile->addAction(QStringLiteral("High &Scores"), this, &Form1::mnuHigh_Click);
+    mnuBar01 = mnuFile->addSeparator();
+    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &Form1::mnuExit_Click);
+
+    mnuA = bar->addMenu(QStringLiteral("&About"));
+    mnuA->setObjectName(QStringLiteral("mnuA"));
+    mnuHelp = mnuA->addAction(QStringLiteral("&Help"), this, &Form1::mnuHelp_Click);
+    mnuAbout = mnuA->addAction(QStringLiteral("A&bout The Game"), this, &Form1::mnuAbout_Click);
+
+    const std::pair<QAction*, const char*> names[] = {
+        {mnuGame, "mnuGame"},       {mnuLoad, "mnuLoad"}, {mnuBar02, "mnuBar02"},
+        {mnuSetInfo, "mnuSetInfo"}, {mnuHigh, "mnuHigh"}, {mnuBar01, "mnuBar01"},
+        {mnuExit, "mnuExit"},       {mnuHelp, "mnuHelp"}, {mnuAbout, "mnuAbout"}};
+    for (const auto& [action, name] : names)
+        action->setObjectName(QLatin1String(name));
+
+    ContextIDs::SetHelpContextId(mnuFile, 210);
+    ContextIDs::SetHelpContextId(mnuA, 220);
+}
+
+// ---- Window load and close ----
+
+void Form1::Form_Load() {
+    ContextIDs::StartHelp(this, ProgramTitle, services_.folder);
+    CommonDialog1.initialFolder = ProgramFolder::withSeparator(services_.folder);
+    QWidget* previous = cmdSpin;
+    setTabOrder(cmdSolve, cmdSpin);
+    for (int i = 0; i < 26; ++i) {
+        QPushButton* button = cmdAlpha[static_cast<std::size_t>(i)];
+        button->setText(QString(QChar(u'A' + i)));
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    state_.GameInProgress = false;
+    state_.SetLoaded = false;
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!Form_Unload()) {
+        event->ignore();
+        return;
+    }
+    closing_ = true; // a wheel still turning underneath stops at its next step
+    Timer1->stop();
+    event->accept();
+}
+
+bool Form1::Form_Unload() {
+    ContextIDs::QuitHelp();
+    if (state_.GameInProgress && !confirmAbandonGame())
+        return false;
+    return true;
+}
+
+bool Form1::confirmAbandonGame() {
+    return ui().messageBox(
+               this, QStringLiteral("There is already a game in progress!\r\nAre you sure you want to quit?"),
+               QStringLiteral("Really Quit?"), MsgButtons::YesNo, MsgIcon::None) == MsgResult::Yes;
+}
+
+void Form1::UpdateStatus() {
+    lblDescript->setText(KazMod::StatusText(state_));
+}
+
+// ---- The menus ----
+
+void Form1::mnuExit_Click() {
+    close();
+}
+
+void Form1::mnuSetInfo_Click() {
+    Form2 window(state_, this);
+    ui().showModal(window);
+}
+
+void Form1::mnuHigh_Click() {
+    Form3 window(services_, this);
+    ui().showModal(window);
+}
+
+void Form1::mnuAbout_Click() {
+    frmAbout window(services_, this);
+    ui().showModal(window);
+}
+
+void Form1::mnuHelp_Click() {
+    ContextIDs::ShowHelpContents();
+}
+
+void Form1::mnuLoad_Click() {
+    if (spinning_)
+        return;
+    if (state_.GameInProgress && !confirmAbandonGame())
+        return;
+    const QString path = ui().openFileDialog(this, CommonDialog1);
+    if (path.isEmpty())
+        return; // Cancel: a running game goes on, the loaded set stays
+    CommonDialog1.initialFolder = ProgramFolder::withSeparator(QFileInfo(path).absolutePath());
+
+    // The whole file is read and checked before anything changes.
+    const GameSetReadResult read = GameSetFile::readFile(path);
+    if (!read.ok) {
+        ui().messageBox(this, GameSetFile::notLoadedText(path, read.error), GameSetFile::NotLoadedTitle,
+                        MsgButtons::Ok, MsgIcon::Stop);
+        return;
+    }
+
+    showBoard(QString());
+    showClue(QStringLiteral("Clue: "));
+    cmdSolve->setEnabled(false);
+    cmdSpin->setEnabled(false);
+    state_.GameInProgress = false;
+    state_.SpinCount = 0;
+    state_.Score = 0;
+    setLettersEnabled(false);
+    setWindowTitle(WindowCaption);
+
+    KazMod::InstallGameSet(state_, read.set);
+    state_.SetLoaded = true;
+    mnuSetInfo->setEnabled(true);
+    cmdSolve->setEnabled(false);
+    cmdSpin->setEnabled(false);
+    UpdateStatus();
+}
+
+// ---- A new game ----
+
+void Form1::mnuGame_Click() {
+    if (spinning_)
+        return;
+    if (!state_.SetLoaded) {
+        ui().messageBox(this,
+                        QStringLiteral("There is not a Game Set Loaded!\r\nPlease load a game set first!"),
+                        QStringLiteral("No Game Set Loaded!"), MsgButtons::Ok, MsgIcon::Stop);
+        return;
+    }
+    if (state_.GameInProgress && !confirmAbandonGame())
+        return;
+
+    state_.SpinCount = 0;
+    state_.Score = 0;
+    state_.GameInProgress = true;
+    state_.SpinValue.clear();
+    UpdateStatus();
+
+    setLettersEnabled(true);
+    cmdSolve->setEnabled(true);
+    cmdSpin->setEnabled(true);
+    state_.HasSpun = false;
+
+    services_.random->reseed(services_.clock->secondsSinceMidnight());
+    const int n = KazMod::DrawSlot(services_.random->next(), state_.PuzzleCount);
+    setWindowTitle(QStringLiteral("Kazoola - Game %1 of %2").arg(n + 1).arg(state_.PuzzleCount));
+
+    PuzzleEntry& pair = state_.Puzzles[static_cast<std::size_t>(n)];
+    state_.CurrentClue = KazMod::NormalizePuzzleText(pair.Clue);
+    state_.CurrentPuzzle = KazMod::NormalizePuzzleText(pair.Puzzle);
+    showClue(QStringLiteral("Clue: ") + state_.CurrentClue);
+
+    state_.BoardText = KazMod::BuildBoard(state_.CurrentPuzzle);
+    showBoard(state_.BoardText);
+}
+
+// ---- The wheel ----
+
+void Form1::cmdSpin_Click() {
+    if (spinning_)
+        return; // one wheel at a time
+    if (state_.HasSpun) {
+        ui().messageBox(this, QStringLiteral("Please guess a letter before spinning again."),
+                        QStringLiteral("Pick A Letter"), MsgButtons::Ok, MsgIcon::None);
+        return;
+    }
+    if (!state_.BoardText.contains(u'-')) {
+        ui().messageBox(
+            this,
+            QStringLiteral("All of the letters in the puzzle have been uncovered.  Please solve the puzzle!"),
+            QStringLiteral("All Letters Are Showing"), MsgButtons::Ok, MsgIcon::None);
+        cmdSolve_Click();
+        return;
+    }
+
+    setCursor(Qt::WaitCursor);
+    Timer1->stop();
+    picArrow->setVisible(true);
+
+    Wheel::Ring ring;
+    services_.random->reseed(services_.clock->secondsSinceMidnight());
+    // The window goes on repainting and taking events while the wheel turns; the play
+    // handlers see spinning_ and wait, and a close stops the wheel.
+    QPointer<Form1> self(this);
+    spinning_ = true;
+    const bool stopped = Wheel::turn(ring, *services_.random, [&](const Wheel::Ring& now) {
+        showLamps(now);
+        QCoreApplication::processEvents();
+        return self && !closing_;
+    });
+    if (!self)
+        return;
+    spinning_ = false;
+    if (!stopped) {
+        unsetCursor();
+        return; // the window is closing: the spin has no result
+    }
+
+    state_.SpinCount = KazMod::NextSpinCount(state_.SpinCount);
+    const Wheel::Result result = Wheel::resultFor(ring.middle());
+    if (result.allPointsLost) {
+        ui().messageBox(
+            this, QStringLiteral("I am sorry but you have lost all of your points!\r\nPlease roll again"),
+            QStringLiteral("All Points Lost!"), MsgButtons::Ok, MsgIcon::None);
+        state_.Score = 0;
+        state_.SpinValue = result.spinValue;
+        state_.HasSpun = false;
+    } else {
+        state_.SpinValue = result.spinValue;
+        state_.HasSpun = true;
+    }
+
+    unsetCursor();
+    UpdateStatus();
+    Timer1->start();
+}
+
+void Form1::showBoard(const QString& text) {
+    showFitted(lblPuzzle, timesNewRoman(BoardPoints), text);
+}
+
+void Form1::showClue(const QString& text) {
+    showFitted(lblClue, timesNewRoman(CluePoints), text);
+}
+
+void Form1::showLamps(const Wheel::Ring& ring) {
+    for (int i = 0; i < Wheel::LampCount; ++i) {
+        QFrame* lamp = Picture[static_cast<std::size_t>(i)];
+        QPalette palette = lamp->palette();
+        palette.setColor(QPalette::Window, Wheel::paletteColor(ring.slot(i)));
+        lamp->setPalette(palette);
+    }
+}
+
+void Form1::Timer1_Timer() {
+    picArrow->setVisible(picArrow->isHidden());
+    ++blinkCount_;
+    if (blinkCount_ == 10) {
+        picArrow->setVisible(true);
+        blinkCount_ = 0;
+        Timer1->stop();
+    }
+}
+
+// ---- Guessing a letter ----
+
+void Form1::cmdAlpha_Click(int index) {
+    if (spinning_)
+        return;
+    if (!state_.HasSpun) {
+        ui().messageBox(this, QStringLiteral("Before you can guess a letter, you must spin!"),
+                        QStringLiteral("Please Spin First"), MsgButtons::Ok, MsgIcon::None);
+        return;
+    }
+    state_.HasSpun = false;
+    const QString letter(QChar(u'A' + index));
+    QPushButton* button = cmdAlpha[static_cast<std::size_t>(index)];
+    if (!state_.CurrentPuzzle.contains(letter, Qt::CaseSensitive)) {
+        ui().messageBox(this, QStringLiteral("I am sorry, that letter was not found!"),
+                        QStringLiteral("Letter Not Found"), MsgButtons::Ok, MsgIcon::None);
+        button->setEnabled(false);
+        return;
+    }
+    const int found = KazMod::RevealLetter(state_, letter);
+    showBoard(state_.BoardText);
+    button->setEnabled(false);
+    state_.Score = Scoring::ScoreAfterGuess(state_.Score, state_.SpinValue, found);
+    UpdateStatus();
+}
+
+void Form1::setLettersEnabled(bool enabled) {
+    for (QPushButton* button : cmdAlpha)
+        button->setEnabled(enabled);
+}
+
+// ---- Solving ----
+
+void Form1::cmdSolve_Click() {
+    if (spinning_ || !state_.GameInProgress)
+        return;
+    QString answer = ui().inputBox(this, QStringLiteral("Please Enter Your Guess (And Watch Your Spelling!)"),
+                                   QStringLiteral("Enter Your Answer"));
+    if (answer.isEmpty())
+        return; // the game goes on
+    state_.GameInProgress = false;
+
+    const QString normalized = KazMod::NormalizePuzzleText(answer); // answer keeps the case typed
+    if (Scoring::IsRightAnswer(normalized, state_.CurrentPuzzle)) {
+        const int letters = Scoring::LetterCount(state_.CurrentPuzzle);
+        const double finalScore = Scoring::FinalScore(letters, state_.Score, state_.SpinCount);
+        ui().messageBox(this, Scoring::CongratulationsText(state_.SpinCount, letters, finalScore),
+                        QStringLiteral("congratulations"), MsgButtons::Ok, MsgIcon::None);
+        lblDescript->setText(Scoring::FinalScoreStatus(finalScore));
+        const QString name = ui().inputBox(
+            this, QStringLiteral("Please Enter Your Name IN CASE You Qualify For The High Score Board."),
+            QStringLiteral("High Score?"));
+        KazMod::RecordHighScore(state_, services_, this, name, finalScore);
+    } else {
+        ui().messageBox(this, Scoring::SorryText(answer, state_.CurrentPuzzle), QStringLiteral("Sorry!"),
+                        MsgButtons::Ok, MsgIcon::None);
+    }
+
+    showBoard(QString());
+    setWindowTitle(WindowCaption);
+    showClue(QStringLiteral("Clue: "));
+    cmdSolve->setEnabled(false);
+    cmdSpin->setEnabled(false);
+    state_.SpinCount = 0;
+    state_.Score = 0;
+    setLettersEnabled(false);
+    Form3 highScores(services_, this);
+    ui().showModal(highScores);
+}

@@ -1,0 +1,76 @@
+// The high-score file "hs.lst" beside the game: ten fixed records of 526 bytes, no header.
+// A record is the player's name (255 bytes), the score and the day played (little-endian
+// IEEE doubles, the day as an OLE date) and the game set's title (255 bytes); the texts
+// are Windows-1252, padded with spaces. Record 1 is the best entry.
+//
+// This file only knows the bytes: reading, writing and the made-up default entry. What a
+// finished game does to the table lives in HighScores.h.
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <array>
+
+struct HighScoreRecord {
+    // The texts as the player sees them; the codec pads them to their fixed width (and cuts
+    // longer ones) on the way out and drops the padding spaces on the way in.
+    QString PlayerName;
+    double FinalScore = 0.0;
+    double DatePlayed = 0.0; // OLE date, a whole day
+    QString GameSetTitle;
+};
+
+// The ten places of the file, best first.
+using HighScoreTable = std::array<HighScoreRecord, 10>;
+
+namespace HighScoreFile {
+
+inline constexpr int TextBytes = 255;
+inline constexpr int ScoreOffset = 255;
+inline constexpr int DateOffset = 263;
+inline constexpr int TitleOffset = 271;
+inline constexpr int RecordBytes = 526;
+inline constexpr int RecordCount = 10;
+inline constexpr int FileBytes = RecordBytes * RecordCount; // 5,260
+
+inline const QString FileName = QStringLiteral("hs.lst");
+
+// The file in the program folder, with exactly one separator between them.
+QString path(const QString& programFolder);
+
+// A text as its 255 stored bytes: Windows-1252 ("?" for what it lacks), cut to its first
+// 255 characters, padded with spaces.
+QByteArray fixedText(const QString& text);
+
+QByteArray encodeRecord(const HighScoreRecord& record);
+// Reads one record from the first 526 bytes of `bytes` (which must hold at least that many).
+HighScoreRecord decodeRecord(QByteArrayView bytes);
+QByteArray encodeTable(const HighScoreTable& table);
+
+// Where a table has to be made up, each empty place holds this entry.
+HighScoreRecord defaultEntry(const QDate& today);
+
+// The records read, and the made-up default entry in every place the file does not fill.
+HighScoreTable completed(const QList<HighScoreRecord>& records, const QDate& today);
+
+struct Contents {
+    enum Status {
+        Readable,  // the file was read; `records` holds its whole records (0 to 10)
+        Unreadable // no file, or it could not be opened or read
+    };
+    Status status = Unreadable;
+    QList<HighScoreRecord> records;
+    QString error; // why it could not be read
+};
+
+// Reads the whole records at the start of the file; a part-record at the end and anything
+// after the tenth record are ignored.
+Contents read(const QString& path);
+
+// Replaces the file through QSaveFile: when anything fails, the old file stays as it was
+// and `error` says why.
+bool write(const QString& path, const HighScoreTable& table, QString* error);
+
+} // namespace HighScoreFile

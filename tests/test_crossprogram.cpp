@@ -1,0 +1,71 @@
+// The two programs meet only through the game set file: a set saved by the editor must be
+// read by the game's loader into the same title, author, information, date and pairs.
+#include "GameSetFile.h"
+#include "KazCreateMod.h"
+#include "LimitedTextBox.h"
+#include "ScriptedUi.h"
+#include "frmAdd.h"
+#include "frmCreate.h"
+
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace KazCreateMod;
+
+class TestCrossProgram : public QObject {
+    Q_OBJECT
+private slots:
+    // Pairs entered through the add dialog, saved by the editor, come back whole in the game.
+    void editorSaveIsReadByTheGame() {
+        QTemporaryDir dir;
+        ScriptedUi ui;
+        FixedClock clock;
+        clock.day = QDate(2024, 7, 9);
+        EditorServices services{&ui, &clock, dir.path()};
+        ClearSetEntries();
+        frmCreate form(services);
+
+        const QList<PuzzleEntry> typed = {
+            {QStringLiteral("It's 4 U!"), QStringLiteral("Big Dog")},
+            {QStringLiteral("Caf\u00e9 food"),
+             QStringLiteral("Twenty five letters here and then some more words")},
+            {QStringLiteral("Comma, inside"), QStringLiteral("Lion")}};
+        for (const PuzzleEntry& e : typed) {
+            ui.modalHandlers.enqueue([&](QDialog& d) {
+                auto& add = static_cast<frmAdd&>(d);
+                add.Text1->setPlainText(e.Clue);
+                add.Text2->setPlainText(e.Puzzle);
+                add.Command1->click();
+            });
+            form.Command3->click();
+        }
+        QCOMPARE(PairCount(), 3);
+        const PuzzleTable stored = SetEntries;
+        form.Text1->setText(QStringLiteral("Ren\u00e9e, \"the\" author"));
+        form.Text2->setText(QStringLiteral("Mixed bag"));
+        form.Text3->setPlainText(QStringLiteral("Made for\nfriends, with \u20ac"));
+
+        const QString path = dir.filePath(QStringLiteral("cross.kazset"));
+        ui.fileAnswers.enqueue(path);
+        form.Command1->click();
+        QVERIFY(ui.messages().isEmpty());
+
+        const GameSetReadResult r = GameSetFile::readFile(path);
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(r.set.title, QStringLiteral("Mixed bag"));
+        // A double quote cannot be stored in the format; the writer turns it into an apostrophe.
+        QCOMPARE(r.set.author, QStringLiteral("Ren\u00e9e, 'the' author"));
+        QCOMPARE(r.set.info, QStringLiteral("Made forfriends, with \u20ac"));
+        QCOMPARE(r.set.date, QDate(2024, 7, 9));
+        QCOMPARE(r.set.pairs.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(r.set.pairs[i].Clue, stored[i].Clue);
+            QCOMPARE(r.set.pairs[i].Puzzle, stored[i].Puzzle);
+        }
+        QCOMPARE(r.set.pairs[1].Clue, QStringLiteral("Caf  food"));
+    }
+};
+
+QTEST_MAIN(TestCrossProgram)
+#include "test_crossprogram.moc"

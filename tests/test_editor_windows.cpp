@@ -1,0 +1,544 @@
+// The editor's windows driven through the scripted UI: adding, refusing and clearing pairs,
+// deleting, New Set, Save and Load Set end to end, the guards against losing pairs, the
+// typing limits, and the window's layout as it is resized.
+#include "ContextIDs.h"
+#include "CreateLayout.h"
+#include "Geometry.h"
+#include "HelpViewer.h"
+#include "KazCreateMod.h"
+#include "LimitedTextBox.h"
+#include "ScriptedUi.h"
+#include "frmAdd.h"
+#include "frmCreate.h"
+
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+using namespace KazCreateMod;
+
+namespace {
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QString cell(const frmCreate& form, int gridRow, int column) {
+    const QTableWidgetItem* item = form.MSFlexGrid1->item(TableRowOf(gridRow), column);
+    return item ? item->text() : QString();
+}
+} // namespace
+
+class TestEditorWindows : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    ScriptedUi ui;
+    FixedClock clock;
+    std::unique_ptr<frmCreate> form;
+
+    QString path(const QString& name) const { return dir->filePath(name); }
+
+    // Opens the add dialog and lets the handler type into it and press its buttons.
+    void withAddDialog(const std::function<void(frmAdd&)>& handler) {
+        ui.modalHandlers.enqueue([handler](QDialog& d) {
+            auto* dialog = qobject_cast<frmAdd*>(&d);
+            QVERIFY(dialog);
+            dialog->show();
+            handler(*dialog);
+        });
+        form->Command3->click();
+    }
+
+    void addPair(const QString& clue, const QString& puzzle) {
+        withAddDialog([&](frmAdd& d) {
+            d.Text1->setPlainText(clue);
+            d.Text2->setPlainText(puzzle);
+            d.Command1->click();
+        });
+    }
+
+    void fillSlots(int n) {
+        for (int i = 0; i < n; ++i)
+            SetEntries[i] = {QStringLiteral("Clue %1").arg(QChar(u'A' + i % 26)), QStringLiteral("Puzzle")};
+        form->RefreshClueGrid();
+        form->SetSaveAndDeleteEnabled(true);
+    }
+
+    // The state of "Save" and "Delete This Clue", which always agree.
+    bool saveButtonsEnabled() const {
+        if (form->Command1->isEnabled() != form->Command4->isEnabled())
+            QTest::qFail("Save and Delete This Clue disagree", __FILE__, __LINE__);
+        return form->Command1->isEnabled();
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        ClearSetEntries();
+        ui = ScriptedUi();
+        EditorServices services;
+        services.ui = &ui;
+        services.clock = &clock;
+        services.folder = dir->path();
+        form = std::make_unique<frmCreate>(services);
+        form->show();
+    }
+
+    void cleanup() {
+        form.reset();
+        ContextIDs::QuitHelp();
+    }
+
+    // The window opens with its prompts, an empty grid, Save and Delete disabled, and help
+    // set up for the editor.
+    void startsWithPromptsAndButtonsOff() {
+        QCOMPARE(form->windowTitle(), QStringLiteral("KAZ Puzzle Set Creator"));
+        QCOMPARE(form->Text1->text(), QStringLiteral("Your Name"));
+        QCOMPARE(form->Text2->text(), QStringLiteral("Title For Set"));
+        QCOMPARE(form->Text3->toPlainText(), Texts::InfoPrompt + u'\n');
+        QCOMPARE(form->Label5->text(), QStringLiteral("Number of Clues in Set: 0"));
+        QCOMPARE(form->MSFlexGrid1->rowCount(), 0);
+        QCOMPARE(form->MSFlexGrid1->horizontalHeaderItem(0)->text(), QStringLiteral("Clue"));
+        QCOMPARE(form->MSFlexGrid1->horizontalHeaderItem(1)->text(), QStringLiteral("Puzzle"));
+        QVERIFY(!saveButtonsEnabled());
+        for (QPushButton* b : {form->Command2, form->Command3, form->Command5, form->Command6})
+            QVERIFY(b->isEnabled());
+        QCOMPARE(form->Text1->limit(), 255);
+        QCOMPARE(form->Text3->limit(), 255);
+        QCOMPARE(ContextIDs::HelpContextIdOf(form->Text1), 10);
+        QCOMPARE(ContextIDs::HelpFile(), dir->path() + QStringLiteral("/KazCreate.HLP"));
+        form->Command6->click();
+        QVERIFY(ContextIDs::Viewer());
+        QCOMPARE(ContextIDs::Viewer()->currentAnchor(), QStringLiteral("contents"));
+    }
+
+    // The dialog refuses an empty entry (prompts, digits only, after Clear) and a badly spaced
+    // puzzle, each with its message and focus, and stores nothing.
+    void addDialogRefusesAndClears() {
+        withAddDialog([&](frmAdd& d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Add a Clue"));
+            QCOMPARE(d.Text1->toPlainText(), Texts::CluePrompt + u'\n');
+            QCOMPARE(d.Text2->toPlainText(), Texts::PuzzlePrompt + u'\n');
+            QCOMPARE(d.Text1->toolTip(), QStringLiteral("A Clue Can Have No More Than 30 Characters"));
+            QCOMPARE(d.Text2->toolTip(), QStringLiteral("A Clue Can Have No More Than 75 Characters"));
+            QCOMPARE(ContextIDs::HelpContextIdOf(d.Text2), 20);
+
+            d.Command1->click();
+            QCOMPARE(d.Text1->toPlainText(), Texts::CluePrompt); // line break gone even on refusal
+            QCOMPARE(ui.messages().size(), 1);
+            QCOMPARE(ui.messages().last().text,
+                     QStringLiteral("An entry is empty!\r\nPlease check them and try again!"));
+            QCOMPARE(ui.messages().last().title, QStringLiteral("ERROR IN DATA"));
+            QCOMPARE(ui.messages().last().icon, MsgIcon::Stop);
+            QCOMPARE(d.focusWidget(), d.Text1);
+
+            d.Text1->setPlainText(QStringLiteral("1999"));
+            d.Text2->setPlainText(QStringLiteral("Party"));
+            d.Command1->click();
+            QCOMPARE(ui.messages().size(), 2);
+            QCOMPARE(ui.messages().last().title, QStringLiteral("ERROR IN DATA"));
+
+            d.Text1->setPlainText(QStringLiteral("Long"));
+            d.Text2->setPlainText(QString(26, u'x'));
+            d.Command1->click();
+            QCOMPARE(ui.messages().size(), 3);
+            QCOMPARE(ui.messages().last().text,
+                     QStringLiteral(
+                         "Your Puzzle is over 25 characters long and it \r\ndoes not have at LEAST one space "
+                         "every 25 character.\r\nI am sorry, but I must ask that you modifiy it to allow "
+                         "for proper display."));
+            QCOMPARE(ui.messages().last().title, QStringLiteral("Bad Spacing"));
+            QCOMPARE(ui.messages().last().icon, MsgIcon::None);
+            QCOMPARE(d.focusWidget(), d.Text2);
+
+            d.Command2->click();
+            QCOMPARE(d.Text1->toPlainText(), QString());
+            QCOMPARE(d.Text2->toPlainText(), QString());
+            QCOMPARE(d.focusWidget(), d.Text1);
+            d.Command1->click();
+            QCOMPARE(ui.messages().size(), 4);
+            QCOMPARE(ui.messages().last().title, QStringLiteral("ERROR IN DATA"));
+            QVERIFY(d.isVisible());
+            d.reject(); // the close box
+        });
+        QCOMPARE(PairCount(), 0);
+        QVERIFY(!saveButtonsEnabled());
+        QCOMPARE(form->Label5->text(), QStringLiteral("Number of Clues in Set: 0"));
+    }
+
+    // An accepted pair is stored filtered in the first free slot, line breaks removed, and
+    // the dialog closes; the grid and label follow, Save and Delete come on.
+    void addDialogStoresTheFilteredPair() {
+        fillSlots(3);
+        form->SetSaveAndDeleteEnabled(false);
+        bool closed = false;
+        withAddDialog([&](frmAdd& d) {
+            d.Text1->setPlainText(QStringLiteral("It's 4 U!"));
+            d.Text2->setPlainText(QStringLiteral("Big\nDog-house"));
+            d.Command1->click();
+            closed = !d.isVisible() && d.result() == QDialog::Accepted;
+        });
+        QVERIFY(closed);
+        QVERIFY(ui.messages().isEmpty());
+        QCOMPARE(SetEntries[3].Clue, QStringLiteral("It s   U"));
+        QCOMPARE(SetEntries[3].Puzzle, QStringLiteral("BigDog house"));
+        QCOMPARE(cell(*form, 4, 0), QStringLiteral("It s   U"));
+        QCOMPARE(cell(*form, 4, 1), QStringLiteral("BigDog house"));
+        QCOMPARE(form->Label5->text(), QStringLiteral("Number of clues in set: 4"));
+        QCOMPARE(GridCurrentRow(*form->MSFlexGrid1), 4);
+        QVERIFY(saveButtonsEnabled());
+
+        // A prompt with more typed after it is a real entry.
+        addPair(QStringLiteral("x"), Texts::PuzzlePrompt + QStringLiteral(" Yes"));
+        QCOMPARE(SetEntries[4].Puzzle, QStringLiteral("Enter the puzzle to be solved here  Yes"));
+    }
+
+    // A full set says so and keeps the dialog, and the pair in it, open; nothing is stored.
+    void addingToAFullSetIsRefused() {
+        fillSlots(101);
+        QCOMPARE(form->MSFlexGrid1->rowCount(), 101);
+        QCOMPARE(form->Label5->text(), QStringLiteral("Number of clues in set: 101"));
+        bool open = false;
+        withAddDialog([&](frmAdd& d) {
+            d.Text1->setPlainText(QStringLiteral("One more"));
+            d.Text2->setPlainText(QStringLiteral("Too many"));
+            d.Command1->click();
+            open = d.isVisible();
+            QCOMPARE(d.Text2->toPlainText(), QStringLiteral("Too many"));
+        });
+        QVERIFY(open);
+        QCOMPARE(ui.messages().size(), 1);
+        QCOMPARE(ui.messages()[0].title, QStringLiteral("Set Is Full"));
+        QCOMPARE(ui.messages()[0].text,
+                 QStringLiteral("This set already holds 101 clues.\r\nNo more can be added."));
+        QCOMPARE(PairCount(), 101);
+        QCOMPARE(SetEntries[100].Puzzle, QStringLiteral("Puzzle"));
+    }
+
+    // Delete acts on the current row (the last pair's after any refresh); deleting the last
+    // pair turns the buttons off and shows the capitalised label.
+    void deleteActsOnTheCurrentRow() {
+        form->Command4->setEnabled(true);
+        form->Command4->click(); // no pairs: nothing happens
+        QCOMPARE(form->Label5->text(), QStringLiteral("Number of Clues in Set: 0"));
+
+        SetEntries[0] = {QStringLiteral("one"), QStringLiteral("ONE")};
+        SetEntries[1] = {QStringLiteral("two"), QStringLiteral("TWO")};
+        SetEntries[2] = {QStringLiteral("three"), QStringLiteral("THREE")};
+        form->RefreshClueGrid();
+        form->SetSaveAndDeleteEnabled(true);
+        form->MSFlexGrid1->setCurrentCell(TableRowOf(2), 0);
+        form->Command4->click();
+        QCOMPARE(PairCount(), 2);
+        QCOMPARE(cell(*form, 2, 0), QStringLiteral("three"));
+        QCOMPARE(form->Label5->text(), QStringLiteral("Number of clues in set: 2"));
+        QVERIFY(saveButtonsEnabled());
+
+        form->Command4->click(); // without touching the grid: the last pair goes
+        QCOMPARE(PairCount(), 1);
+        QCOMPARE(SetEntries[0].Clue, QStringLiteral("one"));
+        QCOMPARE(form->Label5->text(), QStringLiteral("Number of clues in set: 1"));
+
+        form->Command4->click();
+        QCOMPARE(PairCount(), 0);
+        QCOMPARE(form->MSFlexGrid1->rowCount(), 0);
+        QCOMPARE(form->Label5->text(), QStringLiteral("Number of Clues in Set: 0"));
+        QVERIFY(!saveButtonsEnabled());
+        QVERIFY(ui.calls.isEmpty());
+    }
+
+    // New Set asks only while Save is on; No keeps everything, Yes (or no question) clears.
+    void newSetAsksOnlyWithUnsavedPairs() {
+        form->Command2->click();
+        QVERIFY(ui.calls.isEmpty());
+        QCOMPARE(form->Label5->text(), QStringLiteral("Number of clues in set: 0"));
+        QCOMPARE(form->Text3->toPlainText(), Texts::InfoPrompt);
+
+        addPair(QStringLiteral("Barks"), QStringLiteral("Dog"));
+        form->Text2->setText(QStringLiteral("Animals"));
+        ui.clear();
+        ui.messageAnswers.enqueue(MsgResult::No);
+        form->Command2->click();
+        QCOMPARE(ui.messages().size(), 1);
+        QCOMPARE(ui.messages()[0].text,
+                 QStringLiteral("Are You Sure?\r\nAll unsaved puzzle data entered thus far will be lost!"));
+        QCOMPARE(ui.messages()[0].title, QStringLiteral("ARE YOU SURE?"));
+        QCOMPARE(ui.messages()[0].buttons, MsgButtons::YesNo);
+        QCOMPARE(ui.messages()[0].icon, MsgIcon::None);
+        QCOMPARE(PairCount(), 1);
+        QCOMPARE(form->Text2->text(), QStringLiteral("Animals"));
+        QVERIFY(saveButtonsEnabled());
+
+        ui.messageAnswers.enqueue(MsgResult::Yes);
+        form->Command2->click();
+        QCOMPARE(PairCount(), 0);
+        QCOMPARE(form->MSFlexGrid1->rowCount(), 0);
+        QCOMPARE(form->Text2->text(), QStringLiteral("Title For Set"));
+        QVERIFY(!saveButtonsEnabled());
+    }
+
+    // Save writes the set in the file format with today's date and the prompt replacements,
+    // then empties the editor; loading the file back and saving it again gives the same bytes.
+    void saveThenReloadByteForByte() {
+        form->Command1->setEnabled(true);
+        form->Command1->click(); // no pairs: no dialog
+        QVERIFY(ui.calls.isEmpty());
+
+        addPair(QStringLiteral("It barks at the mailman"), QStringLiteral("Big Dog"));
+        addPair(QStringLiteral("King of the jungle"), QStringLiteral("Lion"));
+        form->Text2->setText(QStringLiteral("  Animals "));
+        form->Text1->setText(QStringLiteral(" Your Name"));
+        const QString first = path(QStringLiteral("animals.kazset"));
+        ui.fileAnswers.enqueue(first);
+        form->Command1->click();
+        const UiCall& dialog = ui.calls.last();
+        QCOMPARE(dialog.kind, UiCall::SaveFile);
+        QCOMPARE(dialog.title, QStringLiteral("Save Your Game Set"));
+        QCOMPARE(dialog.file.filter, QStringLiteral("KAZ Game Set (*.kazset)|*.kazset"));
+        QCOMPARE(dialog.file.defaultExtension, QStringLiteral(".kazset"));
+        QCOMPARE(dialog.file.initialFolder, dir->path() + u'/');
+        const QByteArray expected =
+            "\"Animals\"\r\n\"None Given\"\r\n#2001-02-25#\r\n\"No information given\"\r\n2\r\n"
+            "\"It barks at the mailman\"\r\n\"Big Dog\"\r\n\"King of the jungle\"\r\n\"Lion\"\r\n";
+        QCOMPARE(readAll(first), expected);
+        QCOMPARE(PairCount(), 0);
+        QCOMPARE(form->Text1->text(), QStringLiteral("Your Name"));
+        QCOMPARE(form->Text3->toPlainText(), Texts::InfoPrompt);
+        QCOMPARE(form->Label5->text(), QStringLiteral("Number of clues in set: 0"));
+        QVERIFY(!saveButtonsEnabled());
+        QVERIFY(ui.messages().isEmpty());
+
+        ui.fileAnswers.enqueue(first);
+        form->Command5->click();
+        QCOMPARE(ui.calls.last().title, QStringLiteral("Select a Game Set to Edit"));
+        QCOMPARE(ui.calls.last().file.initialFolder, first); // opens on the file chosen last
+        QCOMPARE(form->Text2->text(), QStringLiteral("Animals"));
+        QCOMPARE(form->Text1->text(), QStringLiteral("None Given"));
+        QCOMPARE(form->Text3->toPlainText(), QStringLiteral("No information given"));
+        QCOMPARE(cell(*form, 2, 1), QStringLiteral("Lion"));
+        QCOMPARE(form->Label5->text(), QStringLiteral("Number of clues in set: 2"));
+        QCOMPARE(GridCurrentRow(*form->MSFlexGrid1), 2);
+        QVERIFY(saveButtonsEnabled());
+
+        const QString second = path(QStringLiteral("again.kazset"));
+        ui.fileAnswers.enqueue(second);
+        form->Command1->click();
+        QCOMPARE(readAll(second), expected);
+
+        // Loading the 2-pair set over a bigger one shows exactly its pairs.
+        fillSlots(10);
+        ui.messageAnswers.enqueue(MsgResult::Yes);
+        ui.fileAnswers.enqueue(first);
+        form->Command5->click();
+        QCOMPARE(PairCount(), 2);
+        QCOMPARE(form->MSFlexGrid1->rowCount(), 2);
+    }
+
+    // A hand-written file's texts that the editor would not produce itself load as they are,
+    // over-long ones uncut.
+    void loadsOddTextsAsTheyAre() {
+        const QString longTitle(300, u'T');
+        const QString odd = path(QStringLiteral("odd.kazset"));
+        QVERIFY(writeBytes(odd, "\"" + longTitle.toLatin1() +
+                                    "\",\"Me\",#1999-12-31#,\"i\",2,\"It's 4 U!\",\"R2-D2\",\"x\",\"\"\r\n"));
+        ui.fileAnswers.enqueue(odd);
+        form->Command5->click();
+        QVERIFY(ui.messages().isEmpty());
+        QCOMPARE(form->Text2->text(), longTitle);
+        QCOMPARE(SetEntries[0].Clue, QStringLiteral("It's 4 U!"));
+        QCOMPARE(SetEntries[0].Puzzle, QStringLiteral("R2-D2"));
+        QCOMPARE(SetEntries[1].Puzzle, QString());
+        QCOMPARE(form->Label5->text(), QStringLiteral("Number of clues in set: 2"));
+    }
+
+    // Cancel in either dialog cancels: nothing written, replaced or loaded.
+    void cancelInTheFileDialogsCancels() {
+        addPair(QStringLiteral("c"), QStringLiteral("p"));
+        form->Command1->click(); // the scripted dialog answers Cancel
+        QCOMPARE(ui.calls.last().kind, UiCall::SaveFile);
+        QCOMPARE(form->Text1->text(), QStringLiteral("Your Name"));
+        QCOMPARE(form->Text3->toPlainText(), Texts::InfoPrompt + u'\n');
+        QCOMPARE(PairCount(), 1);
+        QVERIFY(saveButtonsEnabled());
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
+
+        ui.messageAnswers.enqueue(MsgResult::Yes);
+        form->Command5->click();
+        QCOMPARE(ui.calls.last().kind, UiCall::OpenFile);
+        QCOMPARE(PairCount(), 1);
+        QCOMPARE(form->Label5->text(), QStringLiteral("Number of clues in set: 1"));
+        QVERIFY(ui.messages().size() == 1); // only the question
+    }
+
+    // A save that cannot be written says why and keeps the set; an existing file survives.
+    void failedSaveKeepsTheSet() {
+        addPair(QStringLiteral("c"), QStringLiteral("p"));
+        const QString missing = path(QStringLiteral("no/such/folder/x.kazset"));
+        ui.fileAnswers.enqueue(missing);
+        form->Command1->click();
+        QCOMPARE(ui.messages().size(), 1);
+        QCOMPARE(ui.messages()[0].title, QStringLiteral("Game Set Not Saved"));
+        QCOMPARE(ui.messages()[0].icon, MsgIcon::Stop);
+        QVERIFY(ui.messages()[0].text.startsWith(QStringLiteral("The game set could not be saved:\r\n") +
+                                                 QDir::toNativeSeparators(missing) + QStringLiteral("\r\n")));
+        QVERIFY(ui.messages()[0].text.size() >
+                QStringLiteral("The game set could not be saved:\r\n\r\n").size() + missing.size());
+        QCOMPARE(PairCount(), 1);
+        QVERIFY(saveButtonsEnabled());
+        QCOMPARE(form->Text1->text(), QStringLiteral("None Given")); // the replacements stay
+
+        // A folder where the file should be: the save fails and the folder is untouched.
+        const QString folder = path(QStringLiteral("taken.kazset"));
+        QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("taken.kazset")));
+        QVERIFY(writeBytes(folder + QStringLiteral("/inside.txt"), "keep"));
+        ui.fileAnswers.enqueue(folder);
+        form->Command1->click();
+        QCOMPARE(ui.messages().size(), 2);
+        QCOMPARE(readAll(folder + QStringLiteral("/inside.txt")), QByteArray("keep"));
+        QCOMPARE(PairCount(), 1);
+    }
+
+    // A damaged file, or one with a pair the editor cannot hold, changes nothing and is
+    // reported with the game's "Game Set Not Loaded" message.
+    void failedLoadChangesNothing() {
+        addPair(QStringLiteral("Barks"), QStringLiteral("Dog"));
+        form->Text2->setText(QStringLiteral("Mine"));
+        const QString damaged = path(QStringLiteral("damaged.kazset"));
+        QVERIFY(writeBytes(damaged, "\"T\"\r\n\"A\"\r\n#2001-02-25#\r\n\"I\"\r\n3\r\n\"c1\"\r\n\"p1\"\r\n"));
+        const QString noClue = path(QStringLiteral("noclue.kazset"));
+        QVERIFY(writeBytes(
+            noClue,
+            "\"T\"\r\n\"A\"\r\n#2001-02-25#\r\n\"I\"\r\n2\r\n\"c1\"\r\n\"p1\"\r\n\"\"\r\n\"p2\"\r\n"));
+        for (const QString& file : {damaged, noClue}) {
+            ui.clear();
+            ui.messageAnswers.enqueue(MsgResult::Yes);
+            ui.fileAnswers.enqueue(file);
+            form->Command5->click();
+            QCOMPARE(ui.messages().size(), 2);
+            const UiCall& m = ui.messages()[1];
+            QCOMPARE(m.title, GameSetFile::NotLoadedTitle);
+            QCOMPARE(m.icon, MsgIcon::Stop);
+            QVERIFY(m.text.startsWith(GameSetFile::notLoadedText(file, QString())));
+            QVERIFY(m.text.size() > GameSetFile::notLoadedText(file, QString()).size());
+            QCOMPARE(form->Text2->text(), QStringLiteral("Mine"));
+            QCOMPARE(PairCount(), 1);
+            QCOMPARE(SetEntries[0].Puzzle, QStringLiteral("Dog"));
+            QCOMPARE(form->MSFlexGrid1->rowCount(), 1);
+            QCOMPARE(form->Label5->text(), QStringLiteral("Number of clues in set: 1"));
+            QVERIFY(saveButtonsEnabled());
+        }
+    }
+
+    // Closing the window or loading another set while Save is on asks first; No keeps all.
+    void unsavedPairsAreNeverDroppedSilently() {
+        addPair(QStringLiteral("Barks"), QStringLiteral("Dog"));
+        ui.clear();
+        QVERIFY(!form->close()); // the script answers No
+        QCOMPARE(ui.messages().size(), 1);
+        QCOMPARE(ui.messages()[0].title, QStringLiteral("ARE YOU SURE?"));
+        QVERIFY(form->isVisible());
+        QCOMPARE(PairCount(), 1);
+
+        ui.fileAnswers.enqueue(path(QStringLiteral("never.kazset")));
+        form->Command5->click(); // No again: the open dialog never shows
+        QCOMPARE(ui.calls.size(), 2);
+        QCOMPARE(ui.calls.last().kind, UiCall::Message);
+        QCOMPARE(PairCount(), 1);
+
+        ui.messageAnswers.enqueue(MsgResult::Yes);
+        QVERIFY(form->close());
+
+        ui.clear();
+        form->show();
+        form->SetSaveAndDeleteEnabled(false);
+        QVERIFY(form->close()); // nothing unsaved: no question
+        QVERIFY(ui.calls.isEmpty());
+    }
+
+    // Typing and pasting stop at the limits; text the program sets is never cut.
+    void typingLimitsHoldOnlyAgainstTheUser() {
+        withAddDialog([&](frmAdd& d) {
+            QTest::keyClicks(d.Text1, QStringLiteral("more")); // the prompt is already over 30
+            QCOMPARE(d.Text1->toPlainText(), Texts::CluePrompt + u'\n');
+            d.Text1->clear();
+            QTest::keyClicks(d.Text1, QString(40, u'a'));
+            QCOMPARE(d.Text1->toPlainText(), QString(30, u'a'));
+            QTest::keyClick(d.Text1, Qt::Key_Return);
+            QCOMPARE(d.Text1->toPlainText().size(), 30);
+            QTest::keyClick(d.Text1, Qt::Key_Backspace);
+            QTest::keyClick(d.Text1, Qt::Key_Return);
+            QCOMPARE(d.Text1->toPlainText(), QString(29, u'a') + u'\n');
+
+            d.Text2->clear();
+            QTest::keyClicks(d.Text2, QStringLiteral("abc"));
+            QGuiApplication::clipboard()->setText(QString(100, u'z'));
+            d.Text2->paste();
+            QCOMPARE(d.Text2->toPlainText(), QStringLiteral("abc") + QString(72, u'z'));
+            d.Text2->selectAll();
+            d.Text2->paste(); // replacing the whole text makes room for 75 again
+            QCOMPARE(d.Text2->toPlainText(), QString(75, u'z'));
+            d.Text2->setPlainText(QString(90, u'y'));
+            QCOMPARE(d.Text2->toPlainText().size(), 90);
+            d.reject();
+        });
+
+        form->Text1->clear();
+        QTest::keyClicks(form->Text1, QString(260, u'n'));
+        QCOMPARE(form->Text1->text().size(), 255);
+        form->Text1->setTextUncut(QString(300, u'm'));
+        QCOMPARE(form->Text1->text().size(), 300);
+        form->Text1->end(false);
+        QTest::keyClicks(form->Text1, QStringLiteral("x"));
+        QCOMPARE(form->Text1->text().size(), 300);
+        form->Text3->clear();
+        QTest::keyClicks(form->Text3, QString(260, u'i'));
+        QCOMPARE(form->Text3->toPlainText().size(), 255);
+    }
+
+    // Controls are placed by the layout rules for the outer size; the window keeps its
+    // minimum, and a minimised window is left alone.
+    void controlsFollowTheWindowSize() {
+        form->resize(200, 200);
+        const QSize outer = form->OuterSize();
+        QVERIFY(outer.width() >= 320 && outer.height() >= 430);
+        auto expectAt = [&](const CreateLayout::Layout& l) {
+            auto px = [](const QRectF& r) { return Geometry::rect(r.x(), r.y(), r.width(), r.height()); };
+            QCOMPARE(form->Text1->geometry(), px(l.Text1));
+            QCOMPARE(form->MSFlexGrid1->geometry(), px(l.MSFlexGrid1));
+            QCOMPARE(form->Label5->geometry(), px(l.Label5));
+            QCOMPARE(form->Command6->geometry(), px(l.Command6));
+            QCOMPARE(form->MSFlexGrid1->horizontalHeader()->sectionSize(0), Geometry::px(l.ClueColumnWidth));
+            QCOMPARE(form->MSFlexGrid1->horizontalHeader()->sectionSize(1),
+                     Geometry::px(l.PuzzleColumnWidth));
+        };
+        expectAt(CreateLayout::Compute(Geometry::twips(outer.width()), Geometry::twips(outer.height())));
+
+        const QSize frame = form->OuterSize() - form->size();
+        form->resize(640 - frame.width(), 430 - frame.height());
+        expectAt(CreateLayout::Compute(9600, 6450));
+        QCOMPARE(form->Command6->geometry().top(), Geometry::px(5348.4));
+
+        const QRect before = form->Command6->geometry();
+        form->setWindowState(Qt::WindowMinimized);
+        form->resize(400, 600);
+        QCOMPARE(form->Command6->geometry(), before);
+        form->setWindowState(Qt::WindowNoState);
+        const QSize restored = form->OuterSize();
+        expectAt(
+            CreateLayout::Compute(Geometry::twips(restored.width()), Geometry::twips(restored.height())));
+    }
+};
+
+QTEST_MAIN(TestEditorWindows)
+#include "test_editor_windows.moc"

@@ -1,0 +1,107 @@
+// F1 and the help buttons: each window opens its own topic of its own program's help file,
+// an open menu opens the menu's topic, and closing the main window closes the help.
+#include "ContextIDs.h"
+#include "Form1.h"
+#include "Form2.h"
+#include "Form3.h"
+#include "HelpViewer.h"
+#include "ProgramFolder.h"
+#include "ScriptedUi.h"
+#include "TestPaths.h"
+#include "frmAdd.h"
+#include "frmCreate.h"
+
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QtTest>
+
+namespace {
+// A program folder holding a copy of the shipped help file.
+struct Folder {
+    QTemporaryDir dir;
+    explicit Folder(const QString& helpSource) {
+        QFile::copy(TestPaths::source(helpSource), dir.filePath(QFileInfo(helpSource).fileName()));
+    }
+    QString path() const { return ProgramFolder::withSeparator(dir.path()); }
+};
+
+void pressF1(QWidget* w) {
+    QTest::keyClick(w, Qt::Key_F1);
+}
+} // namespace
+
+class TestHelp : public QObject {
+    Q_OBJECT
+private slots:
+    void gameWindowsOpenTheirTopics() {
+        Folder folder(QStringLiteral("game/Kaz.HLP"));
+        ScriptedUi ui;
+        FixedClock clock;
+        ScriptedRandom random;
+        GameServices services;
+        services.ui = &ui;
+        services.clock = &clock;
+        services.random = &random;
+        services.folder = folder.path();
+        auto form = std::make_unique<Form1>(services);
+        QCOMPARE(ContextIDs::HelpFile(), folder.path() + QStringLiteral("Kaz.HLP"));
+
+        pressF1(form.get());
+        QVERIFY(ContextIDs::Viewer());
+        QVERIFY(ContextIDs::Viewer()->fileFound());
+        QCOMPARE(ContextIDs::Viewer()->currentAnchor(), QStringLiteral("10"));
+
+        form->mnuFile->popup(QPoint(0, 0));
+        QTRY_VERIFY(QApplication::activePopupWidget() == form->mnuFile);
+        pressF1(form->mnuFile);
+        QCOMPARE(ContextIDs::Viewer()->currentAnchor(), QStringLiteral("210"));
+        form->mnuFile->close();
+
+        Form3 scores(services, form.get());
+        pressF1(&scores);
+        QCOMPARE(ContextIDs::Viewer()->currentAnchor(), QStringLiteral("240"));
+        Form2 info(form->gameState(), form.get());
+        pressF1(&info);
+        QCOMPARE(ContextIDs::Viewer()->currentAnchor(), QStringLiteral("230"));
+
+        // The help goes with the main window.
+        form->close();
+        QVERIFY(!ContextIDs::Viewer());
+    }
+
+    void editorWindowsOpenTheirTopics() {
+        Folder folder(QStringLiteral("editor/KazCreate.HLP"));
+        ScriptedUi ui;
+        FixedClock clock;
+        EditorServices services;
+        services.ui = &ui;
+        services.clock = &clock;
+        services.folder = folder.path();
+        frmCreate create(services);
+        QCOMPARE(ContextIDs::HelpFile(), folder.path() + QStringLiteral("KazCreate.HLP"));
+        pressF1(&create);
+        QCOMPARE(ContextIDs::Viewer()->currentAnchor(), QStringLiteral("10"));
+        frmAdd add(create, ui);
+        pressF1(&add);
+        QCOMPARE(ContextIDs::Viewer()->helpFile(), folder.path() + QStringLiteral("KazCreate.HLP"));
+        QCOMPARE(ContextIDs::Viewer()->currentAnchor(), QStringLiteral("20"));
+        ContextIDs::QuitHelp();
+        QVERIFY(!ContextIDs::Viewer());
+    }
+
+    // A missing help file is reported in the viewer itself; the program goes on.
+    void missingHelpFileIsReportedInTheViewer() {
+        QTemporaryDir empty;
+        QWidget owner;
+        ContextIDs::StartHelp(&owner, QStringLiteral("KAZ"), empty.path());
+        ContextIDs::ShowHelpContents();
+        QVERIFY(ContextIDs::Viewer());
+        QVERIFY(!ContextIDs::Viewer()->fileFound());
+        QVERIFY(ContextIDs::Viewer()->browser()->toPlainText().contains(QStringLiteral("Kaz.HLP")));
+        ContextIDs::QuitHelp();
+    }
+};
+
+QTEST_MAIN(TestHelp)
+#include "test_help.moc"

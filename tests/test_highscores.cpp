@@ -1,0 +1,248 @@
+// The high-score file: the 526-byte record byte for byte, and what a finished game does to
+// the table on disk (fresh table, merge, short and unwritable files, a game still running).
+#include "HighScoreFile.h"
+#include "HighScores.h"
+#include "OleDate.h"
+#include "ScriptedUi.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+const double Feb25 = 36947.0; // 25 Feb 2001 as an OLE date
+
+HighScoreRecord rec(const QString& name, double score, double date = Feb25,
+                    const QString& title = QStringLiteral("Animals")) {
+    return {name, score, date, title};
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+// A table of ten different scores, 100 down to 10, each name telling its place.
+HighScoreTable tenPlaces() {
+    HighScoreTable t;
+    for (int n = 0; n < 10; ++n)
+        t[n] = rec(QStringLiteral("P%1").arg(n + 1), 100.0 - 10.0 * n, Feb25 - n,
+                   QStringLiteral("Set %1").arg(n + 1));
+    return t;
+}
+
+QList<HighScoreRecord> recordsIn(const QString& path) {
+    return HighScoreFile::read(path).records;
+}
+
+bool same(const HighScoreRecord& a, const HighScoreRecord& b) {
+    return a.PlayerName == b.PlayerName && a.FinalScore == b.FinalScore && a.DatePlayed == b.DatePlayed &&
+           a.GameSetTitle == b.GameSetTitle;
+}
+} // namespace
+
+class TestHighScores : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    ScriptedUi ui;
+    FixedClock clock; // 25 Feb 2001
+    GameServices services;
+    GameState state;
+    QString path;
+
+private slots:
+    void init() {
+        QFile::remove(dir.filePath(QStringLiteral("hs.lst")));
+        ui.clear();
+        services = GameServices{};
+        services.ui = &ui;
+        services.clock = &clock;
+        services.folder = dir.path() + u'/';
+        path = dir.filePath(QStringLiteral("hs.lst"));
+        state = GameState{};
+        state.SetTitle = QStringLiteral("Animals");
+    }
+
+    // Name at 0, score at 255, date at 263, title at 271, texts padded with spaces; decoding
+    // gives the same record back.
+    void recordLaysItsFieldsOutAtFixedOffsets() {
+        const QByteArray bytes = HighScoreFile::encodeRecord(rec(QStringLiteral("Ann"), 120.0));
+        QCOMPARE(bytes.size(), 526);
+        QCOMPARE(bytes.left(255), QByteArray("Ann") + QByteArray(252, ' '));
+        QCOMPARE(bytes.mid(255, 8), QByteArray::fromHex("0000000000005e40"));
+        QCOMPARE(bytes.mid(263, 8), QByteArray::fromHex("00000000600ae240"));
+        QCOMPARE(bytes.mid(271), QByteArray("Animals") + QByteArray(248, ' '));
+
+        const HighScoreRecord back = HighScoreFile::decodeRecord(bytes);
+        QVERIFY(same(back, rec(QStringLiteral("Ann"), 120.0)));
+
+        const QByteArray negative = HighScoreFile::encodeRecord(rec(QString(), -2.5, 1.0, QString()));
+        QCOMPARE(negative.mid(255, 16), QByteArray::fromHex("00000000000004c0000000000000f03f"));
+    }
+
+    // Empty text is 255 spaces, long text is cut to 255 characters, text is Windows-1252 with
+    // "?" for what it lacks, and only the padding is dropped when reading.
+    void textFieldsArePaddedCutAndEncoded() {
+        QCOMPARE(HighScoreFile::fixedText(QString()), QByteArray(255, ' '));
+        const QString longName =
+            QString(250, u'a') + QStringLiteral("bcdefghijklmnopqrstuvwxyz") + QString(25, u'z');
+        QCOMPARE(longName.size(), 300);
+        QCOMPARE(HighScoreFile::fixedText(longName), QString(250, u'a').toLatin1() + "bcdef");
+        QCOMPARE(HighScoreFile::fixedText(QStringLiteral("Caf\u00e9 \u20ac \u4e2d \U0001F600.")).left(10),
+                 QByteArray("Caf\xe9 \x80 ? ?"));
+        QCOMPARE(HighScoreFile::fixedText(QString(255, u'\u00e9') + QStringLiteral("x")),
+                 QByteArray(255, '\xe9'));
+
+        const auto back = HighScoreFile::decodeRecord(HighScoreFile::encodeRecord(
+            rec(QStringLiteral("  Bo  "), 5.0, Feb25, QStringLiteral("Caf\u00e9"))));
+        QCOMPARE(back.PlayerName, QStringLiteral("  Bo"));
+        QCOMPARE(back.GameSetTitle, QStringLiteral("Caf\u00e9"));
+        QCOMPARE(KazMod::HighScoreRowTexts(back).first(), QStringLiteral("Bo"));
+    }
+
+    // hs.lst lies in the program folder with exactly one separator before it.
+    void fileLiesInTheProgramFolder() {
+        QCOMPARE(HighScoreFile::path(QStringLiteral("/opt/kaz")), QStringLiteral("/opt/kaz/hs.lst"));
+        QCOMPARE(HighScoreFile::path(QStringLiteral("/opt/kaz/")), QStringLiteral("/opt/kaz/hs.lst"));
+        QCOMPARE(HighScoreFile::path(QStringLiteral("C:\\")), QStringLiteral("C:\\hs.lst"));
+    }
+
+    // With no file the first solved game writes its entry first and nine default entries,
+    // whatever its score, in 5,260 bytes.
+    void firstGameWritesAFreshTable() {
+        for (double score : {120.0, 0.0}) {
+            init();
+            KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Ann"), score);
+            const QByteArray bytes = readAll(path);
+            QCOMPARE(bytes.size(), 5260);
+            QCOMPARE(bytes.left(526), HighScoreFile::encodeRecord(rec(QStringLiteral("Ann"), score)));
+            const QByteArray orvendel = HighScoreFile::encodeRecord(
+                rec(QStringLiteral("Orvendel"), 1.0, Feb25, QStringLiteral("Not Played")));
+            for (int n = 1; n < 10; ++n)
+                QCOMPARE(bytes.mid(n * 526, 526), orvendel);
+            QVERIFY(ui.calls.isEmpty());
+        }
+    }
+
+    // A score equal to place 3 comes in below it at place 4; old places 4-9 move down and
+    // the tenth drops out.
+    void equalScoreComesInBelowTheStoredOne() {
+        QVERIFY(HighScoreFile::write(path, tenPlaces(), nullptr));
+        clock.day = QDate(2001, 3, 1);
+        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("New"), 80.0);
+        clock.day = QDate(2001, 2, 25);
+        const auto r = recordsIn(path);
+        QCOMPARE(r.size(), 10);
+        const HighScoreTable old = tenPlaces();
+        for (int n = 0; n < 3; ++n)
+            QVERIFY(same(r[n], old[n]));
+        QVERIFY(same(r[3], rec(QStringLiteral("New"), 80.0, OleDate::fromDate(QDate(2001, 3, 1)))));
+        for (int n = 4; n < 10; ++n)
+            QVERIFY(same(r[n], old[n - 1]));
+    }
+
+    // A score equal to the tenth or below it leaves the ten records exactly as they were.
+    void scoreOffTheTableLeavesTheRecords() {
+        QVERIFY(HighScoreFile::write(path, tenPlaces(), nullptr));
+        const QByteArray before = readAll(path);
+        for (double score : {10.0, 9.99, 0.0, -5.0}) {
+            KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Low"), score);
+            QCOMPARE(readAll(path), before);
+        }
+    }
+
+    // The whole eleven places are sorted: a file out of order comes out fully in order, and
+    // the twenty passes carry a top score from the bottom place to the top.
+    void mergeSortsAnUnsortedFile() {
+        HighScoreTable t = tenPlaces();
+        std::reverse(t.begin(), t.end());
+        t[0].FinalScore = 0.5; // a fresh table with a low score in record 1
+        QVERIFY(HighScoreFile::write(path, t, nullptr));
+        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Top"), 1000.0);
+        const auto r = recordsIn(path);
+        QCOMPARE(r.size(), 10);
+        QCOMPARE(r[0].PlayerName, QStringLiteral("Top"));
+        for (int n = 1; n < 10; ++n)
+            QVERIFY(r[n - 1].FinalScore >= r[n].FinalScore);
+        QCOMPARE(r[9].FinalScore, 20.0); // the 0.5 dropped
+
+        std::array<HighScoreRecord, 11> places;
+        for (int n = 0; n < 11; ++n)
+            places[n] = rec(QStringLiteral("x%1").arg(n), n);
+        KazMod::SortHighScores(places);
+        for (int n = 0; n < 11; ++n)
+            QCOMPARE(places[n].FinalScore, 10.0 - n);
+    }
+
+    // While a game is in progress nothing is read, written or created.
+    void gameInProgressTouchesNothing() {
+        state.GameInProgress = true;
+        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Ann"), 120.0);
+        QVERIFY(!QFile::exists(path));
+        writeBytes(path, "short");
+        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Ann"), 120.0);
+        QCOMPARE(readAll(path), QByteArray("short"));
+    }
+
+    // A file of fewer than ten whole records keeps them and gets default entries for the
+    // rest; bytes after the tenth record are ignored.
+    void shortAndLongFilesKeepTheirRecords() {
+        const HighScoreTable t = tenPlaces();
+        QByteArray three;
+        for (int n = 0; n < 3; ++n)
+            three += HighScoreFile::encodeRecord(t[n]);
+        writeBytes(path, three + QByteArray(100, 'x'));
+        QCOMPARE(recordsIn(path).size(), 3);
+        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Ann"), 50.0);
+        auto r = recordsIn(path);
+        QCOMPARE(r.size(), 10);
+        for (int n = 0; n < 3; ++n)
+            QVERIFY(same(r[n], t[n]));
+        QCOMPARE(r[3].PlayerName, QStringLiteral("Ann"));
+        for (int n = 4; n < 10; ++n)
+            QVERIFY(same(r[n], HighScoreFile::defaultEntry(clock.day)));
+
+        writeBytes(path, HighScoreFile::encodeTable(t) + QByteArray(526, 'y'));
+        QCOMPARE(recordsIn(path).size(), 10);
+        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Ann"), 5.0);
+        QCOMPARE(readAll(path), HighScoreFile::encodeTable(t));
+
+        writeBytes(path, QByteArray());
+        QCOMPARE(HighScoreFile::read(path).status, HighScoreFile::Contents::Readable);
+        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Ann"), 0.5);
+        r = recordsIn(path);
+        QCOMPARE(r.size(), 10);
+        for (const auto& e : r)
+            QVERIFY(same(e, HighScoreFile::defaultEntry(clock.day))); // 0.5 stays below the ones
+    }
+
+    // A folder that cannot be written (not even by root: it is a path under a plain file)
+    // gives the stop-icon message naming the file and the reason, and the game goes on.
+    void unwritableFolderIsReported() {
+        const QString afile = dir.filePath(QStringLiteral("afile"));
+        writeBytes(afile, "x");
+        services.folder = afile + u'/';
+        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Ann"), 120.0);
+        QCOMPARE(ui.calls.size(), 1);
+        const UiCall& c = ui.calls.first();
+        QCOMPARE(c.title, QStringLiteral("High Scores Not Saved"));
+        QCOMPARE(c.icon, MsgIcon::Stop);
+        QCOMPARE(c.buttons, MsgButtons::Ok);
+        const QStringList lines = c.text.split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0], QStringLiteral("The high-score file could not be written:"));
+        QCOMPARE(lines[1], afile + QStringLiteral("/hs.lst"));
+        QVERIFY(!lines[2].isEmpty());
+        QCOMPARE(readAll(afile), QByteArray("x"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHighScores)
+#include "test_highscores.moc"

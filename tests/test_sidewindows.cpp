@@ -1,0 +1,336 @@
+// The game's side windows on the offscreen platform: the high-score window on every kind of
+// file, the game set information window, and the About window with every way the
+// system-information tool can be found, missed or fail to start.
+#include "ContextIDs.h"
+#include "Form2.h"
+#include "Form3.h"
+#include "HighScoreFile.h"
+#include "HighScores.h"
+#include "OleDate.h"
+#include "ScriptedUi.h"
+#include "SystemInfoTool.h"
+#include "frmAbout.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList row(const QTableWidget* grid, int r) {
+    QStringList texts;
+    for (int c = 0; c < grid->columnCount(); ++c)
+        texts << (grid->item(r, c) ? grid->item(r, c)->text() : QStringLiteral("<none>"));
+    return texts;
+}
+
+const QStringList DefaultRow = {QStringLiteral("Orvendel"), QStringLiteral("1"), QStringLiteral("2/25/2001"),
+                                QStringLiteral("Not Played")};
+
+// Answers each look-up as told and records what the About window asked for.
+class FakeSystemInfo : public SystemInfoTool {
+public:
+    bool hasFirst = false, hasSecond = false, exists = false, starts = false;
+    QString first = QStringLiteral("/opt/sys/info-tool");
+    QString folder = QStringLiteral("/opt/sysinfo/");
+    QStringList existenceTests, started, attempts;
+
+    bool firstLookup(QString& path) override {
+        path = hasFirst ? first : QString();
+        return hasFirst;
+    }
+    bool secondLookup(QString& f) override {
+        f = hasSecond ? folder : QString();
+        return hasSecond;
+    }
+    QString toolFileName() const override { return QStringLiteral("infotool"); }
+    bool fileExists(const QString& path) override {
+        existenceTests << path;
+        return exists;
+    }
+    bool start(const QString& path) override {
+        attempts << path;
+        if (starts)
+            started << path;
+        return starts;
+    }
+};
+} // namespace
+
+class TestSideWindows : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    ScriptedUi ui;
+    FixedClock clock; // 25 Feb 2001
+    FakeSystemInfo sysInfo;
+    GameServices services;
+    QString path;
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void init() {
+        QFile::remove(dir.filePath(QStringLiteral("hs.lst")));
+        ui.clear();
+        clock.day = QDate(2001, 2, 25);
+        sysInfo = FakeSystemInfo{};
+        services = GameServices{};
+        services.ui = &ui;
+        services.clock = &clock;
+        services.folder = dir.path();
+        services.sysInfo = &sysInfo;
+        path = dir.filePath(QStringLiteral("hs.lst"));
+    }
+
+    // The window's frame: caption, fixed size, Times New Roman 12, the grid's place, its
+    // centred header from the format string, its column widths and its help topic.
+    void highScoreWindowIsLaidOut() {
+        Form3 f(services);
+        QCOMPARE(f.windowTitle(), QStringLiteral("High Scores for KAZ"));
+        QCOMPARE(f.size(), QSize(480, 332));
+        QCOMPARE(f.minimumSize(), f.maximumSize());
+        QVERIFY(!(f.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(f.font().family(), QStringLiteral("Times New Roman"));
+        QCOMPARE(f.font().pointSize(), 12);
+        QCOMPARE(ContextIDs::HelpContextIdOf(f.MSFlexGrid1), 240);
+        QCOMPARE(f.MSFlexGrid1->geometry(), QRect(12, 8, 457, 257));
+        QCOMPARE(Form3::columnWidthTwips(6855), 1676);
+        QCOMPARE(f.MSFlexGrid1->rowCount(), 10);
+        QCOMPARE(f.MSFlexGrid1->columnCount(), 4);
+        const QStringList headers = {QStringLiteral("Name"), QStringLiteral("Score"), QStringLiteral("Date"),
+                                     QStringLiteral("Game Set")};
+        for (int c = 0; c < 4; ++c) {
+            QCOMPARE(f.MSFlexGrid1->horizontalHeaderItem(c)->text(), headers[c]);
+            QCOMPARE(f.MSFlexGrid1->columnWidth(c), 112);
+            QCOMPARE(f.MSFlexGrid1->item(0, c)->textAlignment(), int(Qt::AlignCenter));
+        }
+        QCOMPARE(f.Command1->text(), QStringLiteral("&Done"));
+        QCOMPARE(f.Command1->geometry(), QRect(200, 280, 81, 33));
+        QVERIFY(f.MSFlexGrid1->editTriggers() == QAbstractItemView::NoEditTriggers);
+    }
+
+    // On a new installation ten default rows are shown and written (5,260 bytes); a second
+    // opening shows the same and leaves the file alone. Done closes the window.
+    void noFileShowsAndWritesTenDefaults() {
+        {
+            Form3 f(services);
+            for (int r = 0; r < 10; ++r)
+                QCOMPARE(row(f.MSFlexGrid1, r), DefaultRow);
+            f.show();
+            f.Command1->click();
+            QVERIFY(!f.isVisible());
+            QCOMPARE(f.result(), int(QDialog::Accepted));
+        }
+        const QByteArray bytes = readAll(path);
+        QCOMPARE(bytes.size(), 5260);
+        QCOMPARE(bytes, HighScoreFile::encodeTable(HighScoreFile::completed({}, clock.day)));
+        clock.day = QDate(2002, 1, 1);
+        Form3 again(services);
+        QCOMPARE(row(again.MSFlexGrid1, 9), DefaultRow);
+        QCOMPARE(readAll(path), bytes);
+        QVERIFY(ui.calls.isEmpty());
+    }
+
+    // A table written by a finished game reads back in the window exactly: trimmed names
+    // and titles, general numbers, short dates, best first.
+    void recordedTableReadsBackExactly() {
+        GameState state;
+        state.SetTitle = QStringLiteral("  Animals  ");
+        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("  Ann "), 120.0);
+        state.SetTitle = QStringLiteral("Caf\u00e9");
+        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Bob"), 2.75);
+        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Cy"), 0.0);
+        const QByteArray before = readAll(path);
+
+        Form3 f(services);
+        QCOMPARE(row(f.MSFlexGrid1, 0),
+                 QStringList({QStringLiteral("Ann"), QStringLiteral("120"), QStringLiteral("2/25/2001"),
+                              QStringLiteral("Animals")}));
+        QCOMPARE(row(f.MSFlexGrid1, 1),
+                 QStringList({QStringLiteral("Bob"), QStringLiteral("2.75"), QStringLiteral("2/25/2001"),
+                              QStringLiteral("Caf\u00e9")}));
+        for (int r = 2; r < 10; ++r)
+            QCOMPARE(row(f.MSFlexGrid1, r), DefaultRow); // Cy's 0 fell off below the ones
+        QCOMPARE(readAll(path), before);
+    }
+
+    // A file of fewer than ten whole records shows them and default rows for the rest, and
+    // is not rewritten: opening the window never destroys a record it can read.
+    void shortFileIsShownAndKept() {
+        const HighScoreRecord zed{QStringLiteral("Zed"), 1500.0, OleDate::fromDate(QDate(2000, 12, 31)),
+                                  QStringLiteral("Big Cats")};
+        const QByteArray bytes = HighScoreFile::encodeRecord(zed) + QByteArray(300, ' ');
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        out.close();
+        Form3 f(services);
+        QCOMPARE(row(f.MSFlexGrid1, 0),
+                 QStringList({QStringLiteral("Zed"), QStringLiteral("1500"), QStringLiteral("12/31/2000"),
+                              QStringLiteral("Big Cats")}));
+        for (int r = 1; r < 10; ++r)
+            QCOMPARE(row(f.MSFlexGrid1, r), DefaultRow);
+        QCOMPARE(readAll(path), bytes);
+        QVERIFY(ui.calls.isEmpty());
+    }
+
+    // When the default table cannot be written the rows are shown all the same and the
+    // failure is reported with the stop icon.
+    void unwritableDefaultTableIsShownAndReported() {
+        QFile plain(dir.filePath(QStringLiteral("afile")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        services.folder = plain.fileName() + u'/';
+        Form3 f(services);
+        QCOMPARE(row(f.MSFlexGrid1, 0), DefaultRow);
+        QCOMPARE(ui.messages().size(), 1);
+        QCOMPARE(ui.messages()[0].title, QStringLiteral("High Scores Not Saved"));
+        QCOMPARE(ui.messages()[0].icon, MsgIcon::Stop);
+        QVERIFY(
+            ui.messages()[0].text.startsWith(QStringLiteral("The high-score file could not be written:\r\n") +
+                                             plain.fileName() + QStringLiteral("/hs.lst\r\n")));
+    }
+
+    // Every box is filled from GameState at opening and cannot be edited; the date is the
+    // short form of the OLE date, the count in decimal.
+    void setInformationShowsTheLoadedSet() {
+        GameState state;
+        state.SetAuthor = QStringLiteral("None Given");
+        state.SetTitle = QStringLiteral("Animals");
+        state.SetDate = 36947.0;
+        state.SetInfo =
+            QStringLiteral("No information given\n") + QString(40, u'x') + QStringLiteral("\nmore");
+        state.PuzzleCount = 12;
+        Form2 f(state);
+        QCOMPARE(f.windowTitle(), QStringLiteral("Game Set Information"));
+        QCOMPARE(f.size(), QSize(312, 251));
+        QCOMPARE(ContextIDs::HelpContextIdOf(f.Text3), 230);
+        QCOMPARE(f.Text1->text(), QStringLiteral("None Given"));
+        QCOMPARE(f.Text2->text(), QStringLiteral("Animals"));
+        QCOMPARE(f.Text4->text(), QStringLiteral("2/25/2001"));
+        QCOMPARE(f.Text5->text(), QStringLiteral("12"));
+        QCOMPARE(f.Text3->toPlainText(), state.SetInfo);
+        for (QLineEdit* box : {f.Text1, f.Text2, f.Text4, f.Text5})
+            QVERIFY(box->isReadOnly());
+        QVERIFY(f.Text3->isReadOnly());
+        QCOMPARE(f.Text3->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(f.Label5->text(), QStringLiteral("Number of Puzzles:"));
+        QCOMPARE(f.Text3->geometry(), QRect(131, 136, 169, 45));
+        QCOMPARE(f.Command1->text(), QStringLiteral("OK"));
+        f.show();
+        f.Command1->click();
+        QVERIFY(!f.isVisible());
+
+        state.SetTitle = QStringLiteral("Birds"); // a later opening shows the state of then
+        Form2 again(state);
+        QCOMPARE(again.Text2->text(), QStringLiteral("Birds"));
+    }
+
+    // Caption, title, version from the build, the three description lines, the contact
+    // line, and OK as both default and cancel button (Enter and Esc close the window).
+    void aboutWindowTexts() {
+        frmAbout f(services);
+        QCOMPARE(f.windowTitle(), QStringLiteral("About KAZ"));
+        QCOMPARE(f.size(), QSize(382, 237));
+        QCOMPARE(f.lblTitle->text(), QStringLiteral("KAZ"));
+        QCOMPARE(f.lblVersion->text(), QStringLiteral("Version %1.%2.%3")
+                                           .arg(KAZ_VERSION_MAJOR)
+                                           .arg(KAZ_VERSION_MINOR)
+                                           .arg(KAZ_VERSION_PATCH));
+        QCOMPARE(f.lblDescription->text(),
+                 QStringLiteral("A freeware word game\r\nCreated by Orvendel\r\n25 Feb 2001"));
+        QVERIFY(f.lblDisclaimer->text().startsWith(QStringLiteral("Contact the Author at ")));
+        QVERIFY(f.lblDisclaimer->text().endsWith(QStringLiteral("@example.org")));
+        QCOMPARE(f.cmdSysInfo->text(), QStringLiteral("&System Info..."));
+        QVERIFY(f.cmdOK->isDefault());
+        QVERIFY(!f.picIcon->pixmap().isNull());
+        QCOMPARE(ContextIDs::HelpContextIdOf(f.cmdOK), 0);
+
+        for (int key : {Qt::Key_Escape, Qt::Key_Return}) {
+            frmAbout about(services);
+            about.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&about));
+            about.activateWindow();
+            about.cmdOK->setFocus();
+            QTest::keyClick(&about, Qt::Key(key));
+            QVERIFY2(!about.isVisible(), qPrintable(QString::number(key)));
+        }
+    }
+
+    // The first look-up is started as it stands, with no existence test; when it fails to
+    // start the message is shown, without falling back to the second look-up.
+    void sysInfoFirstLookupIsStartedUntested() {
+        frmAbout f(services);
+        sysInfo.hasFirst = sysInfo.hasSecond = sysInfo.exists = true;
+        sysInfo.starts = true;
+        f.cmdSysInfo->click();
+        QCOMPARE(sysInfo.started, QStringList{sysInfo.first});
+        QVERIFY(sysInfo.existenceTests.isEmpty());
+        QVERIFY(ui.calls.isEmpty());
+
+        sysInfo.starts = false;
+        sysInfo.attempts.clear();
+        f.cmdSysInfo->click();
+        QCOMPARE(sysInfo.attempts, QStringList{sysInfo.first});
+        QCOMPARE(ui.messages().size(), 1);
+    }
+
+    // Without the first look-up the second one's folder and the tool's name are joined as
+    // the folder stands and started only if the file exists; every failure gives the
+    // message with the program's title, an OK button and no icon.
+    void sysInfoSecondLookupAndEveryFailure() {
+        frmAbout f(services);
+        sysInfo.hasSecond = sysInfo.exists = sysInfo.starts = true;
+        f.cmdSysInfo->click();
+        QCOMPARE(sysInfo.existenceTests, QStringList{QStringLiteral("/opt/sysinfo//infotool")});
+        QCOMPARE(sysInfo.started, QStringList{QStringLiteral("/opt/sysinfo//infotool")});
+        QVERIFY(ui.calls.isEmpty());
+
+        struct Case {
+            bool second, exists, starts;
+            int attempts;
+        };
+        for (const Case c :
+             {Case{false, true, true, 0}, Case{true, false, true, 0}, Case{true, true, false, 1}}) {
+            sysInfo = FakeSystemInfo{};
+            sysInfo.hasSecond = c.second;
+            sysInfo.exists = c.exists;
+            sysInfo.starts = c.starts;
+            ui.clear();
+            f.cmdSysInfo->click();
+            QCOMPARE(sysInfo.attempts.size(), c.attempts);
+            QCOMPARE(ui.calls.size(), 1);
+            QCOMPARE(ui.calls[0].text, QStringLiteral("System Information Is Unavailable At This Time"));
+            QCOMPARE(ui.calls[0].title, QStringLiteral("KAZ"));
+            QCOMPARE(ui.calls[0].buttons, MsgButtons::Ok);
+            QCOMPARE(ui.calls[0].icon, MsgIcon::None);
+        }
+    }
+
+    // The Linux look-up reads a desktop entry's Exec from its main group, without the
+    // launcher's field codes; and a real start of a program that is not there fails.
+    void desktopEntryExecAndARealFailedStart() {
+        QCOMPARE(
+            SystemInfo::execFromDesktopEntry("[Desktop Action x]\nExec=wrong\n[Desktop Entry]\nName=Info\n"
+                                             "Exec[de]=nope\nExec = /usr/bin/hardinfo %U --page 100%%\n"),
+            QStringLiteral("/usr/bin/hardinfo --page 100%"));
+        QCOMPARE(SystemInfo::execFromDesktopEntry("[Desktop Entry]\nName=No exec\n"), QString());
+        PlatformSystemInfoTool real;
+        QVERIFY(!real.start(dir.filePath(QStringLiteral("no-such-tool"))));
+        QVERIFY(!real.fileExists(dir.filePath(QStringLiteral("no-such-tool"))));
+    }
+};
+
+QTEST_MAIN(TestSideWindows)
+#include "test_sidewindows.moc"
