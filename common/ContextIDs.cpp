@@ -58,7 +58,8 @@ protected:
 } // namespace
 
 QString ContextIDs::HelpFileFor(const QString& programTitle, const QString& programFolder) {
-    const QString name = programTitle == QLatin1String("KAZ") ? QStringLiteral("Kaz.HLP") : QStringLiteral("KazCreate.HLP");
+    const QString name =
+        programTitle == QLatin1String("KAZ") ? QStringLiteral("Kaz.HLP") : QStringLiteral("KazCreate.HLP");
     const QString trimmed = programFolder.trimmed();
     if (trimmed.endsWith(u'/') || trimmed.endsWith(u'\\'))
         return programFolder + name;

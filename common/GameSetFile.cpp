@@ -42,7 +42,8 @@ public:
             // Our writer never breaks a value across lines, so a quote still open at the line
             // end is a damaged value, not one that goes on below.
             qsizetype close = pos_ + 1;
-            while (close < data_.size() && data_[close] != '"' && data_[close] != '\n' && data_[close] != '\r')
+            while (close < data_.size() && data_[close] != '"' && data_[close] != '\n' &&
+                   data_[close] != '\r')
                 ++close;
             if (close >= data_.size() || data_[close] != '"') {
                 f.error = QStringLiteral("line %1: %2 has no closing double quote").arg(line_).arg(what);

@@ -1,7 +1,7 @@
 #include "HelpViewer.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QVBoxLayout>

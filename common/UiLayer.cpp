@@ -23,10 +23,11 @@ QString UiText::qtNameFilter(const QString& filter) {
     return desc + QStringLiteral(" (") + pattern + u')';
 }
 
-MsgResult QtUiLayer::messageBox(QWidget* parent, const QString& text, const QString& title, MsgButtons buttons,
-                                MsgIcon icon) {
-    QMessageBox box(icon == MsgIcon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon, title, displayText(text),
-                    buttons == MsgButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, parent);
+MsgResult QtUiLayer::messageBox(QWidget* parent, const QString& text, const QString& title,
+                                MsgButtons buttons, MsgIcon icon) {
+    QMessageBox box(
+        icon == MsgIcon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon, title, displayText(text),
+        buttons == MsgButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     const int answer = box.exec();
     if (buttons == MsgButtons::Ok)
@@ -36,7 +37,8 @@ MsgResult QtUiLayer::messageBox(QWidget* parent, const QString& text, const QStr
 
 QString QtUiLayer::inputBox(QWidget* parent, const QString& prompt, const QString& title) {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent, title, displayText(prompt), QLineEdit::Normal, QString(), &ok);
+    const QString text =
+        QInputDialog::getText(parent, title, displayText(prompt), QLineEdit::Normal, QString(), &ok);
     return ok ? text : QString();
 }
 

@@ -23,8 +23,8 @@ class UiLayer {
 public:
     virtual ~UiLayer() = default;
     // Lines of text are joined by CR LF.
-    virtual MsgResult messageBox(QWidget* parent, const QString& text, const QString& title, MsgButtons buttons,
-                                 MsgIcon icon) = 0;
+    virtual MsgResult messageBox(QWidget* parent, const QString& text, const QString& title,
+                                 MsgButtons buttons, MsgIcon icon) = 0;
     // The entry, or the empty text on Cancel.
     virtual QString inputBox(QWidget* parent, const QString& prompt, const QString& title) = 0;
     // The chosen path, or the empty text on Cancel.

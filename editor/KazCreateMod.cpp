@@ -54,7 +54,6 @@ void ClearSetEntries(PuzzleTable& entries) {
     entries.fill(PuzzleEntry{});
 }
 
-
 QString RemoveLineBreaks(const QString& text) {
     QString out;
     out.reserve(text.size());
@@ -66,7 +65,8 @@ QString RemoveLineBreaks(const QString& text) {
 
 bool IsEntryEmpty(const QString& clueText, const QString& puzzleText) {
     return BlankNonLetters(clueText).isEmpty() || BlankNonLetters(puzzleText).isEmpty() ||
-           TextFormat::trimBlanks(clueText) == Texts::CluePrompt || TextFormat::trimBlanks(puzzleText) == Texts::PuzzlePrompt;
+           TextFormat::trimBlanks(clueText) == Texts::CluePrompt ||
+           TextFormat::trimBlanks(puzzleText) == Texts::PuzzlePrompt;
 }
 
 bool HasProperSpacing(const QString& puzzleText) {

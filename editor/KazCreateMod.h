@@ -74,7 +74,6 @@ int PairCount(const PuzzleTable& entries = SetEntries);
 // Empties every slot.
 void ClearSetEntries(PuzzleTable& entries = SetEntries);
 
-
 // Every line break removed (CR LF, LF, a lone CR and Qt's line and paragraph separators),
 // with nothing in its place: the words on either side run together.
 QString RemoveLineBreaks(const QString& text);

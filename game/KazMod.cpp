@@ -25,7 +25,6 @@ void KazMod::InstallGameSet(GameState& state, const GameSet& set) {
         state.Puzzles[static_cast<std::size_t>(k)] = set.pairs.at(k);
 }
 
-
 QString KazMod::NormalizePuzzleText(QString& text) {
     text = TextFormat::trimBlanks(text);
     // Each pass halves every run of blanks (rounding up); 255 passes shrink any run to one.

@@ -40,7 +40,6 @@ void InstallGameSet(GameState& state, const GameSet& set);
 // to one, writing that back into text in the case it had; returns it in upper case.
 QString NormalizePuzzleText(QString& text);
 
-
 // The fully hidden board of a normalised puzzle: "-" for every character but the blank,
 // each blank between words widened to four so the words stand apart on the board.
 QString BuildBoard(const QString& puzzle);

@@ -34,7 +34,8 @@ double Scoring::FinalScore(int letterCount, double score, int spinCount) {
 }
 
 bool Scoring::IsRightAnswer(const QString& normalizedAnswer, const QString& currentPuzzle) {
-    return TextFormat::trimBlanks(normalizedAnswer.toUpper()) == TextFormat::trimBlanks(currentPuzzle.toUpper());
+    return TextFormat::trimBlanks(normalizedAnswer.toUpper()) ==
+           TextFormat::trimBlanks(currentPuzzle.toUpper());
 }
 
 QString Scoring::IntegerText(double value) {

@@ -32,13 +32,20 @@ private slots:
     }
 
     void folderGetsExactlyOneSeparator() {
-        QCOMPARE(ProgramFolder::file(QStringLiteral("/opt/kaz"), QStringLiteral("hs.lst")), QStringLiteral("/opt/kaz/hs.lst"));
-        QCOMPARE(ProgramFolder::file(QStringLiteral("/"), QStringLiteral("hs.lst")), QStringLiteral("/hs.lst"));
-        QCOMPARE(ProgramFolder::file(QStringLiteral("C:\\"), QStringLiteral("hs.lst")), QStringLiteral("C:\\hs.lst"));
-        QCOMPARE(ContextIDs::HelpFileFor(QStringLiteral("KAZ"), QStringLiteral("C:\\")), QStringLiteral("C:\\Kaz.HLP"));
-        QCOMPARE(ContextIDs::HelpFileFor(QStringLiteral("KAZ"), QStringLiteral("/opt/kaz")), QStringLiteral("/opt/kaz/Kaz.HLP"));
-        QCOMPARE(ContextIDs::HelpFileFor(QStringLiteral("kaz"), QStringLiteral("/opt/")), QStringLiteral("/opt/KazCreate.HLP"));
-        QCOMPARE(ContextIDs::HelpFileFor(QStringLiteral("KazCreate"), QStringLiteral("/x")), QStringLiteral("/x/KazCreate.HLP"));
+        QCOMPARE(ProgramFolder::file(QStringLiteral("/opt/kaz"), QStringLiteral("hs.lst")),
+                 QStringLiteral("/opt/kaz/hs.lst"));
+        QCOMPARE(ProgramFolder::file(QStringLiteral("/"), QStringLiteral("hs.lst")),
+                 QStringLiteral("/hs.lst"));
+        QCOMPARE(ProgramFolder::file(QStringLiteral("C:\\"), QStringLiteral("hs.lst")),
+                 QStringLiteral("C:\\hs.lst"));
+        QCOMPARE(ContextIDs::HelpFileFor(QStringLiteral("KAZ"), QStringLiteral("C:\\")),
+                 QStringLiteral("C:\\Kaz.HLP"));
+        QCOMPARE(ContextIDs::HelpFileFor(QStringLiteral("KAZ"), QStringLiteral("/opt/kaz")),
+                 QStringLiteral("/opt/kaz/Kaz.HLP"));
+        QCOMPARE(ContextIDs::HelpFileFor(QStringLiteral("kaz"), QStringLiteral("/opt/")),
+                 QStringLiteral("/opt/KazCreate.HLP"));
+        QCOMPARE(ContextIDs::HelpFileFor(QStringLiteral("KazCreate"), QStringLiteral("/x")),
+                 QStringLiteral("/x/KazCreate.HLP"));
     }
 
     void numbersAndDatesInTheirShortForms() {
@@ -56,11 +63,13 @@ private slots:
     void statusPanelShowsScoreSpinsAndValue() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         GameState s;
-        QCOMPARE(KazMod::StatusText(s), QStringLiteral("Current Score: 0\r\n# Of Spins So Far: 0\r\nSpin Value: "));
+        QCOMPARE(KazMod::StatusText(s),
+                 QStringLiteral("Current Score: 0\r\n# Of Spins So Far: 0\r\nSpin Value: "));
         s.Score = 1500;
         s.SpinCount = 3;
         s.SpinValue = QStringLiteral("50 Points");
-        QCOMPARE(KazMod::StatusText(s), QStringLiteral("Current Score: 1500\r\n# Of Spins So Far: 3\r\nSpin Value: 50 Points"));
+        QCOMPARE(KazMod::StatusText(s),
+                 QStringLiteral("Current Score: 1500\r\n# Of Spins So Far: 3\r\nSpin Value: 50 Points"));
         QLocale::setDefault(QLocale::c());
     }
 };

@@ -18,8 +18,9 @@ GameSet animals() {
     return s;
 }
 
-const QByteArray AnimalsBytes = "\"Animals\"\r\n\"None Given\"\r\n#2001-02-25#\r\n\"No information given\"\r\n2\r\n"
-                                "\"It barks at the mailman\"\r\n\"Big Dog\"\r\n\"King of the jungle\"\r\n\"Lion\"\r\n";
+const QByteArray AnimalsBytes =
+    "\"Animals\"\r\n\"None Given\"\r\n#2001-02-25#\r\n\"No information given\"\r\n2\r\n"
+    "\"It barks at the mailman\"\r\n\"Big Dog\"\r\n\"King of the jungle\"\r\n\"Lion\"\r\n";
 } // namespace
 
 class TestGameSetFile : public QObject {
@@ -52,7 +53,8 @@ private slots:
             QVERIFY2(r.ok, qPrintable(r.error));
             QCOMPARE(GameSetFile::write(r.set), AnimalsBytes);
         }
-        const auto comma = GameSetFile::read("\"A, B\"\r\n  \"x\"\r\n#2020-01-02#\r\n\"i, j\"\r\n1\r\n\"c,1\"\r\n\"p\"\r\n");
+        const auto comma =
+            GameSetFile::read("\"A, B\"\r\n  \"x\"\r\n#2020-01-02#\r\n\"i, j\"\r\n1\r\n\"c,1\"\r\n\"p\"\r\n");
         QVERIFY2(comma.ok, qPrintable(comma.error));
         QCOMPARE(comma.set.title, QStringLiteral("A, B"));
         QCOMPARE(comma.set.info, QStringLiteral("i, j"));
@@ -99,20 +101,26 @@ private slots:
         QTest::addColumn<QString>("error");
         const QByteArray head = "\"T\"\r\n\"A\"\r\n#2001-02-25#\r\n\"I\"\r\n";
         QTest::newRow("empty") << QByteArray() << "line 1: the file ends where the title was expected";
-        QTest::newRow("bad date") << QByteArray("\"T\"\r\n\"A\"\r\n2001-02-25\r\n\"I\"\r\n1\r\n\"c\"\r\n\"p\"\r\n")
+        QTest::newRow("bad date") << QByteArray(
+                                         "\"T\"\r\n\"A\"\r\n2001-02-25\r\n\"I\"\r\n1\r\n\"c\"\r\n\"p\"\r\n")
                                   << "line 3: a date like #2001-02-25# was expected";
         QTest::newRow("impossible date")
             << QByteArray("\"T\"\r\n\"A\"\r\n#2001-02-30#\r\n\"I\"\r\n1\r\n\"c\"\r\n\"p\"\r\n")
             << "line 3: a date like #2001-02-25# was expected";
-        QTest::newRow("count 0") << head + "0\r\n" << "line 5: a number of puzzles from 1 to 101 was expected";
-        QTest::newRow("count 102") << head + "102\r\n" << "line 5: a number of puzzles from 1 to 101 was expected";
-        QTest::newRow("count negative") << head + "-3\r\n" << "line 5: a number of puzzles from 1 to 101 was expected";
-        QTest::newRow("count text") << head + "two\r\n" << "line 5: a number of puzzles from 1 to 101 was expected";
+        QTest::newRow("count 0") << head + "0\r\n"
+                                 << "line 5: a number of puzzles from 1 to 101 was expected";
+        QTest::newRow("count 102") << head + "102\r\n"
+                                   << "line 5: a number of puzzles from 1 to 101 was expected";
+        QTest::newRow("count negative") << head + "-3\r\n"
+                                        << "line 5: a number of puzzles from 1 to 101 was expected";
+        QTest::newRow("count text") << head + "two\r\n"
+                                    << "line 5: a number of puzzles from 1 to 101 was expected";
         QTest::newRow("ends early") << head + "2\r\n\"c\"\r\n\"p\"\r\n\"c2\"\r\n"
                                     << "line 9: the file ends where puzzle 2 was expected";
         QTest::newRow("no closing quote") << head + "1\r\n\"c\r\n\"p\r\n"
                                           << "line 6: clue 1 has no closing double quote";
-        QTest::newRow("open title") << QByteArray("\"Title") << "line 1: the title has no closing double quote";
+        QTest::newRow("open title") << QByteArray("\"Title")
+                                    << "line 1: the title has no closing double quote";
     }
 
     void refusesDamagedFiles() {
@@ -144,7 +152,8 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("keep.kazset"));
         QString error;
         QVERIFY(GameSetFile::writeFile(path, animals(), &error));
-        QVERIFY(!GameSetFile::writeFile(dir.filePath(QStringLiteral("missing/sub/x.kazset")), animals(), &error));
+        QVERIFY(
+            !GameSetFile::writeFile(dir.filePath(QStringLiteral("missing/sub/x.kazset")), animals(), &error));
         QVERIFY(!error.isEmpty());
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));

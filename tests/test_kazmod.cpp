@@ -3,9 +3,9 @@
 #include "Clock.h"
 #include "GameSetFile.h"
 #include "KazMod.h"
-#include "TextFormat.h"
 #include "OleDate.h"
 #include "Scoring.h"
+#include "TextFormat.h"
 #include "Wheel.h"
 
 #include <QtTest>

@@ -22,7 +22,8 @@ private slots:
             sawFullSet = sawFullSet || r.set.pairs.size() == 101;
             for (const PuzzleEntry& e : r.set.pairs) {
                 QVERIFY2(clean.match(e.Clue).hasMatch() && e.Clue.size() <= 30, qPrintable(name + e.Clue));
-                QVERIFY2(clean.match(e.Puzzle).hasMatch() && e.Puzzle.size() <= 75, qPrintable(name + e.Puzzle));
+                QVERIFY2(clean.match(e.Puzzle).hasMatch() && e.Puzzle.size() <= 75,
+                         qPrintable(name + e.Puzzle));
             }
             // What we ship is exactly what our writer would write for it.
             QFile f(dir.filePath(name));
@@ -43,7 +44,8 @@ private slots:
             const QString html = QString::fromUtf8(f.readAll());
             QVERIFY(html.contains(QStringLiteral("<a name=\"contents\">")));
             for (int id : topics)
-                QVERIFY2(html.contains(QStringLiteral("<a name=\"%1\">").arg(id)), qPrintable(file + QString::number(id)));
+                QVERIFY2(html.contains(QStringLiteral("<a name=\"%1\">").arg(id)),
+                         qPrintable(file + QString::number(id)));
         }
     }
 };

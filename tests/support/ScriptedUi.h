@@ -59,9 +59,9 @@ public:
 
 class ScriptedRandom : public RandomSource {
 public:
-    QQueue<double> values;    // draws, in order
-    double whenEmpty = 0.0;   // draw once the queue is used up
-    QList<double> seeds;      // every reseed, recorded
+    QQueue<double> values;  // draws, in order
+    double whenEmpty = 0.0; // draw once the queue is used up
+    QList<double> seeds;    // every reseed, recorded
     void reseed(double secondsSinceMidnight) override { seeds.append(secondsSinceMidnight); }
     double next() override { return values.isEmpty() ? whenEmpty : values.dequeue(); }
 };
