@@ -43,7 +43,7 @@ run-editor: build
 	$(BUILD)/bin/KazCreate
 
 # Every gate, in the order that fails soonest for the least work; the plain suite runs last,
-# so its CTest summary closes the output. About 15 minutes from scratch on two cores.
+# so its CTest summary closes the output. About 4 minutes from scratch on two cores.
 test: build sanitize-build fuzz-build
 	$(MAKE) --no-print-directory fuzz-only FUZZ_SECONDS=$(TEST_FUZZ_SECONDS)
 	cd $(ASAN_BUILD) && $(CTEST)
