@@ -1,16 +1,29 @@
 # Front door for building, running and testing Kazoola. Every target installs what it
 # needs first, so the two commands in the README work on a fresh Debian 12 machine.
+#
+# Build folders: build (the programs and the plain suite), build-asan (everything under
+# AddressSanitizer and UndefinedBehaviorSanitizer), build-fuzz (clang, the libFuzzer
+# targets), build-release (optimised; `make dist` and `make bench`).
 BUILD ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+RELEASE_BUILD ?= build-release
 JOBS ?= 2
+# Seconds each fuzz target runs: `make fuzz` 60, `make test` (and so CI) 30.
+FUZZ_SECONDS ?= 60
+TEST_FUZZ_SECONDS ?= 30
 CMAKE_FLAGS ?=
 ifdef CI
 CMAKE_FLAGS += -DKAZ_WERROR=ON
 endif
+LAUNCHER :=
 ifneq ($(shell command -v ccache 2>/dev/null),)
-CMAKE_FLAGS += -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+LAUNCHER := -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 endif
+CTEST := ctest --output-on-failure -j $(JOBS)
 
-.PHONY: all deps configure build run run-editor test clean format
+.PHONY: all deps configure build run run-editor test check sanitize sanitize-build fuzz \
+        fuzz-build fuzz-only smoke bench dist format clean
 
 all: build
 
@@ -18,7 +31,7 @@ deps:
 	@scripts/install-deps
 
 configure: deps
-	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -G Ninja $(LAUNCHER) $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
@@ -29,11 +42,57 @@ run: build
 run-editor: build
 	$(BUILD)/bin/KazCreate
 
-test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+# Every gate, in the order that fails soonest for the least work; the plain suite runs last,
+# so its CTest summary closes the output. About 4 minutes from scratch on two cores.
+test: build sanitize-build fuzz-build
+	$(MAKE) --no-print-directory fuzz-only FUZZ_SECONDS=$(TEST_FUZZ_SECONDS)
+	cd $(ASAN_BUILD) && $(CTEST)
+	cd $(BUILD) && $(CTEST)
+
+# The quick developer path: the plain suite (unit and widget tests, replays of the fuzz
+# findings, the real-window smoke tests), nothing else.
+check: build
+	cd $(BUILD) && $(CTEST)
+
+sanitize-build: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja $(LAUNCHER) -DKAZ_SANITIZE=address,undefined
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer; the options
+# and leak suppressions are built into the executables (tests/sanitizers/).
+sanitize: sanitize-build
+	cd $(ASAN_BUILD) && $(CTEST)
+
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja $(LAUNCHER) -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAZ_FUZZ=ON -DKAZ_BUILD_TESTS=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target kaz_fuzz_targets
+
+# Each fuzz target for FUZZ_SECONDS, side by side.
+fuzz: fuzz-build
+	$(MAKE) --no-print-directory fuzz-only
+
+fuzz-only:
+	cd $(FUZZ_BUILD) && KAZ_FUZZ_SECONDS=$(FUZZ_SECONDS) $(CTEST) -L fuzz
+
+smoke: build
+	cd $(BUILD) && $(CTEST) -L smoke
+
+# Startup time and peak memory of KAZ and KazCreate against a bare Qt window (bench/startup).
+bench: deps
+	cmake -S . -B $(RELEASE_BUILD) -G Ninja $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release -DKAZ_BUILD_TESTS=OFF
+	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target KAZ KazCreate KazBaseline
+	bench/startup $(RELEASE_BUILD)/bin
+
+# The portable release folder, packed as kazoola-<version>-linux-x86_64.tar.gz.
+dist: deps
+	cmake -S . -B $(RELEASE_BUILD) -G Ninja $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release -DKAZ_BUILD_TESTS=OFF
+	cmake --build $(RELEASE_BUILD) -j $(JOBS)
+	cd $(RELEASE_BUILD) && cpack
+	scripts/check-release $(RELEASE_BUILD)/kazoola-*-linux-x86_64.tar.gz
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD)

@@ -1,0 +1,130 @@
+// Fuzzes the high-score file "hs.lst": its reader, the merge of a finished game into it (the
+// game's own RecordHighScore, on a real file) and the rows the high-score window shows.
+//
+// One input is the finished game's score (8 bytes, little-endian double), the length of its
+// player's name (1 byte) and the name (Windows-1252), then the bytes of hs.lst; the seeds are
+// made by make-highscore-seeds. Beyond not crashing, not leaking and not hanging, it checks
+// that the reader takes every whole record and loses no byte of one, that the merge writes
+// exactly the eleven places sorted (best first, equal scores in their earlier order) with the
+// lowest dropped, and that the file it writes reads back as the same ten records.
+#include "AnsiText.h"
+#include "Clock.h"
+#include "FuzzCheck.h"
+#include "GameServices.h"
+#include "HighScoreFile.h"
+#include "HighScores.h"
+#include "KazMod.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+class FixedDay : public Clock {
+public:
+    QDate today() const override { return QDate(2001, 2, 25); }
+    double secondsSinceMidnight() const override { return 0.0; }
+};
+
+struct Workspace {
+    QTemporaryDir dir;
+    QString folder = dir.path() + u'/';
+    QString path = dir.filePath(HighScoreFile::FileName);
+};
+
+Workspace& workspace() {
+    static Workspace w;
+    return w;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size < 9)
+        return 0;
+    Workspace& w = workspace();
+    FUZZ_CHECK(w.dir.isValid(), "a temporary folder for hs.lst");
+
+    std::uint64_t scoreBits = 0;
+    std::memcpy(&scoreBits, data, sizeof scoreBits);
+    const double score = std::bit_cast<double>(qFromLittleEndian(scoreBits));
+    const size_t nameBytes = std::min<size_t>(data[8], size - 9);
+    const QString name =
+        AnsiText::decode(QByteArray(reinterpret_cast<const char*>(data + 9), qsizetype(nameBytes)));
+    const QByteArray file(reinterpret_cast<const char*>(data + 9 + nameBytes),
+                          qsizetype(size - 9 - nameBytes));
+
+    {
+        QFile f(w.path);
+        FUZZ_CHECK(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(file) == file.size(),
+                   "the input written as hs.lst");
+    }
+
+    // The reader: every whole record up to ten, each one byte for byte.
+    const HighScoreFile::Contents contents = HighScoreFile::read(w.path);
+    FUZZ_CHECK(contents.status == HighScoreFile::Contents::Readable, "an existing file is readable");
+    const qsizetype whole =
+        std::min<qsizetype>(file.size() / HighScoreFile::RecordBytes, HighScoreFile::RecordCount);
+    FUZZ_CHECK(contents.records.size() == whole, "every whole record, at most ten");
+    for (qsizetype k = 0; k < whole; ++k)
+        FUZZ_CHECK(HighScoreFile::encodeRecord(contents.records[k]) ==
+                       file.mid(k * HighScoreFile::RecordBytes, HighScoreFile::RecordBytes),
+                   "a record read and written again gives its own bytes");
+
+    // What the high-score window shows of it.
+    FixedDay clock;
+    const KazMod::HighScoresToShow show = KazMod::TableToShow(contents, clock.today());
+    FUZZ_CHECK(!show.writeFreshTable, "a readable file is never replaced by the window");
+    for (const HighScoreRecord& r : show.table)
+        FUZZ_CHECK(KazMod::HighScoreRowTexts(r).size() == 4, "four columns a row");
+
+    // The merge, as a solved game runs it.
+    GameState state;
+    state.SetTitle = QStringLiteral("Fuzzed Set");
+    GameServices services;
+    services.clock = &clock;
+    services.folder = w.folder;
+    KazMod::RecordHighScore(state, services, nullptr, name, score);
+    const QByteArray after = fileBytes(w.path);
+    FUZZ_CHECK(after.size() == HighScoreFile::FileBytes, "the merge writes ten whole records");
+
+    // Independently: the eleven places, sorted best first, equal scores in their earlier order.
+    std::vector<HighScoreRecord> places;
+    for (const HighScoreRecord& r : HighScoreFile::completed(contents.records, clock.today()))
+        places.push_back(r);
+    places.push_back(KazMod::FinishedGameEntry(name, score, clock.today(), state.SetTitle));
+    const bool comparable = std::none_of(places.begin(), places.end(),
+                                         [](const HighScoreRecord& r) { return std::isnan(r.FinalScore); });
+    if (comparable) {
+        std::stable_sort(
+            places.begin(), places.end(),
+            [](const HighScoreRecord& a, const HighScoreRecord& b) { return a.FinalScore > b.FinalScore; });
+        for (int n = 0; n < HighScoreFile::RecordCount; ++n)
+            FUZZ_CHECK(HighScoreFile::encodeRecord(places[n]) ==
+                           after.mid(n * HighScoreFile::RecordBytes, HighScoreFile::RecordBytes),
+                       "the merge keeps the ten best in order, the earlier of equal scores first");
+    }
+
+    // What was written reads back as the same ten records.
+    const HighScoreFile::Contents back = HighScoreFile::read(w.path);
+    FUZZ_CHECK(back.records.size() == HighScoreFile::RecordCount, "ten records read back");
+    for (int n = 0; n < HighScoreFile::RecordCount; ++n)
+        FUZZ_CHECK(HighScoreFile::encodeRecord(back.records[n]) ==
+                       after.mid(n * HighScoreFile::RecordBytes, HighScoreFile::RecordBytes),
+                   "the written table reads back the same");
+    return 0;
+}
