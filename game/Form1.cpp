@@ -40,7 +40,8 @@ QFont timesNewRoman(double pointSize) {
 }
 
 // The font for text that has to fit a label of fixed size: the designed size, or a smaller
-// one where a long clue or board would otherwise be cut off. Never below 6 points.
+// one where a long clue would otherwise be cut off. Never below 6 points. (The board has
+// a label of its own that does the same.)
 QFont fittingFont(const QFont& designed, const QLabel* label, const QString& text) {
     QFont font = designed;
     const QRect box = label->contentsRect();
@@ -59,8 +60,9 @@ void showFitted(QLabel* label, const QFont& designed, const QString& text) {
     label->setText(text);
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect) {
-    auto* label = new QLabel(text, parent);
+template <typename Label = QLabel>
+Label* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect) {
+    auto* label = new Label(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setGeometry(rect);
     label->setTextFormat(Qt::PlainText);
@@ -116,7 +118,7 @@ void Form1::buildControls() {
     setCentralWidget(client);
     const QFont large = timesNewRoman(BoardPoints);
 
-    lblPuzzle = makeLabel(client, "lblPuzzle", QString(), rect(120, 360, 4335, 1695));
+    lblPuzzle = makeLabel<BoardLabel>(client, "lblPuzzle", QString(), rect(120, 360, 4335, 1695));
     lblPuzzle->setFont(large);
     lblClue = makeLabel(client, "lblClue", QStringLiteral("Clue:"), rect(120, 2400, 4335, 495));
     lblClue->setFont(timesNewRoman(CluePoints));
@@ -409,7 +411,7 @@ void Form1::cmdSpin_Click() {
 }
 
 void Form1::showBoard(const QString& text) {
-    showFitted(lblPuzzle, timesNewRoman(BoardPoints), text);
+    lblPuzzle->showBoard(text, timesNewRoman(BoardPoints));
 }
 
 void Form1::showClue(const QString& text) {

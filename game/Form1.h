@@ -4,6 +4,7 @@
 // leave every rule to KazMod, Wheel and Scoring.
 #pragma once
 
+#include "BoardLabel.h"
 #include "GameServices.h"
 #include "KazMod.h"
 #include "UiLayer.h"
@@ -39,7 +40,7 @@ public:
 
     // Controls, by the names the game's rules use. Picture[0] to Picture[4] are the lamps
     // Picture1 to Picture5, left to right.
-    QLabel* lblPuzzle = nullptr;
+    BoardLabel* lblPuzzle = nullptr; // the board: wraps only at the gaps between words
     QLabel* lblClue = nullptr;
     QFrame* Line1 = nullptr;
     QFrame* Line2 = nullptr;

@@ -1,6 +1,7 @@
 #include "Form2.h"
 
 #include "ContextIDs.h"
+#include "DialogFont.h"
 #include "Geometry.h"
 #include "OleDate.h"
 #include "ScreenCentre.h"
@@ -34,12 +35,7 @@ Form2::Form2(const GameState& state, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("Game Set Information"));
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    setFont(font);
+    setFont(DialogFont::font());
     setFixedSize(Geometry::px(4680), Geometry::px(3765));
     ContextIDs::SetHelpContextId(this, HelpContext);
 

@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "DialogFont.h"
 #include "Geometry.h"
 #include "SystemInfoTool.h"
 #include "TextFormat.h"
@@ -72,6 +73,7 @@ frmAbout::frmAbout(const GameServices& services, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       services_(services) {
+    setFont(DialogFont::font());
     setFixedSize(Geometry::px(5730), Geometry::px(3555));
     using Geometry::rect;
 

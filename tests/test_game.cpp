@@ -564,6 +564,31 @@ private slots:
         QCOMPARE(t.status(), statusText(0, 32767, QStringLiteral("Double")));
     }
 
+    // A long board wraps only at the gaps between its words, never after a dash inside a
+    // word, and every line fits the label.
+    void boardWrapsOnlyBetweenWords() {
+        GameTable t;
+        const QString puzzle = QStringLiteral("Do Not Count Your Chickens Before They Hatch");
+        t.load(t.writeSet(QStringLiteral("s.kazset"), {{QStringLiteral("saying"), puzzle}}));
+        t.newGame();
+        t.spin(QStringLiteral("100 Points"));
+        t.guess('A');
+        t.spin(QStringLiteral("100 Points"));
+        t.guess('N');
+        const BoardLabel* board = t.form->lblPuzzle;
+        QCOMPARE(board->text(), t.state().BoardText);
+        const QStringList lines = board->lines();
+        QVERIFY(lines.size() >= 2);
+        const QStringList words = t.state().BoardText.split(QStringLiteral("    "));
+        QStringList wordsByLine;
+        for (const QString& line : lines) {
+            QVERIFY2(!line.startsWith(u' ') && !line.endsWith(u' '), qPrintable(line));
+            QVERIFY(board->fontMetrics().horizontalAdvance(line) <= board->contentsRect().width());
+            wordsByLine += line.split(QStringLiteral("    "));
+        }
+        QCOMPARE(wordsByLine, words);
+    }
+
     // A clue or board too long for its label is shown whole in a smaller font; a short one
     // keeps the designed size.
     void longCluesAndBoardsShrinkToFit() {
@@ -578,7 +603,7 @@ private slots:
         QCOMPARE(t.form->lblPuzzle->font().pointSizeF(), 12.0);
         t.ui.messageAnswers.enqueue(MsgResult::Yes);
         t.newGame(0.9);
-        for (QLabel* label : {t.form->lblClue, t.form->lblPuzzle}) {
+        for (QLabel* label : std::initializer_list<QLabel*>{t.form->lblClue, t.form->lblPuzzle}) {
             QVERIFY(label->font().pointSizeF() < (label == t.form->lblClue ? 9.75 : 12.0));
             const QRect needed = QFontMetrics(label->font())
                                      .boundingRect(label->contentsRect(), Qt::TextWordWrap, label->text());

@@ -17,6 +17,8 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -32,6 +34,17 @@ QStringList row(const QTableWidget* grid, int r) {
     for (int c = 0; c < grid->columnCount(); ++c)
         texts << (grid->item(r, c) ? grid->item(r, c)->text() : QStringLiteral("<none>"));
     return texts;
+}
+
+// A caption drawn with room to spare inside its button, not touching or cut by its frame.
+bool captionFits(const QPushButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const int needed = QFontMetrics(button->font()).horizontalAdvance(QString(button->text()).remove(u'&')) +
+                       2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button);
+    return needed <= room.width();
 }
 
 const QStringList DefaultRow = {QStringLiteral("Orvendel"), QStringLiteral("1"), QStringLiteral("2/25/2001"),
@@ -116,6 +129,7 @@ private slots:
             QCOMPARE(f.MSFlexGrid1->item(0, c)->textAlignment(), int(Qt::AlignCenter));
         }
         QCOMPARE(f.Command1->text(), QStringLiteral("&Done"));
+        QVERIFY(captionFits(f.Command1));
         QCOMPARE(f.Command1->geometry(), QRect(200, 280, 81, 33));
         QVERIFY(f.MSFlexGrid1->editTriggers() == QAbstractItemView::NoEditTriggers);
     }
@@ -228,6 +242,7 @@ private slots:
         QCOMPARE(f.Label5->text(), QStringLiteral("Number of Puzzles:"));
         QCOMPARE(f.Text3->geometry(), QRect(131, 136, 169, 45));
         QCOMPARE(f.Command1->text(), QStringLiteral("OK"));
+        QVERIFY(captionFits(f.Command1));
         f.show();
         f.Command1->click();
         QVERIFY(!f.isVisible());
@@ -238,7 +253,8 @@ private slots:
     }
 
     // Caption, title, version from the build, the three description lines, the contact
-    // line, and OK as both default and cancel button (Enter and Esc close the window).
+    // line, captions that fit their buttons, and OK as both default and cancel button
+    // (Enter and Esc close the window).
     void aboutWindowTexts() {
         frmAbout f(services);
         QCOMPARE(f.windowTitle(), QStringLiteral("About KAZ"));
@@ -253,6 +269,8 @@ private slots:
         QVERIFY(f.lblDisclaimer->text().startsWith(QStringLiteral("Contact the Author at ")));
         QVERIFY(f.lblDisclaimer->text().endsWith(QStringLiteral("@example.org")));
         QCOMPARE(f.cmdSysInfo->text(), QStringLiteral("&System Info..."));
+        QVERIFY(captionFits(f.cmdOK));
+        QVERIFY(captionFits(f.cmdSysInfo));
         QVERIFY(f.cmdOK->isDefault());
         QVERIFY(!f.picIcon->pixmap().isNull());
         QCOMPARE(ContextIDs::HelpContextIdOf(f.cmdOK), 0);

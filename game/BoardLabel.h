@@ -1,0 +1,28 @@
+// The puzzle board's label. It shows the board exactly as it stands, but breaks its lines
+// only at the gaps between words: Qt's own line breaking would also break a word after
+// any hidden letter's dash ("-A---" as "-" and "A---"), so one word would look like two.
+#pragma once
+
+#include <QLabel>
+#include <QStringList>
+
+class QFontMetrics;
+
+class BoardLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    // The board's text in the lines it is drawn in.
+    QStringList lines() const;
+
+    // Shows the board in the designed font, or in a smaller one (never below 6 points)
+    // where its lines would not fit the label otherwise.
+    void showBoard(const QString& board, const QFont& designed);
+
+    // Fills lines word by word, breaking only at runs of blanks; a word wider than the
+    // whole width stands on a line of its own.
+    static QStringList wrapAtGaps(const QString& text, const QFontMetrics& metrics, int width);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
