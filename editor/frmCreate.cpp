@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "ContextIDs.h"
 #include "CreateLayout.h"
+#include "FittingLabel.h"
 #include "Geometry.h"
 #include "KazCreateMod.h"
 #include "LimitedTextBox.h"
@@ -25,8 +26,8 @@
 using namespace KazCreateMod;
 
 namespace {
-QLabel* makeLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+FittingLabel* makeLabel(const QString& text, QWidget* parent) {
+    auto* label = new FittingLabel(text, parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;

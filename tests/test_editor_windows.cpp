@@ -3,6 +3,7 @@
 // typing limits, and the window's layout as it is resized.
 #include "ContextIDs.h"
 #include "CreateLayout.h"
+#include "FittingLabel.h"
 #include "Geometry.h"
 #include "HelpViewer.h"
 #include "KazCreateMod.h"
@@ -205,10 +206,16 @@ private slots:
     }
 
     // A full set says so and keeps the dialog, and the pair in it, open; nothing is stored.
+    // Its three-digit count shows whole in the label at the smallest window.
     void addingToAFullSetIsRefused() {
         fillSlots(101);
         QCOMPARE(form->MSFlexGrid1->rowCount(), 101);
         QCOMPARE(form->Label5->text(), QStringLiteral("Number of clues in set: 101"));
+        const QRect box = form->Label5->contentsRect();
+        const QRect needed =
+            QFontMetrics(form->Label5->fittedFont())
+                .boundingRect(box, Qt::TextWordWrap | form->Label5->alignment(), form->Label5->text());
+        QVERIFY(box.contains(needed));
         bool open = false;
         withAddDialog([&](frmAdd& d) {
             d.Text1->setPlainText(QStringLiteral("One more"));
