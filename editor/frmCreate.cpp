@@ -308,7 +308,14 @@ void frmCreate::resizeEvent(QResizeEvent* event) {
 
 void frmCreate::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    Form_Resize(); // the frame is known now
+    Form_Resize(); // the minimum holds from now on
+}
+
+void frmCreate::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // The window manager often frames the window only after it is shown, and framing moves
+    // it: only now is the outer size, and with it the minimum and the layout, known.
+    Form_Resize();
 }
 
 void frmCreate::changeEvent(QEvent* event) {
