@@ -203,6 +203,8 @@ private slots:
         // A prompt with more typed after it is a real entry.
         addPair(QStringLiteral("x"), Texts::PuzzlePrompt + QStringLiteral(" Yes"));
         QCOMPARE(SetEntries[4].Puzzle, QStringLiteral("Enter the puzzle to be solved here  Yes"));
+        // Too wide for its column, the puzzle can still be read whole by pointing at it.
+        QCOMPARE(form->MSFlexGrid1->item(TableRowOf(5), 1)->toolTip(), SetEntries[4].Puzzle);
     }
 
     // A full set says so and keeps the dialog, and the pair in it, open; nothing is stored.
