@@ -24,6 +24,13 @@ QTableWidgetItem* cellItem(QTableWidget& grid, int row, int column) {
     }
     return item;
 }
+
+// A column is narrower than most clues and puzzles; pointing at a cell shows its whole text.
+void setCellText(QTableWidget& grid, int row, int column, const QString& text) {
+    QTableWidgetItem* item = cellItem(grid, row, column);
+    item->setText(text);
+    item->setToolTip(text);
+}
 } // namespace
 
 QString BlankNonLetters(const QString& text) {
@@ -144,9 +151,9 @@ void RefreshClueGrid(QTableWidget& grid, QLabel& countLabel, const PuzzleTable& 
             break;
         const int row = TableRowOf(i + 1);
         grid.setCurrentCell(row, 0);
-        cellItem(grid, row, 0)->setText(entries[i].Clue);
+        setCellText(grid, row, 0, entries[i].Clue);
         grid.setCurrentCell(row, 1);
-        cellItem(grid, row, 1)->setText(entries[i].Puzzle);
+        setCellText(grid, row, 1, entries[i].Puzzle);
         n = i + 1;
     }
     grid.setRowCount(n); // drops every row below the last pair

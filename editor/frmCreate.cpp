@@ -3,6 +3,7 @@
 #include "Clock.h"
 #include "ContextIDs.h"
 #include "CreateLayout.h"
+#include "FittingLabel.h"
 #include "Geometry.h"
 #include "KazCreateMod.h"
 #include "LimitedTextBox.h"
@@ -25,8 +26,8 @@
 using namespace KazCreateMod;
 
 namespace {
-QLabel* makeLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
+FittingLabel* makeLabel(const QString& text, QWidget* parent) {
+    auto* label = new FittingLabel(text, parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
@@ -307,7 +308,14 @@ void frmCreate::resizeEvent(QResizeEvent* event) {
 
 void frmCreate::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    Form_Resize(); // the frame is known now
+    Form_Resize(); // the minimum holds from now on
+}
+
+void frmCreate::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // The window manager often frames the window only after it is shown, and framing moves
+    // it: only now is the outer size, and with it the minimum and the layout, known.
+    Form_Resize();
 }
 
 void frmCreate::changeEvent(QEvent* event) {

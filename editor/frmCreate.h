@@ -8,7 +8,7 @@
 
 #include <QWidget>
 
-class QLabel;
+class FittingLabel;
 class QPushButton;
 class QTableWidget;
 class LimitedLineEdit;
@@ -31,10 +31,10 @@ public:
     QPushButton* Command2 = nullptr;       // New Set
     QPushButton* Command5 = nullptr;       // Load Set
     QPushButton* Command6 = nullptr;       // Help
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label5 = nullptr; // the count label
+    FittingLabel* Label1 = nullptr;
+    FittingLabel* Label2 = nullptr;
+    FittingLabel* Label3 = nullptr;
+    FittingLabel* Label5 = nullptr; // the count label
 
     void Command1_Click(); // Save
     void Command2_Click(); // New Set
@@ -57,6 +57,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -3,6 +3,7 @@
 // typing limits, and the window's layout as it is resized.
 #include "ContextIDs.h"
 #include "CreateLayout.h"
+#include "FittingLabel.h"
 #include "Geometry.h"
 #include "HelpViewer.h"
 #include "KazCreateMod.h"
@@ -202,13 +203,21 @@ private slots:
         // A prompt with more typed after it is a real entry.
         addPair(QStringLiteral("x"), Texts::PuzzlePrompt + QStringLiteral(" Yes"));
         QCOMPARE(SetEntries[4].Puzzle, QStringLiteral("Enter the puzzle to be solved here  Yes"));
+        // Too wide for its column, the puzzle can still be read whole by pointing at it.
+        QCOMPARE(form->MSFlexGrid1->item(TableRowOf(5), 1)->toolTip(), SetEntries[4].Puzzle);
     }
 
     // A full set says so and keeps the dialog, and the pair in it, open; nothing is stored.
+    // Its three-digit count shows whole in the label at the smallest window.
     void addingToAFullSetIsRefused() {
         fillSlots(101);
         QCOMPARE(form->MSFlexGrid1->rowCount(), 101);
         QCOMPARE(form->Label5->text(), QStringLiteral("Number of clues in set: 101"));
+        const QRect box = form->Label5->contentsRect();
+        const QRect needed =
+            QFontMetrics(form->Label5->fittedFont())
+                .boundingRect(box, Qt::TextWordWrap | form->Label5->alignment(), form->Label5->text());
+        QVERIFY(box.contains(needed));
         bool open = false;
         withAddDialog([&](frmAdd& d) {
             d.Text1->setPlainText(QStringLiteral("One more"));
