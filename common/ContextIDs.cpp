@@ -1,6 +1,7 @@
 #include "ContextIDs.h"
 
 #include "HelpViewer.h"
+#include "ProgramFolder.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -60,10 +61,7 @@ protected:
 QString ContextIDs::HelpFileFor(const QString& programTitle, const QString& programFolder) {
     const QString name =
         programTitle == QLatin1String("KAZ") ? QStringLiteral("Kaz.HLP") : QStringLiteral("KazCreate.HLP");
-    const QString trimmed = programFolder.trimmed();
-    if (trimmed.endsWith(u'/') || trimmed.endsWith(u'\\'))
-        return programFolder + name;
-    return programFolder + u'/' + name;
+    return ProgramFolder::file(programFolder, name);
 }
 
 void ContextIDs::StartHelp(QWidget* owner, const QString& programTitle, const QString& programFolder) {

@@ -1,11 +1,10 @@
 #include "GameSetFile.h"
 
 #include "AnsiText.h"
+#include "SafeFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace {
 
@@ -137,8 +136,11 @@ QByteArray GameSetFile::write(const GameSet& set) {
     return out;
 }
 
-GameSetReadResult GameSetFile::read(const QByteArray& bytes) {
+GameSetReadResult GameSetFile::read(const QByteArray& file) {
     GameSetReadResult r;
+    static const QByteArray utf8Mark("\xEF\xBB\xBF");
+    const bool utf8 = file.startsWith(utf8Mark);
+    const QByteArray bytes = utf8 ? file.mid(utf8Mark.size()) : file;
     FieldReader in(bytes);
     auto text = [&](const char* what, QString* into) {
         const auto f = in.next(what);
@@ -146,11 +148,11 @@ GameSetReadResult GameSetFile::read(const QByteArray& bytes) {
             r.error = f.error;
             return false;
         }
-        *into = AnsiText::decode(f.value);
+        *into = utf8 ? QString::fromUtf8(f.value) : AnsiText::decode(f.value);
         return true;
     };
 
-    if (!text("the title", &r.set.title) || !text("the author", &r.set.author))
+    if (!text("the title", &r.value.title) || !text("the author", &r.value.author))
         return r;
 
     const auto dateField = in.next("the date");
@@ -158,12 +160,12 @@ GameSetReadResult GameSetFile::read(const QByteArray& bytes) {
         r.error = dateField.error;
         return r;
     }
-    if (!parseDate(dateField.value, &r.set.date)) {
+    if (!parseDate(dateField.value, &r.value.date)) {
         r.error = QStringLiteral("line %1: a date like #2001-02-25# was expected").arg(dateField.line);
         return r;
     }
 
-    if (!text("the information", &r.set.info))
+    if (!text("the information", &r.value.info))
         return r;
 
     const auto countField = in.next("the number of puzzles");
@@ -181,14 +183,14 @@ GameSetReadResult GameSetFile::read(const QByteArray& bytes) {
         return r;
     }
 
-    r.set.pairs.reserve(count);
+    r.value.pairs.reserve(count);
     for (int k = 0; k < count; ++k) {
         PuzzleEntry e;
         const QByteArray clueWhat = QStringLiteral("clue %1").arg(k + 1).toLatin1();
         const QByteArray puzzleWhat = QStringLiteral("puzzle %1").arg(k + 1).toLatin1();
         if (!text(clueWhat.constData(), &e.Clue) || !text(puzzleWhat.constData(), &e.Puzzle))
             return r;
-        r.set.pairs.append(e);
+        r.value.pairs.append(e);
     }
     // Anything after the last puzzle is ignored.
     r.ok = true;
@@ -196,51 +198,14 @@ GameSetReadResult GameSetFile::read(const QByteArray& bytes) {
 }
 
 GameSetReadResult GameSetFile::readFile(const QString& path) {
-    GameSetReadResult r;
-    QFile file(path);
-    if (path.isEmpty()) {
-        r.error = QStringLiteral("no file was chosen");
-        return r;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        r.error = QStringLiteral("the file could not be opened (%1)").arg(file.errorString());
-        return r;
-    }
-    if (file.size() > MaxFileBytes) {
-        r.error = QStringLiteral("the file is larger than 1 MiB");
-        return r;
-    }
-    // Read one byte past the limit, so a file that grows or lies about its size is caught too.
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (bytes.size() > MaxFileBytes) {
-        r.error = QStringLiteral("the file is larger than 1 MiB");
-        return r;
-    }
-    if (file.error() != QFileDevice::NoError) {
-        r.error = QStringLiteral("the file could not be read (%1)").arg(file.errorString());
-        return r;
-    }
-    return read(bytes);
+    if (path.isEmpty())
+        return GameSetReadResult::failure(QStringLiteral("no file was chosen"));
+    const FileResult<QByteArray> bytes = SafeFile::read(path, MaxFileBytes);
+    if (!bytes.ok)
+        return GameSetReadResult::failure(bytes);
+    return read(bytes.value);
 }
 
-bool GameSetFile::writeFile(const QString& path, const GameSet& set, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = write(set);
-    if (file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+FileResult<> GameSetFile::writeFile(const QString& path, const GameSet& set) {
+    return SafeFile::write(path, write(set));
 }

@@ -6,6 +6,7 @@
 // install it only when it came back whole, so a damaged file can never half-replace a set.
 #pragma once
 
+#include "FileResult.h"
 #include "PuzzleEntry.h"
 
 #include <QByteArray>
@@ -21,11 +22,8 @@ struct GameSet {
     QList<PuzzleEntry> pairs; // 1 to 101 of them in a readable file
 };
 
-struct GameSetReadResult {
-    bool ok = false;
-    GameSet set;
-    QString error; // what is wrong, naming the line ("line 3: ..."); empty when ok
-};
+// A read's error names the line where the file is damaged ("line 3: ...").
+using GameSetReadResult = FileResult<GameSet>;
 
 namespace GameSetFile {
 
@@ -36,14 +34,15 @@ inline constexpr qint64 MaxFileBytes = 1024 * 1024;
 // letting them corrupt the file.
 QByteArray write(const GameSet& set);
 
-// Parses a whole file's bytes.
+// Parses a whole file's bytes. Windows-1252 text, unless the file starts with the UTF-8
+// byte-order mark that some text editors write; then it is read as UTF-8.
 GameSetReadResult read(const QByteArray& bytes);
 
 // Reads and checks a file; refuses one larger than MaxFileBytes before reading it.
 GameSetReadResult readFile(const QString& path);
 
-// Writes through QSaveFile: the old file stays whole unless the new one was written completely.
-bool writeFile(const QString& path, const GameSet& set, QString* error);
+// The old file stays whole unless the new one was written completely.
+FileResult<> writeFile(const QString& path, const GameSet& set);
 
 // The text of the message shown when a file cannot be loaded as a game set (the same in
 // both programs): "This file is not a usable game set:", the path and the reason, one a line.

@@ -10,9 +10,12 @@ QString ProgramFolder::withSeparator(const QString& folder) {
 }
 
 QString ProgramFolder::current() {
-    return withSeparator(QCoreApplication::applicationDirPath());
+    // Qt gives no folder at all when it cannot decode the program's path; that stays empty
+    // rather than becoming "/", so nothing is ever written into the root folder.
+    const QString folder = QCoreApplication::applicationDirPath();
+    return folder.isEmpty() ? QString() : withSeparator(folder);
 }
 
 QString ProgramFolder::file(const QString& folder, const QString& name) {
-    return withSeparator(folder) + name;
+    return folder.trimmed().isEmpty() ? QString() : withSeparator(folder) + name;
 }

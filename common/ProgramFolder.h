@@ -8,8 +8,8 @@ namespace ProgramFolder {
 // The folder with exactly one separator at its end: one is added only when the text
 // (surrounding blanks aside) does not already end in "/" or "\".
 QString withSeparator(const QString& folder);
-// The running program's folder, ending in a separator.
+// The running program's folder, ending in a separator; empty when it cannot be found.
 QString current();
-// A file in the given folder, under the one-separator rule.
+// A file in the given folder, under the one-separator rule; empty when the folder is.
 QString file(const QString& folder, const QString& name);
 } // namespace ProgramFolder

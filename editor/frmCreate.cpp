@@ -174,12 +174,11 @@ void frmCreate::Command1_Click() {
         Text3->setPlainText(texts.info);
 
     const GameSet set = SetForSaving(texts, SetEntries, services_.clock->today());
-    QString error;
-    if (!GameSetFile::writeFile(path, set, &error)) {
+    if (const FileResult<> saved = GameSetFile::writeFile(path, set); !saved.ok) {
         // The set stays in the editor and any old file stays whole; say why it was not saved.
         services_.ui->messageBox(this,
                                  QStringLiteral("The game set could not be saved:") + TextFormat::CrLf +
-                                     QDir::toNativeSeparators(path) + TextFormat::CrLf + error,
+                                     QDir::toNativeSeparators(path) + TextFormat::CrLf + saved.error,
                                  Texts::NotSavedTitle, MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
@@ -224,7 +223,7 @@ void frmCreate::Command5_Click() {
     // The whole file is read and checked before anything in the editor changes.
     GameSetReadResult read = GameSetFile::readFile(path);
     if (read.ok) {
-        const QString reason = UnholdableReason(read.set);
+        const QString reason = UnholdableReason(read.value);
         if (!reason.isEmpty()) {
             read.ok = false;
             read.error = reason;
@@ -236,10 +235,10 @@ void frmCreate::Command5_Click() {
         return;
     }
 
-    Text2->setTextUncut(read.set.title);
-    Text1->setTextUncut(read.set.author);
-    Text3->setPlainText(read.set.info);
-    InstallPairs(read.set);
+    Text2->setTextUncut(read.value.title);
+    Text1->setTextUncut(read.value.author);
+    Text3->setPlainText(read.value.info);
+    InstallPairs(read.value);
     RefreshClueGrid();
     SetSaveAndDeleteEnabled(true);
 }

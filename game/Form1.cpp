@@ -303,7 +303,7 @@ void Form1::mnuLoad_Click() {
     setLettersEnabled(false);
     setWindowTitle(WindowCaption);
 
-    KazMod::InstallGameSet(state_, read.set);
+    KazMod::InstallGameSet(state_, read.value);
     state_.SetLoaded = true;
     mnuSetInfo->setEnabled(true);
     cmdSolve->setEnabled(false);
@@ -479,6 +479,7 @@ void Form1::cmdSolve_Click() {
         return; // the game goes on
     state_.GameInProgress = false;
 
+    HighScoreMessage recorded;
     const QString normalized = KazMod::NormalizePuzzleText(answer); // answer keeps the case typed
     if (Scoring::IsRightAnswer(normalized, state_.CurrentPuzzle)) {
         const int letters = Scoring::LetterCount(state_.CurrentPuzzle);
@@ -489,7 +490,9 @@ void Form1::cmdSolve_Click() {
         const QString name = ui().inputBox(
             this, QStringLiteral("Please Enter Your Name IN CASE You Qualify For The High Score Board."),
             QStringLiteral("High Score?"));
-        KazMod::RecordHighScore(state_, services_, this, name, finalScore);
+        recorded = KazMod::RecordHighScore(state_, services_, name, finalScore);
+        if (!recorded.isEmpty())
+            ui().messageBox(this, recorded.text, recorded.title, MsgButtons::Ok, MsgIcon::Stop);
     } else {
         ui().messageBox(this, Scoring::SorryText(answer, state_.CurrentPuzzle), QStringLiteral("Sorry!"),
                         MsgButtons::Ok, MsgIcon::None);
@@ -503,6 +506,7 @@ void Form1::cmdSolve_Click() {
     state_.SpinCount = 0;
     state_.Score = 0;
     setLettersEnabled(false);
-    Form3 highScores(services_, this);
+    // One failure, one message: the table window does not repeat what was just said.
+    Form3 highScores(services_, this, recorded.isEmpty());
     ui().showModal(highScores);
 }

@@ -54,10 +54,10 @@ int Form3::columnWidthTwips(int gridWidthTwips) {
     return static_cast<int>(std::lround(gridWidthTwips / 4.09));
 }
 
-Form3::Form3(const GameServices& services, QWidget* parent)
+Form3::Form3(const GameServices& services, QWidget* parent, bool reportProblems)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      services_(services) {
+      services_(services), reportProblems_(reportProblems) {
     setWindowTitle(QStringLiteral("High Scores for KAZ"));
     setFont(windowFont());
     setFixedSize(Geometry::px(7200), Geometry::px(4980));
@@ -96,13 +96,12 @@ void Form3::Form_Load() {
     for (int r = 0; r < DataRows; ++r)
         MSFlexGrid1->setRowHeight(r, rowHeight);
 
-    const QString path = HighScoreFile::path(services_.folder);
-    const QDate today = services_.clock ? services_.clock->today() : QDate::currentDate();
-    const KazMod::HighScoresToShow show = KazMod::TableToShow(HighScoreFile::read(path), today);
+    const KazMod::HighScoresForWindow loaded = KazMod::LoadHighScores(services_);
 
-    // Grid row r + 1 is place r + 1 of the table; the header is the grid's row 0.
-    for (int r = 0; r < DataRows; ++r) {
-        const QStringList texts = KazMod::HighScoreRowTexts(show.table[r]);
+    // Grid row r + 1 is place r + 1 of the table; the header is the grid's row 0. A file that
+    // could not be read shows no rows rather than made-up ones.
+    for (int r = 0; r < DataRows && !loaded.show.unreadable; ++r) {
+        const QStringList texts = KazMod::HighScoreRowTexts(loaded.show.table[r]);
         for (int c = 0; c < texts.size() && c < MSFlexGrid1->columnCount(); ++c) {
             auto* item = new QTableWidgetItem(texts.at(c));
             item->setTextAlignment(alignments.value(c));
@@ -111,10 +110,9 @@ void Form3::Form_Load() {
         }
     }
 
-    QString error;
-    if (show.writeFreshTable && !HighScoreFile::write(path, show.table, &error) && services_.ui)
-        services_.ui->messageBox(parentWidget(), KazMod::HighScoresNotSavedText(path, error),
-                                 KazMod::HighScoresNotSavedTitle, MsgButtons::Ok, MsgIcon::Stop);
+    if (!loaded.message.isEmpty() && reportProblems_ && services_.ui)
+        services_.ui->messageBox(parentWidget(), loaded.message.text, loaded.message.title, MsgButtons::Ok,
+                                 MsgIcon::Stop);
 }
 
 void Form3::Command1_Click() {

@@ -1,5 +1,6 @@
 // The high-score window: the ten places of "hs.lst" in a read-only grid, best first, read
-// afresh at every opening. With no readable file it writes and shows ten default entries.
+// afresh at every opening. With no file yet it writes and shows ten default entries; a file
+// it cannot read is reported and left alone.
 #pragma once
 
 #include "GameServices.h"
@@ -13,7 +14,8 @@ class QTableWidget;
 class Form3 : public QDialog {
     Q_OBJECT
 public:
-    explicit Form3(const GameServices& services, QWidget* parent = nullptr);
+    // reportProblems false: the caller has just told the player about the same file.
+    explicit Form3(const GameServices& services, QWidget* parent = nullptr, bool reportProblems = true);
 
     // The grid's format string: "|" between columns, a leading "^" centres a column.
     static inline const QString GridFormat = QStringLiteral("^Name|^Score|^Date|^Game Set");
@@ -28,4 +30,5 @@ private:
     void Command1_Click();
 
     GameServices services_;
+    bool reportProblems_ = true;
 };

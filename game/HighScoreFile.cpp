@@ -4,9 +4,8 @@
 #include "OleDate.h"
 #include "ProgramFolder.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "SafeFile.h"
+
 #include <QtEndian>
 #include <bit>
 #include <cstdint>
@@ -95,34 +94,16 @@ HighScoreTable HighScoreFile::completed(const QList<HighScoreRecord>& records, c
 }
 
 HighScoreFile::Contents HighScoreFile::read(const QString& path) {
-    Contents c;
-    QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        c.error = QStringLiteral("It is a folder.");
-        return c;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        c.error = file.errorString();
-        return c;
-    }
-    const QByteArray bytes = file.read(FileBytes);
-    if (file.error() != QFileDevice::NoError) {
-        c.error = file.errorString();
-        return c;
-    }
-    c.status = Contents::Readable;
-    for (qsizetype at = 0; at + RecordBytes <= bytes.size(); at += RecordBytes)
-        c.records.append(decodeRecord(QByteArrayView(bytes).sliced(at, RecordBytes)));
-    return c;
+    const FileResult<QByteArray> bytes = SafeFile::read(path, FileBytes, SafeFile::Longer::ReadStart);
+    if (!bytes.ok)
+        return Contents::failure(bytes);
+    QList<HighScoreRecord> records;
+    const QByteArrayView all(bytes.value);
+    for (qsizetype at = 0; at + RecordBytes <= all.size(); at += RecordBytes)
+        records.append(decodeRecord(all.sliced(at, RecordBytes)));
+    return Contents::success(records);
 }
 
-bool HighScoreFile::write(const QString& path, const HighScoreTable& table, QString* error) {
-    QSaveFile file(path);
-    const QByteArray bytes = encodeTable(table);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+FileResult<> HighScoreFile::write(const QString& path, const HighScoreTable& table) {
+    return SafeFile::write(path, encodeTable(table));
 }

@@ -7,6 +7,8 @@
 // finished game does to the table lives in HighScores.h.
 #pragma once
 
+#include "FileResult.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QList>
@@ -55,22 +57,13 @@ HighScoreRecord defaultEntry(const QDate& today);
 // The records read, and the made-up default entry in every place the file does not fill.
 HighScoreTable completed(const QList<HighScoreRecord>& records, const QDate& today);
 
-struct Contents {
-    enum Status {
-        Readable,  // the file was read; `records` holds its whole records (0 to 10)
-        Unreadable // no file, or it could not be opened or read
-    };
-    Status status = Unreadable;
-    QList<HighScoreRecord> records;
-    QString error; // why it could not be read
-};
-
-// Reads the whole records at the start of the file; a part-record at the end and anything
-// after the tenth record are ignored.
+// The whole records at the start of the file (0 to 10); a part-record at the end and
+// anything after the tenth record are ignored. `missing` tells "no table yet" apart from a
+// file that is there but could not be read.
+using Contents = FileResult<QList<HighScoreRecord>>;
 Contents read(const QString& path);
 
-// Replaces the file through QSaveFile: when anything fails, the old file stays as it was
-// and `error` says why.
-bool write(const QString& path, const HighScoreTable& table, QString* error);
+// Replaces the file; when anything fails, the old file stays as it was.
+FileResult<> write(const QString& path, const HighScoreTable& table);
 
 } // namespace HighScoreFile

@@ -3,8 +3,11 @@
 #include "Clock.h"
 #include "OleDate.h"
 #include "TextFormat.h"
-#include "UiLayer.h"
 
+#include <QLockFile>
+#include <cerrno>
+#include <cmath>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -13,6 +16,40 @@ QDate todayFrom(const GameServices& services) {
         return services.clock->today();
     return SystemClock().today();
 }
+
+// Where the places are ranked: a score that is not a finite number ranks lowest.
+double rank(double score) {
+    return std::isfinite(score) ? score : -std::numeric_limits<double>::infinity();
+}
+
+// Whoever holds it may read, merge and replace hs.lst. A lock left by a game that was
+// killed is taken over (QLockFile sees that its process is gone).
+class TableLock {
+public:
+    explicit TableLock(const QString& path) : lock_(path + QStringLiteral(".lock")) {}
+
+    FileResult<> acquire() {
+        errno = 0;
+        if (lock_.tryLock(WaitMs))
+            return FileResult<>::success();
+        const int error = errno; // QLockFile keeps the system's reason to itself
+        switch (lock_.error()) {
+        case QLockFile::LockFailedError:
+            return FileResult<>::failure(QStringLiteral("another game kept the file locked"));
+        case QLockFile::PermissionError:
+            return FileResult<>::failure(qt_error_string(EACCES));
+        default:
+            return FileResult<>::failure(error != 0 ? qt_error_string(error)
+                                                    : QStringLiteral("its lock file could not be made"));
+        }
+    }
+
+private:
+    static constexpr int WaitMs = 10000;
+    QLockFile lock_;
+};
+
+const QString NoFolderReason = QStringLiteral("the program's own folder could not be found");
 } // namespace
 
 HighScoreRecord KazMod::FinishedGameEntry(const QString& playerName, double finalScore, const QDate& today,
@@ -30,7 +67,7 @@ void KazMod::SortHighScores(std::array<HighScoreRecord, 11>& places) {
     // would do, and the rest cost nothing worth saving.
     for (int pass = 0; pass < 20; ++pass)
         for (std::size_t j = 0; j + 1 < places.size(); ++j)
-            if (places[j + 1].FinalScore > places[j].FinalScore)
+            if (rank(places[j + 1].FinalScore) > rank(places[j].FinalScore))
                 std::swap(places[j], places[j + 1]);
 }
 
@@ -47,18 +84,28 @@ HighScoreTable KazMod::MergeHighScore(const HighScoreTable& table, const HighSco
 }
 
 HighScoreTable KazMod::FreshHighScoreTable(const HighScoreRecord& entry, const QDate& today) {
-    HighScoreTable table = HighScoreFile::completed({}, today);
-    table[0] = entry;
+    // The entry first and the defaults below it, then sorted like any merge: the defaults
+    // stay in their order, and the entry sinks below them only when it scored less.
+    std::array<HighScoreRecord, 11> places;
+    places[0] = entry;
+    for (std::size_t n = 1; n < places.size(); ++n)
+        places[n] = HighScoreFile::defaultEntry(today);
+    places[10].FinalScore = -std::numeric_limits<double>::infinity(); // always the one dropped
+    SortHighScores(places);
+    HighScoreTable table;
+    for (std::size_t n = 0; n < table.size(); ++n)
+        table[n] = places[n];
     return table;
 }
 
 KazMod::HighScoresToShow KazMod::TableToShow(const HighScoreFile::Contents& contents, const QDate& today) {
     HighScoresToShow show;
-    if (contents.status == HighScoreFile::Contents::Readable) {
-        show.table = HighScoreFile::completed(contents.records, today);
+    if (contents.ok) {
+        show.table = HighScoreFile::completed(contents.value, today);
     } else {
         show.table = HighScoreFile::completed({}, today);
-        show.writeFreshTable = true;
+        show.writeFreshTable = contents.missing;
+        show.unreadable = !contents.missing;
     }
     return show;
 }
@@ -69,30 +116,77 @@ QStringList KazMod::HighScoreRowTexts(const HighScoreRecord& record) {
 }
 
 QString KazMod::HighScoresNotSavedText(const QString& path, const QString& reason) {
-    return QStringLiteral("The high-score file could not be written:") + TextFormat::CrLf + path +
+    QString text = QStringLiteral("The high-score file could not be written:") + TextFormat::CrLf;
+    if (!path.isEmpty())
+        text += path + TextFormat::CrLf;
+    return text + reason;
+}
+
+QString KazMod::HighScoresNotReadText(const QString& path, const QString& reason) {
+    return QStringLiteral("The high-score file could not be read:") + TextFormat::CrLf + path +
            TextFormat::CrLf + reason;
 }
 
-void KazMod::RecordHighScore(const GameState& state, const GameServices& services, QWidget* parent,
-                             const QString& playerName, double finalScore) {
+HighScoreMessage KazMod::RecordHighScore(const GameState& state, const GameServices& services,
+                                         const QString& playerName, double finalScore) {
     if (state.GameInProgress)
-        return;
+        return {};
     const QString path = HighScoreFile::path(services.folder);
+    // Without a folder of its own the game writes nowhere at all, rather than somewhere else.
+    if (path.isEmpty())
+        return {HighScoresNotSavedTitle, HighScoresNotSavedText(path, NoFolderReason)};
     const QDate today = todayFrom(services);
     const HighScoreRecord entry = FinishedGameEntry(playerName, finalScore, today, state.SetTitle);
 
-    // A file that cannot be read gets a fresh table. A short one keeps the records it has:
-    // the places it lacks are default entries, sorted in with the rest.
-    const HighScoreFile::Contents contents = HighScoreFile::read(path);
-    const HighScoreTable table =
-        contents.status == HighScoreFile::Contents::Readable
-            ? MergeHighScore(HighScoreFile::completed(contents.records, today), entry)
-            : FreshHighScoreTable(entry, today);
+    TableLock lock(path);
+    if (const FileResult<> locked = lock.acquire(); !locked.ok)
+        return {HighScoresNotSavedTitle, HighScoresNotSavedText(path, locked.error)};
 
-    // A failed write leaves the old file whole; writing a fresh table instead would throw
-    // away the records just read, so the player is told and the game goes on.
-    QString error;
-    if (!HighScoreFile::write(path, table, &error) && services.ui)
-        services.ui->messageBox(parent, HighScoresNotSavedText(path, error), HighScoresNotSavedTitle,
-                                MsgButtons::Ok, MsgIcon::Stop);
+    // A short file keeps the records it has: the places it lacks are default entries, sorted
+    // in with the rest. A file that is there but unreadable is left alone.
+    const HighScoreFile::Contents contents = HighScoreFile::read(path);
+    if (!contents.ok && !contents.missing)
+        return {HighScoresNotSavedTitle, HighScoresNotReadText(path, contents.error)};
+    const HighScoreTable table = contents.ok
+                                     ? MergeHighScore(HighScoreFile::completed(contents.value, today), entry)
+                                     : FreshHighScoreTable(entry, today);
+
+    // A failed write leaves the old file whole, with every record it held.
+    if (const FileResult<> written = HighScoreFile::write(path, table); !written.ok)
+        return {HighScoresNotSavedTitle, HighScoresNotSavedText(path, written.error)};
+    return {};
+}
+
+KazMod::HighScoresForWindow KazMod::LoadHighScores(const GameServices& services) {
+    HighScoresForWindow out;
+    const QDate today = todayFrom(services);
+    const QString path = HighScoreFile::path(services.folder);
+    if (path.isEmpty()) {
+        out.show = TableToShow(HighScoreFile::Contents::failure(NoFolderReason, true), today);
+        out.show.writeFreshTable = false;
+        out.message = {HighScoresNotSavedTitle, HighScoresNotSavedText(path, NoFolderReason)};
+        return out;
+    }
+    // Shows what was read; true when there is nothing more to do.
+    auto showRead = [&](const HighScoreFile::Contents& contents) {
+        out.show = TableToShow(contents, today);
+        if (out.show.unreadable)
+            out.message = {HighScoresNotReadTitle, HighScoresNotReadText(path, contents.error)};
+        return !out.show.writeFreshTable;
+    };
+    if (showRead(HighScoreFile::read(path)))
+        return out;
+
+    // No table yet: write the default one, unless a game finishing in another window wrote
+    // a real one meanwhile.
+    TableLock lock(path);
+    if (const FileResult<> locked = lock.acquire(); !locked.ok) {
+        out.message = {HighScoresNotSavedTitle, HighScoresNotSavedText(path, locked.error)};
+        return out;
+    }
+    if (showRead(HighScoreFile::read(path)))
+        return out;
+    if (const FileResult<> written = HighScoreFile::write(path, out.show.table); !written.ok)
+        out.message = {HighScoresNotSavedTitle, HighScoresNotSavedText(path, written.error)};
+    return out;
 }

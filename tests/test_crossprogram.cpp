@@ -53,17 +53,17 @@ private slots:
 
         const GameSetReadResult r = GameSetFile::readFile(path);
         QVERIFY2(r.ok, qPrintable(r.error));
-        QCOMPARE(r.set.title, QStringLiteral("Mixed bag"));
+        QCOMPARE(r.value.title, QStringLiteral("Mixed bag"));
         // A double quote cannot be stored in the format; the writer turns it into an apostrophe.
-        QCOMPARE(r.set.author, QStringLiteral("Ren\u00e9e, 'the' author"));
-        QCOMPARE(r.set.info, QStringLiteral("Made forfriends, with \u20ac"));
-        QCOMPARE(r.set.date, QDate(2024, 7, 9));
-        QCOMPARE(r.set.pairs.size(), 3);
+        QCOMPARE(r.value.author, QStringLiteral("Ren\u00e9e, 'the' author"));
+        QCOMPARE(r.value.info, QStringLiteral("Made forfriends, with \u20ac"));
+        QCOMPARE(r.value.date, QDate(2024, 7, 9));
+        QCOMPARE(r.value.pairs.size(), 3);
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(r.set.pairs[i].Clue, stored[i].Clue);
-            QCOMPARE(r.set.pairs[i].Puzzle, stored[i].Puzzle);
+            QCOMPARE(r.value.pairs[i].Clue, stored[i].Clue);
+            QCOMPARE(r.value.pairs[i].Puzzle, stored[i].Puzzle);
         }
-        QCOMPARE(r.set.pairs[1].Clue, QStringLiteral("Caf  food"));
+        QCOMPARE(r.value.pairs[1].Clue, QStringLiteral("Caf  food"));
     }
 };
 

@@ -53,9 +53,8 @@ struct GameTable {
         set.info = QStringLiteral("Animals to guess");
         set.pairs = pairs;
         const QString path = dir.filePath(fileName);
-        QString error;
-        if (!GameSetFile::writeFile(path, set, &error))
-            qFatal("cannot write a test set: %s", qPrintable(error));
+        if (const FileResult<> saved = GameSetFile::writeFile(path, set); !saved.ok)
+            qFatal("cannot write a test set: %s", qPrintable(saved.error));
         return path;
     }
 

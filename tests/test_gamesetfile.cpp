@@ -31,13 +31,13 @@ private slots:
         QCOMPARE(GameSetFile::write(animals()), AnimalsBytes);
         const auto r = GameSetFile::read(AnimalsBytes);
         QVERIFY2(r.ok, qPrintable(r.error));
-        QCOMPARE(r.set.title, QStringLiteral("Animals"));
-        QCOMPARE(r.set.author, QStringLiteral("None Given"));
-        QCOMPARE(r.set.date, QDate(2001, 2, 25));
-        QCOMPARE(r.set.info, QStringLiteral("No information given"));
-        QCOMPARE(r.set.pairs.size(), 2);
-        QCOMPARE(r.set.pairs[1].Clue, QStringLiteral("King of the jungle"));
-        QCOMPARE(r.set.pairs[1].Puzzle, QStringLiteral("Lion"));
+        QCOMPARE(r.value.title, QStringLiteral("Animals"));
+        QCOMPARE(r.value.author, QStringLiteral("None Given"));
+        QCOMPARE(r.value.date, QDate(2001, 2, 25));
+        QCOMPARE(r.value.info, QStringLiteral("No information given"));
+        QCOMPARE(r.value.pairs.size(), 2);
+        QCOMPARE(r.value.pairs[1].Clue, QStringLiteral("King of the jungle"));
+        QCOMPARE(r.value.pairs[1].Puzzle, QStringLiteral("Lion"));
     }
 
     // LF-only files, comma-separated values, a comma inside quotes, blanks before fields and
@@ -51,14 +51,14 @@ private slots:
         for (const QByteArray& bytes : {lf, commas, trailing}) {
             const auto r = GameSetFile::read(bytes);
             QVERIFY2(r.ok, qPrintable(r.error));
-            QCOMPARE(GameSetFile::write(r.set), AnimalsBytes);
+            QCOMPARE(GameSetFile::write(r.value), AnimalsBytes);
         }
         const auto comma =
             GameSetFile::read("\"A, B\"\r\n  \"x\"\r\n#2020-01-02#\r\n\"i, j\"\r\n1\r\n\"c,1\"\r\n\"p\"\r\n");
         QVERIFY2(comma.ok, qPrintable(comma.error));
-        QCOMPARE(comma.set.title, QStringLiteral("A, B"));
-        QCOMPARE(comma.set.info, QStringLiteral("i, j"));
-        QCOMPARE(comma.set.pairs[0].Clue, QStringLiteral("c,1"));
+        QCOMPARE(comma.value.title, QStringLiteral("A, B"));
+        QCOMPARE(comma.value.info, QStringLiteral("i, j"));
+        QCOMPARE(comma.value.pairs[0].Clue, QStringLiteral("c,1"));
     }
 
     // 101 pairs and Windows-1252 text survive a round trip through a real file.
@@ -70,16 +70,15 @@ private slots:
             s.pairs.append({QStringLiteral("Clue %1").arg(i), QStringLiteral("Puzzle number %1").arg(i)});
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("full.kazset"));
-        QString error;
-        QVERIFY(GameSetFile::writeFile(path, s, &error));
+        QVERIFY(GameSetFile::writeFile(path, s).ok);
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll().startsWith("\"Caf\xe9 \x80\"\r\n"));
         const auto r = GameSetFile::readFile(path);
         QVERIFY2(r.ok, qPrintable(r.error));
-        QCOMPARE(r.set.title, s.title);
-        QCOMPARE(r.set.pairs.size(), 101);
-        QCOMPARE(r.set.pairs[100].Puzzle, QStringLiteral("Puzzle number 100"));
+        QCOMPARE(r.value.title, s.title);
+        QCOMPARE(r.value.pairs.size(), 101);
+        QCOMPARE(r.value.pairs[100].Puzzle, QStringLiteral("Puzzle number 100"));
     }
 
     // The writer never produces a value that would break the file.
@@ -90,10 +89,10 @@ private slots:
         s.title = QStringLiteral("\u4e2d");
         const auto r = GameSetFile::read(GameSetFile::write(s));
         QVERIFY2(r.ok, qPrintable(r.error));
-        QCOMPARE(r.set.author, QStringLiteral("Bob 'the' Builder"));
-        QCOMPARE(r.set.info, QStringLiteral("line oneline two"));
-        QCOMPARE(r.set.title, QStringLiteral("?"));
-        QCOMPARE(r.set.pairs.size(), 2);
+        QCOMPARE(r.value.author, QStringLiteral("Bob 'the' Builder"));
+        QCOMPARE(r.value.info, QStringLiteral("line oneline two"));
+        QCOMPARE(r.value.title, QStringLiteral("?"));
+        QCOMPARE(r.value.pairs.size(), 2);
     }
 
     void refusesDamagedFiles_data() {
@@ -150,11 +149,10 @@ private slots:
     void failedWriteKeepsTheOldFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("keep.kazset"));
-        QString error;
-        QVERIFY(GameSetFile::writeFile(path, animals(), &error));
-        QVERIFY(
-            !GameSetFile::writeFile(dir.filePath(QStringLiteral("missing/sub/x.kazset")), animals(), &error));
-        QVERIFY(!error.isEmpty());
+        QVERIFY(GameSetFile::writeFile(path, animals()).ok);
+        const FileResult<> failed =
+            GameSetFile::writeFile(dir.filePath(QStringLiteral("missing/sub/x.kazset")), animals());
+        QCOMPARE(failed.error, QStringLiteral("No such file or directory"));
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), AnimalsBytes);

@@ -38,7 +38,7 @@ HighScoreTable tenPlaces() {
 }
 
 QList<HighScoreRecord> recordsIn(const QString& path) {
-    return HighScoreFile::read(path).records;
+    return HighScoreFile::read(path).value;
 }
 
 bool same(const HighScoreRecord& a, const HighScoreRecord& b) {
@@ -114,29 +114,29 @@ private slots:
         QCOMPARE(HighScoreFile::path(QStringLiteral("C:\\")), QStringLiteral("C:\\hs.lst"));
     }
 
-    // With no file the first solved game writes its entry first and nine default entries,
-    // whatever its score, in 5,260 bytes.
+    // With no file the first solved game writes its entry and nine default entries in
+    // 5,260 bytes, best first: a score below the defaults' 1 comes last, not first.
     void firstGameWritesAFreshTable() {
-        for (double score : {120.0, 0.0}) {
+        for (const auto& [score, place] : {std::pair{120.0, 0}, std::pair{0.0, 9}}) {
             init();
-            KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Ann"), score);
+            QVERIFY(KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), score).isEmpty());
             const QByteArray bytes = readAll(path);
             QCOMPARE(bytes.size(), 5260);
-            QCOMPARE(bytes.left(526), HighScoreFile::encodeRecord(rec(QStringLiteral("Ann"), score)));
             const QByteArray orvendel = HighScoreFile::encodeRecord(
                 rec(QStringLiteral("Orvendel"), 1.0, Feb25, QStringLiteral("Not Played")));
-            for (int n = 1; n < 10; ++n)
-                QCOMPARE(bytes.mid(n * 526, 526), orvendel);
-            QVERIFY(ui.calls.isEmpty());
+            for (int n = 0; n < 10; ++n)
+                QCOMPARE(bytes.mid(n * 526, 526),
+                         n == place ? HighScoreFile::encodeRecord(rec(QStringLiteral("Ann"), score))
+                                    : orvendel);
         }
     }
 
     // A score equal to place 3 comes in below it at place 4; old places 4-9 move down and
     // the tenth drops out.
     void equalScoreComesInBelowTheStoredOne() {
-        QVERIFY(HighScoreFile::write(path, tenPlaces(), nullptr));
+        QVERIFY(HighScoreFile::write(path, tenPlaces()).ok);
         clock.day = QDate(2001, 3, 1);
-        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("New"), 80.0);
+        KazMod::RecordHighScore(state, services, QStringLiteral("New"), 80.0);
         clock.day = QDate(2001, 2, 25);
         const auto r = recordsIn(path);
         QCOMPARE(r.size(), 10);
@@ -150,10 +150,10 @@ private slots:
 
     // A score equal to the tenth or below it leaves the ten records exactly as they were.
     void scoreOffTheTableLeavesTheRecords() {
-        QVERIFY(HighScoreFile::write(path, tenPlaces(), nullptr));
+        QVERIFY(HighScoreFile::write(path, tenPlaces()).ok);
         const QByteArray before = readAll(path);
         for (double score : {10.0, 9.99, 0.0, -5.0}) {
-            KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Low"), score);
+            KazMod::RecordHighScore(state, services, QStringLiteral("Low"), score);
             QCOMPARE(readAll(path), before);
         }
     }
@@ -164,8 +164,8 @@ private slots:
         HighScoreTable t = tenPlaces();
         std::reverse(t.begin(), t.end());
         t[0].FinalScore = 0.5; // a fresh table with a low score in record 1
-        QVERIFY(HighScoreFile::write(path, t, nullptr));
-        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Top"), 1000.0);
+        QVERIFY(HighScoreFile::write(path, t).ok);
+        KazMod::RecordHighScore(state, services, QStringLiteral("Top"), 1000.0);
         const auto r = recordsIn(path);
         QCOMPARE(r.size(), 10);
         QCOMPARE(r[0].PlayerName, QStringLiteral("Top"));
@@ -184,10 +184,10 @@ private slots:
     // While a game is in progress nothing is read, written or created.
     void gameInProgressTouchesNothing() {
         state.GameInProgress = true;
-        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Ann"), 120.0);
+        KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 120.0);
         QVERIFY(!QFile::exists(path));
         writeBytes(path, "short");
-        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Ann"), 120.0);
+        KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 120.0);
         QCOMPARE(readAll(path), QByteArray("short"));
     }
 
@@ -200,7 +200,7 @@ private slots:
             three += HighScoreFile::encodeRecord(t[n]);
         writeBytes(path, three + QByteArray(100, 'x'));
         QCOMPARE(recordsIn(path).size(), 3);
-        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Ann"), 50.0);
+        KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 50.0);
         auto r = recordsIn(path);
         QCOMPARE(r.size(), 10);
         for (int n = 0; n < 3; ++n)
@@ -211,12 +211,12 @@ private slots:
 
         writeBytes(path, HighScoreFile::encodeTable(t) + QByteArray(526, 'y'));
         QCOMPARE(recordsIn(path).size(), 10);
-        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Ann"), 5.0);
+        KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 5.0);
         QCOMPARE(readAll(path), HighScoreFile::encodeTable(t));
 
         writeBytes(path, QByteArray());
-        QCOMPARE(HighScoreFile::read(path).status, HighScoreFile::Contents::Readable);
-        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Ann"), 0.5);
+        QVERIFY(HighScoreFile::read(path).ok);
+        KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 0.5);
         r = recordsIn(path);
         QCOMPARE(r.size(), 10);
         for (const auto& e : r)
@@ -229,12 +229,8 @@ private slots:
         const QString afile = dir.filePath(QStringLiteral("afile"));
         writeBytes(afile, "x");
         services.folder = afile + u'/';
-        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Ann"), 120.0);
-        QCOMPARE(ui.calls.size(), 1);
-        const UiCall& c = ui.calls.first();
+        const HighScoreMessage c = KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 120.0);
         QCOMPARE(c.title, QStringLiteral("High Scores Not Saved"));
-        QCOMPARE(c.icon, MsgIcon::Stop);
-        QCOMPARE(c.buttons, MsgButtons::Ok);
         const QStringList lines = c.text.split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines[0], QStringLiteral("The high-score file could not be written:"));

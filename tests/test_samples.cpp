@@ -19,8 +19,8 @@ private slots:
         for (const QString& name : files) {
             const auto r = GameSetFile::readFile(dir.filePath(name));
             QVERIFY2(r.ok, qPrintable(name + QStringLiteral(": ") + r.error));
-            sawFullSet = sawFullSet || r.set.pairs.size() == 101;
-            for (const PuzzleEntry& e : r.set.pairs) {
+            sawFullSet = sawFullSet || r.value.pairs.size() == 101;
+            for (const PuzzleEntry& e : r.value.pairs) {
                 QVERIFY2(clean.match(e.Clue).hasMatch() && e.Clue.size() <= 30, qPrintable(name + e.Clue));
                 QVERIFY2(clean.match(e.Puzzle).hasMatch() && e.Puzzle.size() <= 75,
                          qPrintable(name + e.Puzzle));
@@ -28,7 +28,7 @@ private slots:
             // What we ship is exactly what our writer would write for it.
             QFile f(dir.filePath(name));
             QVERIFY(f.open(QIODevice::ReadOnly));
-            QCOMPARE(f.readAll(), GameSetFile::write(r.set));
+            QCOMPARE(f.readAll(), GameSetFile::write(r.value));
         }
         QVERIFY(sawFullSet);
     }

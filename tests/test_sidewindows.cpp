@@ -161,10 +161,10 @@ private slots:
     void recordedTableReadsBackExactly() {
         GameState state;
         state.SetTitle = QStringLiteral("  Animals  ");
-        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("  Ann "), 120.0);
+        KazMod::RecordHighScore(state, services, QStringLiteral("  Ann "), 120.0);
         state.SetTitle = QStringLiteral("Caf\u00e9");
-        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Bob"), 2.75);
-        KazMod::RecordHighScore(state, services, nullptr, QStringLiteral("Cy"), 0.0);
+        KazMod::RecordHighScore(state, services, QStringLiteral("Bob"), 2.75);
+        KazMod::RecordHighScore(state, services, QStringLiteral("Cy"), 0.0);
         const QByteArray before = readAll(path);
 
         Form3 f(services);

@@ -76,12 +76,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // The reader: every whole record up to ten, each one byte for byte.
     const HighScoreFile::Contents contents = HighScoreFile::read(w.path);
-    FUZZ_CHECK(contents.status == HighScoreFile::Contents::Readable, "an existing file is readable");
+    FUZZ_CHECK(contents.ok, "an existing file is readable");
     const qsizetype whole =
         std::min<qsizetype>(file.size() / HighScoreFile::RecordBytes, HighScoreFile::RecordCount);
-    FUZZ_CHECK(contents.records.size() == whole, "every whole record, at most ten");
+    FUZZ_CHECK(contents.value.size() == whole, "every whole record, at most ten");
     for (qsizetype k = 0; k < whole; ++k)
-        FUZZ_CHECK(HighScoreFile::encodeRecord(contents.records[k]) ==
+        FUZZ_CHECK(HighScoreFile::encodeRecord(contents.value[k]) ==
                        file.mid(k * HighScoreFile::RecordBytes, HighScoreFile::RecordBytes),
                    "a record read and written again gives its own bytes");
 
@@ -98,21 +98,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     GameServices services;
     services.clock = &clock;
     services.folder = w.folder;
-    KazMod::RecordHighScore(state, services, nullptr, name, score);
+    FUZZ_CHECK(KazMod::RecordHighScore(state, services, name, score).isEmpty(), "the merge is saved");
     const QByteArray after = fileBytes(w.path);
     FUZZ_CHECK(after.size() == HighScoreFile::FileBytes, "the merge writes ten whole records");
 
     // Independently: the eleven places, sorted best first, equal scores in their earlier order.
     std::vector<HighScoreRecord> places;
-    for (const HighScoreRecord& r : HighScoreFile::completed(contents.records, clock.today()))
+    for (const HighScoreRecord& r : HighScoreFile::completed(contents.value, clock.today()))
         places.push_back(r);
     places.push_back(KazMod::FinishedGameEntry(name, score, clock.today(), state.SetTitle));
-    const bool comparable = std::none_of(places.begin(), places.end(),
-                                         [](const HighScoreRecord& r) { return std::isnan(r.FinalScore); });
-    if (comparable) {
+    // A score that is not a finite number ranks below every other.
+    auto rank = [](const HighScoreRecord& r) {
+        return std::isfinite(r.FinalScore) ? r.FinalScore : -INFINITY;
+    };
+    {
         std::stable_sort(
             places.begin(), places.end(),
-            [](const HighScoreRecord& a, const HighScoreRecord& b) { return a.FinalScore > b.FinalScore; });
+            [&](const HighScoreRecord& a, const HighScoreRecord& b) { return rank(a) > rank(b); });
         for (int n = 0; n < HighScoreFile::RecordCount; ++n)
             FUZZ_CHECK(HighScoreFile::encodeRecord(places[n]) ==
                            after.mid(n * HighScoreFile::RecordBytes, HighScoreFile::RecordBytes),
@@ -121,9 +123,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // What was written reads back as the same ten records.
     const HighScoreFile::Contents back = HighScoreFile::read(w.path);
-    FUZZ_CHECK(back.records.size() == HighScoreFile::RecordCount, "ten records read back");
+    FUZZ_CHECK(back.value.size() == HighScoreFile::RecordCount, "ten records read back");
     for (int n = 0; n < HighScoreFile::RecordCount; ++n)
-        FUZZ_CHECK(HighScoreFile::encodeRecord(back.records[n]) ==
+        FUZZ_CHECK(HighScoreFile::encodeRecord(back.value[n]) ==
                        after.mid(n * HighScoreFile::RecordBytes, HighScoreFile::RecordBytes),
                    "the written table reads back the same");
     return 0;
