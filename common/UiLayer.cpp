@@ -46,7 +46,8 @@ namespace {
 QString runFileDialog(QWidget* parent, const FileDialogOptions& o, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, o.title, o.initialFolder, UiText::qtNameFilter(o.filter));
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // Any name is taken, also one that does not exist: the load then says what is wrong.
+    dialog.setFileMode(QFileDialog::AnyFile);
     if (!o.defaultExtension.isEmpty()) {
         QString ext = o.defaultExtension;
         if (ext.startsWith(u'.'))

@@ -31,7 +31,13 @@ QString KazMod::NormalizePuzzleText(QString& text) {
     const QString pair = QStringLiteral("  ");
     for (int pass = 0; pass < 255 && text.contains(pair); ++pass)
         text.replace(pair, QStringLiteral(" "));
-    return text.toUpper();
+    // One character at a time, so the length never changes: Qt's full mapping would turn
+    // "ß" into "SS", a letter the board and the answer check know nothing of. A character
+    // with no single upper-case form stays as it is.
+    QString upper = text;
+    for (QChar& c : upper)
+        c = c.toUpper();
+    return upper;
 }
 
 QString KazMod::BuildBoard(const QString& puzzle) {
@@ -48,12 +54,16 @@ std::int16_t KazMod::RevealLetter(GameState& state, const QString& letter) {
     QString result;
     result.reserve(state.CurrentPuzzle.size());
     int count = 0;
+    // A guess is one character; anything else matches nowhere. Characters, not substrings,
+    // keep a guess on a very long puzzle quick.
+    const bool single = letter.size() == 1;
+    const QChar guess = single ? letter.at(0) : QChar();
     for (qsizetype p = 0; p < state.CurrentPuzzle.size(); ++p) {
-        if (state.CurrentPuzzle.mid(p, 1) == letter) {
-            result += letter;
+        if (single && state.CurrentPuzzle.at(p) == guess) {
+            result += guess;
             ++count;
-        } else {
-            result += board.mid(p, 1);
+        } else if (p < board.size()) {
+            result += board.at(p);
         }
     }
     result.replace(QStringLiteral(" "), QStringLiteral("    "));

@@ -13,15 +13,6 @@ void Wheel::Ring::step() {
     std::rotate(slots_.begin(), slots_.begin() + 1, slots_.end());
 }
 
-QColor Wheel::paletteColor(int colorNumber) {
-    static const std::array<QColor, RingSize> palette = {
-        QColor(0, 0, 0),       QColor(0, 0, 128),   QColor(0, 128, 0),   QColor(0, 128, 128),
-        QColor(128, 0, 0),     QColor(128, 0, 128), QColor(128, 128, 0), QColor(192, 192, 192),
-        QColor(128, 128, 128), QColor(0, 0, 255),   QColor(0, 255, 0),   QColor(0, 255, 255),
-        QColor(255, 0, 0),     QColor(255, 0, 255), QColor(255, 255, 0), QColor(255, 255, 255)};
-    return palette.at(static_cast<std::size_t>(colorNumber & (RingSize - 1)));
-}
-
 Wheel::Result Wheel::resultFor(int colorNumber) {
     switch (colorNumber % 8) {
     case 0:

@@ -2,11 +2,11 @@
 // sixteen-colour palette the lamps show, and what the colour under the arrow is worth.
 #pragma once
 
-#include <QColor>
 #include <QString>
 #include <array>
 #include <functional>
 
+class QColor;
 class RandomSource;
 
 namespace Wheel {
