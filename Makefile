@@ -78,11 +78,13 @@ fuzz-only:
 smoke: build
 	cd $(BUILD) && $(CTEST) -L smoke
 
-# Startup time and peak memory of KAZ and KazCreate against a bare Qt window (bench/startup).
+# Startup time and peak memory of KAZ and KazCreate against a bare Qt window (bench/startup),
+# then New Game and a guess on the longest puzzle a set can hold (bench/longpuzzle.cpp).
 bench: deps
 	cmake -S . -B $(RELEASE_BUILD) -G Ninja $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release -DKAZ_BUILD_TESTS=OFF
-	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target KAZ KazCreate KazBaseline
+	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target KAZ KazCreate KazBaseline KazLongPuzzleBench
 	bench/startup $(RELEASE_BUILD)/bin
+	QT_QPA_PLATFORM=offscreen $(RELEASE_BUILD)/bin/KazLongPuzzleBench
 
 # The portable release folder, packed as kazoola-<version>-linux-x86_64.tar.gz.
 dist: deps

@@ -1,5 +1,7 @@
 #include "FittingLabel.h"
 
+#include "FontFit.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <algorithm>
@@ -10,16 +12,12 @@ constexpr double PointStep = 0.5;
 } // namespace
 
 QFont FittingLabel::fittedFont() const {
-    QFont font = this->font();
     const QRect box = contentsRect();
     const int flags = int(alignment()) | Qt::TextWordWrap;
-    while (font.pointSizeF() > SmallestPoints) {
+    return FontFit::shrinkToFit(font(), SmallestPoints, PointStep, [&](const QFont& font) {
         const QRect needed = QFontMetrics(font).boundingRect(box, flags, text());
-        if (needed.width() <= box.width() && needed.height() <= box.height())
-            break;
-        font.setPointSizeF(std::max(SmallestPoints, font.pointSizeF() - PointStep));
-    }
-    return font;
+        return needed.width() <= box.width() && needed.height() <= box.height();
+    });
 }
 
 void FittingLabel::paintEvent(QPaintEvent* event) {

@@ -1,15 +1,18 @@
 #include "BoardLabel.h"
 
+#include "FontFit.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStyle>
 #include <algorithm>
 
-QStringList BoardLabel::wrapAtGaps(const QString& text, const QFontMetrics& metrics, int width) {
+QStringList BoardLabel::wrapAtGaps(const QString& text, const QFontMetrics& metrics, int width,
+                                   qsizetype maxLines) {
     QStringList lines;
     QString line;
     qsizetype at = 0;
-    while (at < text.size()) {
+    while (at < text.size() && lines.size() < maxLines) {
         // The gap before the next word (empty at the start of the text), then the word.
         qsizetype wordStart = at;
         while (wordStart < text.size() && text.at(wordStart) == u' ')
@@ -29,32 +32,38 @@ QStringList BoardLabel::wrapAtGaps(const QString& text, const QFontMetrics& metr
             line = word;
         }
     }
-    if (!line.isEmpty() || lines.isEmpty())
+    if ((!line.isEmpty() || lines.isEmpty()) && lines.size() < maxLines)
         lines.append(line);
     return lines;
+}
+
+qsizetype BoardLabel::linesThatFit(const QFontMetrics& metrics, int height) {
+    if (height < metrics.height())
+        return 0;
+    return (height - metrics.height()) / std::max(1, metrics.lineSpacing()) + 1;
 }
 
 QStringList BoardLabel::lines() const {
     if (text().isEmpty())
         return {};
-    return wrapAtGaps(text(), fontMetrics(), contentsRect().width());
+    // Only what the label can show: a huge board is never laid out past its last visible line.
+    const QRect box = contentsRect();
+    return wrapAtGaps(text(), fontMetrics(), box.width(), linesThatFit(fontMetrics(), box.height()) + 1);
 }
 
 void BoardLabel::showBoard(const QString& board, const QFont& designed) {
-    QFont font = designed;
     const QRect box = contentsRect();
-    while (font.pointSizeF() > 6.0) {
+    setFont(FontFit::shrinkToFit(designed, 6.0, 0.75, [&](const QFont& font) {
         const QFontMetrics metrics(font);
-        const QStringList drawn = wrapAtGaps(board, metrics, box.width());
-        int widest = 0;
-        for (const QString& line : drawn)
-            widest = std::max(widest, metrics.horizontalAdvance(line));
-        const int height = static_cast<int>(drawn.size() - 1) * metrics.lineSpacing() + metrics.height();
-        if (widest <= box.width() && height <= box.height())
-            break;
-        font.setPointSizeF(std::max(6.0, font.pointSizeF() - 0.75));
-    }
-    setFont(font);
+        const qsizetype room = linesThatFit(metrics, box.height());
+        // One line more than there is room for is enough to know the board does not fit.
+        const QStringList drawn = wrapAtGaps(board, metrics, box.width(), room + 1);
+        if (drawn.size() > room)
+            return false;
+        return std::all_of(drawn.begin(), drawn.end(), [&](const QString& line) {
+            return metrics.horizontalAdvance(line) <= box.width();
+        });
+    }));
     setText(board);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QStringList>
+#include <limits>
 
 class QFontMetrics;
 
@@ -20,8 +21,11 @@ public:
     void showBoard(const QString& board, const QFont& designed);
 
     // Fills lines word by word, breaking only at runs of blanks; a word wider than the
-    // whole width stands on a line of its own.
-    static QStringList wrapAtGaps(const QString& text, const QFontMetrics& metrics, int width);
+    // whole width stands on a line of its own. Stops after maxLines lines.
+    static QStringList wrapAtGaps(const QString& text, const QFontMetrics& metrics, int width,
+                                  qsizetype maxLines = std::numeric_limits<qsizetype>::max());
+    // How many lines of this font a box of this height holds (at least one).
+    static qsizetype linesThatFit(const QFontMetrics& metrics, int height);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

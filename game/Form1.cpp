@@ -3,6 +3,7 @@
 #include "Artwork.h"
 #include "Clock.h"
 #include "ContextIDs.h"
+#include "FontFit.h"
 #include "Form2.h"
 #include "Form3.h"
 #include "GameSetFile.h"
@@ -43,16 +44,12 @@ QFont timesNewRoman(double pointSize) {
 // one where a long clue would otherwise be cut off. Never below 6 points. (The board has
 // a label of its own that does the same.)
 QFont fittingFont(const QFont& designed, const QLabel* label, const QString& text) {
-    QFont font = designed;
     const QRect box = label->contentsRect();
-    while (font.pointSizeF() > 6.0) {
+    return FontFit::shrinkToFit(designed, 6.0, 0.75, [&](const QFont& font) {
         const QRect needed =
             QFontMetrics(font).boundingRect(box, Qt::TextWordWrap | label->alignment(), text);
-        if (needed.width() <= box.width() && needed.height() <= box.height())
-            break;
-        font.setPointSizeF(std::max(6.0, font.pointSizeF() - 0.75));
-    }
-    return font;
+        return needed.width() <= box.width() && needed.height() <= box.height();
+    });
 }
 
 void showFitted(QLabel* label, const QFont& designed, const QString& text) {

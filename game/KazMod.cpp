@@ -49,24 +49,39 @@ QString KazMod::BuildBoard(const QString& puzzle) {
 }
 
 std::int16_t KazMod::RevealLetter(GameState& state, const QString& letter) {
-    QString board = state.BoardText;
-    board.replace(QStringLiteral("    "), QStringLiteral(" "));
-    QString result;
-    result.reserve(state.CurrentPuzzle.size());
-    int count = 0;
-    // A guess is one character; anything else matches nowhere. Characters, not substrings,
-    // keep a guess on a very long puzzle quick.
+    // The board with each gap of four blanks as one, so that it lines up with the puzzle.
+    // Done by hand, character by character: a guess on the longest puzzle must stay quick.
+    const QStringView shown(state.BoardText);
+    const QStringView gap(u"    ");
+    QString board;
+    board.reserve(shown.size());
+    for (qsizetype i = 0; i < shown.size();) {
+        const bool isGap = shown.sliced(i).startsWith(gap);
+        board += isGap ? QChar(u' ') : shown[i];
+        i += isGap ? gap.size() : 1;
+    }
+
+    // A guess is one character; anything else matches nowhere.
     const bool single = letter.size() == 1;
     const QChar guess = single ? letter.at(0) : QChar();
+    QString result;
+    result.reserve(shown.size());
+    int count = 0;
     for (qsizetype p = 0; p < state.CurrentPuzzle.size(); ++p) {
+        QChar c;
         if (single && state.CurrentPuzzle.at(p) == guess) {
-            result += guess;
+            c = guess;
             ++count;
         } else if (p < board.size()) {
-            result += board.at(p);
+            c = board.at(p);
+        } else {
+            continue;
         }
+        if (c == u' ')
+            result += gap;
+        else
+            result += c;
     }
-    result.replace(QStringLiteral(" "), QStringLiteral("    "));
     state.BoardText = result;
     return static_cast<std::int16_t>(
         std::min(count, static_cast<int>(std::numeric_limits<std::int16_t>::max())));
