@@ -59,6 +59,11 @@ private slots:
         QCOMPARE(comma.value.title, QStringLiteral("A, B"));
         QCOMPARE(comma.value.info, QStringLiteral("i, j"));
         QCOMPARE(comma.value.pairs[0].Clue, QStringLiteral("c,1"));
+
+        // A text editor's UTF-8 byte-order mark makes the file UTF-8.
+        const QByteArray utf8 =
+            "\xEF\xBB\xBF" + QByteArray(AnimalsBytes).replace("Animals", "\xC3\x89l\xC3\xA9phants");
+        QCOMPARE(GameSetFile::read(utf8).value.title, QStringLiteral("\u00c9l\u00e9phants"));
     }
 
     // 101 pairs and Windows-1252 text survive a round trip through a real file.

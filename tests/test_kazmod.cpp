@@ -54,6 +54,9 @@ private slots:
 
         QString accents = QStringLiteral("caf\u00e9");
         QCOMPARE(KazMod::NormalizePuzzleText(accents), QStringLiteral("CAF\u00c9"));
+
+        QString sharpS = QStringLiteral("Stra\u00dfe"); // no single upper-case form: the length stays
+        QCOMPARE(KazMod::NormalizePuzzleText(sharpS), QStringLiteral("STRA\u00dfE"));
         QCOMPARE(TextFormat::trimBlanks(QStringLiteral("  x y \t ")), QStringLiteral("x y \t"));
     }
 

@@ -1,0 +1,83 @@
+// Stress: four processes record fifty wins each into one hs.lst at the same moments. Wins go
+// in rounds of two per process, all started together, each round scoring above every round
+// before it, so each of its eight entries must be in the table afterwards: an entry lost to
+// another process's read-merge-write shows as a missing name. Links Qt Core only.
+#include "Clock.h"
+#include "GameServices.h"
+#include "HighScoreFile.h"
+#include "HighScores.h"
+#include "KazMod.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <chrono>
+#include <cstdio>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+constexpr int Processes = 4, Rounds = 25, WinsPerRound = 2; // 4 x 50 wins
+
+class FixedDay : public Clock {
+public:
+    QDate today() const override { return QDate(2001, 2, 25); }
+    double secondsSinceMidnight() const override { return 0.0; }
+};
+
+QString entryName(int round, int process, int win) {
+    return QStringLiteral("r%1p%2w%3").arg(round).arg(process).arg(win);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    FixedDay clock;
+    GameServices services;
+    services.clock = &clock;
+    services.folder = dir.path() + u'/';
+    GameState finished;
+
+    int lost = 0;
+    for (int round = 0; round < Rounds; ++round) {
+        const auto start = std::chrono::steady_clock::now() + std::chrono::milliseconds(30);
+        pid_t children[Processes];
+        for (int p = 0; p < Processes; ++p) {
+            children[p] = ::fork();
+            if (children[p] == 0) {
+                std::this_thread::sleep_until(start);
+                bool saved = true;
+                for (int w = 0; w < WinsPerRound; ++w)
+                    saved = KazMod::RecordHighScore(finished, services, entryName(round, p, w),
+                                                    1000.0 * (round + 1) + 10 * p + w)
+                                .isEmpty() &&
+                            saved;
+                ::_exit(saved ? 0 : 1);
+            }
+        }
+        for (pid_t child : children) {
+            int status = -1;
+            if (::waitpid(child, &status, 0) != child || status != 0) {
+                std::fprintf(stderr, "round %d: a process failed to save\n", round);
+                return 1;
+            }
+        }
+        const auto table = HighScoreFile::read(HighScoreFile::path(services.folder));
+        for (int p = 0; p < Processes; ++p)
+            for (int w = 0; w < WinsPerRound; ++w) {
+                const QString name = entryName(round, p, w);
+                const bool present =
+                    std::any_of(table.value.begin(), table.value.end(),
+                                [&](const HighScoreRecord& r) { return r.PlayerName == name; });
+                if (!present) {
+                    ++lost;
+                    std::fprintf(stderr, "lost: %s\n", qPrintable(name));
+                }
+            }
+    }
+    std::printf("%d of %d wins lost\n", lost, Processes * Rounds * WinsPerRound);
+    return lost == 0 ? 0 : 1;
+}
