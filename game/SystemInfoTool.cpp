@@ -1,6 +1,7 @@
 #include "SystemInfoTool.h"
 
-#include <QFile>
+#include "SafeFile.h"
+
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -84,10 +85,10 @@ bool PlatformSystemInfoTool::firstLookup(QString& path) {
             QStandardPaths::locate(QStandardPaths::ApplicationsLocation, QString::fromLatin1(id));
         if (file.isEmpty())
             continue;
-        QFile entry(file);
-        if (!entry.open(QIODevice::ReadOnly))
+        const FileResult<QByteArray> entry = SafeFile::read(file, 64 * 1024, SafeFile::Longer::ReadStart);
+        if (!entry.ok)
             continue;
-        QStringList words = QProcess::splitCommand(SystemInfo::execFromDesktopEntry(entry.read(64 * 1024)));
+        QStringList words = QProcess::splitCommand(SystemInfo::execFromDesktopEntry(entry.value));
         if (words.isEmpty())
             continue;
         QString program = words.takeFirst();
