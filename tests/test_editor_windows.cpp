@@ -478,7 +478,11 @@ private slots:
     // Typing and pasting stop at the limits; text the program sets is never cut.
     void typingLimitsHoldOnlyAgainstTheUser() {
         withAddDialog([&](frmAdd& d) {
-            QTest::keyClicks(d.Text1, QStringLiteral("more")); // the prompt is already over 30
+            QTest::keyClicks(d.Text1, QStringLiteral("more")); // the prompt, selected, gives way
+            QCOMPARE(d.Text1->toPlainText(), QStringLiteral("more"));
+            d.Text1->setPlainText(Texts::CluePrompt + u'\n'); // over 30: the user cannot lengthen it
+            d.Text1->moveCursor(QTextCursor::End);
+            QTest::keyClicks(d.Text1, QStringLiteral("more"));
             QCOMPARE(d.Text1->toPlainText(), Texts::CluePrompt + u'\n');
             d.Text1->clear();
             QTest::keyClicks(d.Text1, QString(40, u'a'));
