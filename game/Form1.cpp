@@ -228,7 +228,9 @@ void Form1::buildMenu() {
     mnuGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     mnuLoad->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuHigh->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    mnuExit->setShortcut(QKeySequence::Quit);
+    // The desktop's own Quit key; where the platform names none, Ctrl+Q.
+    const QKeySequence quit(QKeySequence::Quit);
+    mnuExit->setShortcut(quit.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : quit);
 
     mnuA = bar->addMenu(QStringLiteral("&About"));
     mnuA->setObjectName(QStringLiteral("mnuA"));

@@ -1,6 +1,6 @@
 // The editor's windows driven through the scripted UI: adding, refusing and clearing pairs,
 // deleting, New Set, Save and Load Set end to end, the guards against losing pairs, the
-// typing limits, and the window's layout as it is resized.
+// typing limits, the keys, and the window's layout as it is resized.
 #include "ContextIDs.h"
 #include "CreateLayout.h"
 #include "FittingLabel.h"
@@ -521,6 +521,57 @@ private slots:
 
     // Controls are placed by the layout rules for the outer size; the window keeps its
     // minimum, and a minimised window is left alone.
+    // The editor's keys press its buttons (Ctrl+Return adds, a plain Enter breaks the line),
+    // and a prompt selected on focus gives way to typing; the window has its own icon.
+    void keysAndPromptsThatGiveWay() {
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        bool empty = false;
+        withAddDialog([&](frmAdd& d) { // Add with both prompts untouched: still an empty entry
+            QApplication::setActiveWindow(&d);
+            QVERIFY(QTest::qWaitForWindowActive(&d));
+            QTest::keyClick(d.Text1, Qt::Key_Return, Qt::ControlModifier);
+            empty = !ui.calls.isEmpty() && ui.calls.last().title == Texts::EmptyEntryTitle;
+            d.reject();
+        });
+        QVERIFY(empty);
+        withAddDialog([&](frmAdd& d) { // a prompt with the focus is selected: typing replaces it
+            QApplication::setActiveWindow(&d);
+            QVERIFY(QTest::qWaitForWindowActive(&d));
+            QTest::keyClicks(d.Text1, QStringLiteral("Pet"));
+            QTest::keyClick(d.Text1, Qt::Key_Tab);
+            QTest::keyClicks(d.Text2, QStringLiteral("Big"));
+            QTest::keyClick(d.Text2, Qt::Key_Return); // a plain Enter breaks the line
+            QTest::keyClicks(d.Text2, QStringLiteral(" Cat"));
+            QCOMPARE(d.Text2->toPlainText(), QStringLiteral("Big\n Cat"));
+            QTest::keyClick(d.Text2, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
+        });
+        QCOMPARE(SetEntries[0].Clue, QStringLiteral("Pet"));
+        QCOMPARE(SetEntries[0].Puzzle, QStringLiteral("Big Cat"));
+        addPair(QStringLiteral("Two"), QStringLiteral("Second"));
+
+        ui.clear();
+        QApplication::setActiveWindow(form.get());
+        form->MSFlexGrid1->setCurrentCell(TableRowOf(1), 0);
+        form->MSFlexGrid1->setFocus();
+        QTest::keyClick(form->MSFlexGrid1, Qt::Key_Delete);
+        QTest::keyClick(form.get(), Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(PairCount(), 0);
+        addPair(QStringLiteral("Three"), QStringLiteral("Third"));
+        QApplication::setActiveWindow(form.get());
+        ui.clear();
+        QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier); // Cancel in the dialog
+        QTest::keyClick(form.get(), Qt::Key_N, Qt::ControlModifier); // No to the question
+        QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier); // No again
+        QCOMPARE(ui.calls.size(), 3);
+        QCOMPARE(ui.calls[0].kind, UiCall::SaveFile);
+        QCOMPARE(ui.calls[1].title, Texts::AreYouSureTitle);
+        QCOMPARE(ui.calls[2].title, Texts::AreYouSureTitle);
+        QVERIFY(!form->windowIcon().isNull() &&
+                form->windowIcon().cacheKey() != QApplication::windowIcon().cacheKey());
+    }
+
     void controlsFollowTheWindowSize() {
         form->resize(200, 200);
         const QSize outer = form->OuterSize();

@@ -1,5 +1,6 @@
 // The main window itself: its controls and menu at start, loading a game set (success,
-// failure, Cancel), the windows the menu opens, help, and the quit question on closing.
+// failure, Cancel), the windows the menu opens, help, the quit question on closing, and
+// playing from the keyboard.
 #include "ContextIDs.h"
 #include "Geometry.h"
 #include "HelpViewer.h"
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -369,6 +371,53 @@ private slots:
             QVERIFY(!t.form->isVisible());
             QCOMPARE(t.ui.calls.size(), 2);
         }
+    }
+
+    // The keyboard plays a whole game: the menu keys, a typed letter in either case with
+    // the same checks as a click, Space and Enter wherever the focus is, the focus on Spin
+    // after New Game. The status panel's accessible name announces each outcome.
+    void keyboardPlaysAWholeGame() {
+        GameTable t;
+        Form1& f = *t.form;
+        f.show();
+        f.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier); // no set yet
+        t.ui.fileAnswers.enqueue(t.writeSet(QStringLiteral("animals.kazset"), threeAnimals()));
+        QTest::keyClick(&f, Qt::Key_O, Qt::ControlModifier);
+        t.random.values.enqueue(0.0);
+        QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), f.cmdSpin);
+        QTest::keyClick(&f, Qt::Key_B, Qt::NoModifier, 'b'); // before a spin
+
+        t.letter('B')->setFocus();
+        for (int i = 0; i < GameTable::extraStepsFor(QStringLiteral("100 Points")); ++i)
+            t.random.values.enqueue(0.5);
+        QTest::keyClick(t.letter('B'), Qt::Key_Space); // spins, does not press B
+        QVERIFY(t.letter('B')->isEnabled());
+        QCOMPARE(f.lblDescript->accessibleName(),
+                 QStringLiteral("Spin result: 100 Points. Current Score: 0. # Of Spins So Far: 1. "
+                                "Spin Value: 100 Points"));
+        QTest::keyClick(t.letter('B'), Qt::Key_G, Qt::NoModifier, 'g');
+        QCOMPARE(f.lblPuzzle->accessibleName(),
+                 QStringLiteral("Puzzle board: blank blank G, gap, blank blank G"));
+        QVERIFY(f.lblDescript->accessibleName().startsWith(
+            QStringLiteral("Letter G found 2 times. Current Score: 200")));
+        QTest::keyClick(&f, Qt::Key_G, Qt::ShiftModifier, 'G'); // guessed already: nothing
+
+        t.answers({QStringLiteral("big dog"), QString()});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(&f, Qt::Key_H, Qt::ControlModifier);
+        QStringList seen;
+        for (const UiCall& c : t.ui.calls)
+            seen << c.title;
+        QCOMPARE(seen,
+                 QStringList({QStringLiteral("No Game Set Loaded!"), QStringLiteral("Open a KAZ Set to Play"),
+                              QStringLiteral("Please Spin First"), QStringLiteral("Enter Your Answer"),
+                              QStringLiteral("congratulations"), QStringLiteral("High Score?"),
+                              QStringLiteral("High Scores for KAZ"), QStringLiteral("High Scores for KAZ")}));
+        QTest::keyClick(&f, Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!f.isVisible());
     }
 };
 
