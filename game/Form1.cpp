@@ -521,6 +521,7 @@ void Form1::showLamps(const Wheel::Ring& ring) {
                                  .arg(Wheel::colorName(ring.slot(i)));
         if (lamp->accessibleName() != name)
             lamp->setAccessibleName(name);
+        lamp->update(); // every frame, also in the slow end where a lamp keeps its colour
     }
 }
 

@@ -57,7 +57,7 @@ int stepsToStop(RandomSource& random);
 // How long a spin is shown. On a fast machine the bare loop is over in a blink, so the steps
 // are spread over this time, fast at first and slowing to the stop.
 inline constexpr int SpinMs = 2500;
-inline constexpr int FrameMs = 15; // about 60 frames a second
+inline constexpr int FrameMs = 10; // a frame due every 10 ms: well over 50 a second
 
 // How many of totalSteps steps are shown elapsedMs into a spin: a cubic ease-out, so the last
 // colours pass the arrow slowly enough to be seen. All of them from SpinMs on.
