@@ -525,51 +525,37 @@ private slots:
     // and a prompt selected on focus gives way to typing; the window has its own icon.
     void keysAndPromptsThatGiveWay() {
         form->show();
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        bool empty = false;
-        withAddDialog([&](frmAdd& d) { // Add with both prompts untouched: still an empty entry
-            QApplication::setActiveWindow(&d);
-            QVERIFY(QTest::qWaitForWindowActive(&d));
-            QTest::keyClick(d.Text1, Qt::Key_Return, Qt::ControlModifier);
-            empty = !ui.calls.isEmpty() && ui.calls.last().title == Texts::EmptyEntryTitle;
-            d.reject();
-        });
-        QVERIFY(empty);
-        withAddDialog([&](frmAdd& d) { // a prompt with the focus is selected: typing replaces it
-            QApplication::setActiveWindow(&d);
-            QVERIFY(QTest::qWaitForWindowActive(&d));
-            QTest::keyClicks(d.Text1, QStringLiteral("Pet"));
-            QTest::keyClick(d.Text1, Qt::Key_Tab);
-            QTest::keyClicks(d.Text2, QStringLiteral("Big"));
-            QTest::keyClick(d.Text2, Qt::Key_Return); // a plain Enter breaks the line
-            QTest::keyClicks(d.Text2, QStringLiteral(" Cat"));
-            QCOMPARE(d.Text2->toPlainText(), QStringLiteral("Big\n Cat"));
-            QTest::keyClick(d.Text2, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
-        });
-        QCOMPARE(SetEntries[0].Clue, QStringLiteral("Pet"));
-        QCOMPARE(SetEntries[0].Puzzle, QStringLiteral("Big Cat"));
-        addPair(QStringLiteral("Two"), QStringLiteral("Second"));
-
-        ui.clear();
+        for (bool touched : {false, true}) {
+            withAddDialog([&](frmAdd& d) {
+                QApplication::setActiveWindow(&d);
+                if (touched) { // the prompts give way; Enter breaks the line
+                    QTest::keyClicks(d.Text1, QStringLiteral("Pet"));
+                    QTest::keyClick(d.Text1, Qt::Key_Tab);
+                    QTest::keyClicks(d.Text2, QStringLiteral("Big"));
+                    QTest::keyClick(d.Text2, Qt::Key_Return);
+                    QTest::keyClicks(d.Text2, QStringLiteral(" Cat"));
+                }
+                QTest::keyClick(d.Text2, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
+            });
+        }
+        QCOMPARE(ui.messages().size(), 1); // untouched prompts: still an empty entry
+        QCOMPARE(ui.messages()[0].title, Texts::EmptyEntryTitle);
+        QCOMPARE(SetEntries[0].Clue + u'|' + SetEntries[0].Puzzle, QStringLiteral("Pet|Big Cat"));
         QApplication::setActiveWindow(form.get());
-        form->MSFlexGrid1->setCurrentCell(TableRowOf(1), 0);
+        QTest::keyClick(form->MSFlexGrid1, Qt::Key_Delete); // a grid without focus: nothing
         form->MSFlexGrid1->setFocus();
         QTest::keyClick(form->MSFlexGrid1, Qt::Key_Delete);
-        QTest::keyClick(form.get(), Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(PairCount(), 0);
-        addPair(QStringLiteral("Three"), QStringLiteral("Third"));
+        addPair(QStringLiteral("Two"), QStringLiteral("Second"));
         QApplication::setActiveWindow(form.get());
         ui.clear();
-        QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier); // Cancel in the dialog
-        QTest::keyClick(form.get(), Qt::Key_N, Qt::ControlModifier); // No to the question
-        QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier); // No again
+        for (Qt::Key k : {Qt::Key_S, Qt::Key_N, Qt::Key_O, Qt::Key_D}) // Cancel, No, No, Delete
+            QTest::keyClick(form.get(), k, Qt::ControlModifier);
         QCOMPARE(ui.calls.size(), 3);
         QCOMPARE(ui.calls[0].kind, UiCall::SaveFile);
-        QCOMPARE(ui.calls[1].title, Texts::AreYouSureTitle);
-        QCOMPARE(ui.calls[2].title, Texts::AreYouSureTitle);
-        QVERIFY(!form->windowIcon().isNull() &&
-                form->windowIcon().cacheKey() != QApplication::windowIcon().cacheKey());
+        QVERIFY(ui.calls[1].title == Texts::AreYouSureTitle && ui.calls[2].title == Texts::AreYouSureTitle);
+        QCOMPARE(PairCount(), 0);
+        QVERIFY(form->windowIcon().cacheKey() != QApplication::windowIcon().cacheKey());
     }
 
     void controlsFollowTheWindowSize() {

@@ -27,12 +27,11 @@ public:
     }
 };
 
-// A wheel pace that never waits: each frame moves the spin's clock on by frameMs and lets
+// A wheel pace that never waits: a frame moves the spin's clock on by frameMs and lets
 // pending events run; onFrame lets a test act in the middle of a spin.
 class InstantPace : public SpinPace {
 public:
-    qint64 frameMs = Wheel::FrameMs;
-    qint64 now = 0;
+    qint64 frameMs = Wheel::FrameMs, now = 0;
     int frames = 0;
     std::function<void()> onFrame;
     void start() override { now = 0, frames = 0; }
