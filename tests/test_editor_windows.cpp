@@ -538,11 +538,9 @@ private slots:
                 QTest::keyClick(d.Text2, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
             });
         }
-        QCOMPARE(ui.messages().size(), 1); // untouched prompts: still an empty entry
-        QCOMPARE(ui.messages()[0].title, Texts::EmptyEntryTitle);
+        QVERIFY(ui.messages().size() == 1 && ui.messages()[0].title == Texts::EmptyEntryTitle); // untouched
         QCOMPARE(SetEntries[0].Clue + u'|' + SetEntries[0].Puzzle, QStringLiteral("Pet|Big Cat"));
         QApplication::setActiveWindow(form.get());
-        QTest::keyClick(form->MSFlexGrid1, Qt::Key_Delete); // a grid without focus: nothing
         form->MSFlexGrid1->setFocus();
         QTest::keyClick(form->MSFlexGrid1, Qt::Key_Delete);
         QCOMPARE(PairCount(), 0);
@@ -551,10 +549,8 @@ private slots:
         ui.clear();
         for (Qt::Key k : {Qt::Key_S, Qt::Key_N, Qt::Key_O, Qt::Key_D}) // Cancel, No, No, Delete
             QTest::keyClick(form.get(), k, Qt::ControlModifier);
-        QCOMPARE(ui.calls.size(), 3);
-        QCOMPARE(ui.calls[0].kind, UiCall::SaveFile);
+        QVERIFY(ui.calls.size() == 3 && ui.calls[0].kind == UiCall::SaveFile && PairCount() == 0);
         QVERIFY(ui.calls[1].title == Texts::AreYouSureTitle && ui.calls[2].title == Texts::AreYouSureTitle);
-        QCOMPARE(PairCount(), 0);
         QVERIFY(form->windowIcon().cacheKey() != QApplication::windowIcon().cacheKey());
     }
 
