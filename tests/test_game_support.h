@@ -27,8 +27,7 @@ public:
     }
 };
 
-// A wheel pace that never waits: a frame moves the spin's clock on by frameMs and lets
-// pending events run; onFrame lets a test act in the middle of a spin.
+// A wheel pace that never waits; onFrame lets a test act in the middle of a spin.
 class InstantPace : public SpinPace {
 public:
     qint64 frameMs = Wheel::FrameMs, now = 0;
