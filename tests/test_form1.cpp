@@ -377,7 +377,6 @@ private slots:
         GameTable t;
         Form1& f = *t.form;
         f.show();
-        f.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f));
         t.load(t.writeSet(QStringLiteral("animals.kazset"), threeAnimals()));
         t.random.values << 0.0 << 0.5 << 0.5; // the first pair, then a spin of 100 Points

@@ -625,8 +625,6 @@ private slots:
         t.load(t.writeSet(QStringLiteral("animals.kazset"), threeAnimals()));
         t.newGame();
         t.random.values.fill(0.5, 16 * 60); // 60 more turns of the ring
-        QList<QColor> middle;
-        t.pace.onFrame = [&] { middle << t.form->Picture[2]->palette().color(QPalette::Window); };
         t.spin(QStringLiteral("50 Points"));
         QCOMPARE(t.state().SpinValue, QStringLiteral("50 Points"));
         QCOMPARE(lampColours(*t.form), paletteColours({4, 5, 6, 7, 8})); // after 101 + 975 steps
@@ -634,7 +632,6 @@ private slots:
         const qint64 shownMs = t.pace.frames * t.pace.frameMs;
         QVERIFY2(shownMs >= 2000 && shownMs <= 3000 && t.pace.frames >= shownMs / 20,
                  qPrintable(QString::number(shownMs)));
-        QVERIFY(middle.size() == t.pace.frames && middle.first() != middle.last());
     }
 };
 
