@@ -23,6 +23,11 @@ void setCellText(QTableWidget& grid, int row, int column, const QString& text) {
     QTableWidgetItem* item = cellItem(grid, row, column);
     item->setText(text);
     item->setToolTip(text);
+    // A screen reader says which pair a cell belongs to (grid row r holds pair r + 1).
+    item->setData(Qt::AccessibleDescriptionRole,
+                  QStringLiteral("%1 of pair %2")
+                      .arg(column == 0 ? QStringLiteral("Clue") : QStringLiteral("Puzzle"))
+                      .arg(row + 1));
 }
 } // namespace
 

@@ -7,8 +7,10 @@
 #include "UiLayer.h"
 #include "frmCreate.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 using namespace KazCreateMod;
 
@@ -48,6 +50,14 @@ frmAdd::frmAdd(frmCreate& owner, UiLayer& ui) : QDialog(&owner), owner_(owner), 
         label->setWordWrap(true);
     }
 
+    // Add from either box; a plain Enter still breaks the line.
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
+        new QShortcut(key, this, Command1, &QPushButton::click);
+    Command1->setToolTip(QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText));
+    Text1->installEventFilter(this);
+    Text2->installEventFilter(this);
+
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Command1);
     setTabOrder(Command1, Command2);
@@ -55,6 +65,27 @@ frmAdd::frmAdd(frmCreate& owner, UiLayer& ui) : QDialog(&owner), owner_(owner), 
 
     connect(Command1, &QPushButton::clicked, this, &frmAdd::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmAdd::Command2_Click);
+}
+
+bool frmAdd::eventFilter(QObject* watched, QEvent* event) {
+    // A box that still holds its prompt selects it whole on getting the focus, so what is
+    // typed replaces the prompt instead of being refused by the box's limit or joining it.
+    if (event->type() == QEvent::FocusIn) {
+        auto* box = qobject_cast<LimitedPlainTextEdit*>(watched);
+        const QString& prompt = box == Text1 ? Texts::CluePrompt : Texts::PuzzlePrompt;
+        if (box && box->toPlainText().trimmed() == prompt) {
+            box->selectAll();
+            // A click places the cursor after the focus arrives: select again once it has.
+            QMetaObject::invokeMethod(
+                box,
+                [box, prompt] {
+                    if (box->toPlainText().trimmed() == prompt && !box->textCursor().hasSelection())
+                        box->selectAll();
+                },
+                Qt::QueuedConnection);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void frmAdd::Command1_Click() {

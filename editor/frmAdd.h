@@ -28,6 +28,9 @@ public:
     void Command1_Click(); // Add
     void Command2_Click(); // Clear
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     frmCreate& owner_;
     UiLayer& ui_;

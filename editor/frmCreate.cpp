@@ -16,9 +16,11 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QWindow>
 #include <cmath>
@@ -38,11 +40,49 @@ QPushButton* makeButton(const QString& text, QWidget* parent) {
     button->setAutoDefault(true); // Enter presses the button that has the focus
     return button;
 }
+
+// A key that presses a button; the button's tooltip names the key, as a menu would.
+void addKey(QWidget* scope, const QKeySequence& key, QPushButton* button,
+            Qt::ShortcutContext context = Qt::WindowShortcut) {
+    auto* shortcut = new QShortcut(key, scope, button, &QPushButton::click, context);
+    shortcut->setAutoRepeat(false);
+    if (context == Qt::WindowShortcut)
+        button->setToolTip(key.toString(QKeySequence::NativeText));
+}
+
+// The editor's own window icon, drawn in code like the game's: a sheet of clue lines under
+// the game's coloured lamps.
+QIcon editorIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        const double u = size / 16.0;
+        p.setPen(QPen(Qt::black, std::max(1.0, u * 0.75)));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(2 * u, 1 * u, 12 * u, 14 * u));
+        const QColor lamps[3] = {QColor(0, 0, 255), QColor(255, 255, 0), QColor(255, 0, 0)};
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 3; ++i) {
+            p.setBrush(lamps[i]);
+            p.drawRect(QRectF((3.5 + 3.2 * i) * u, 2.5 * u, 2.8 * u, 3 * u));
+        }
+        p.setPen(QPen(QColor(64, 64, 64), std::max(1.0, u * 0.75)));
+        for (double y : {8.0, 10.5, 13.0})
+            p.drawLine(QPointF(4 * u, y * u), QPointF(12 * u, y * u));
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
 } // namespace
 
 frmCreate::frmCreate(const EditorServices& services, QWidget* parent) : QWidget(parent), services_(services) {
     setWindowTitle(QStringLiteral("KAZ Puzzle Set Creator"));
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(editorIcon());
     ContextIDs::SetHelpContextId(this, 10);
 
     Text1 = new LimitedLineEdit(InfoMaxLength, this);
@@ -81,6 +121,16 @@ frmCreate::frmCreate(const EditorServices& services, QWidget* parent) : QWidget(
     Label2 = makeLabel(QStringLiteral("Title of Puzzle Set:"), this);
     Label3 = makeLabel(QStringLiteral("Information:"), this);
     Label5 = makeLabel(Texts::EmptyCountLabel, this);
+    Label5->setAccessibleDescription(QStringLiteral("How many clue and puzzle pairs the set holds"));
+    MSFlexGrid1->setAccessibleName(QStringLiteral("Clues and puzzles of the set"));
+    MSFlexGrid1->setAccessibleDescription(
+        QStringLiteral("One pair a row: the clue, then the puzzle (Delete removes it)"));
+
+    addKey(this, QKeySequence::Save, Command1);
+    addKey(this, QKeySequence(Qt::CTRL | Qt::Key_N), Command2);
+    addKey(this, QKeySequence(Qt::CTRL | Qt::Key_O), Command5);
+    addKey(this, QKeySequence(Qt::CTRL | Qt::Key_D), Command4);
+    addKey(MSFlexGrid1, QKeySequence(Qt::Key_Delete), Command4, Qt::WidgetShortcut);
 
     QWidget* order[] = {Text1,    Text2,    Text3,    MSFlexGrid1, Command3,
                         Command4, Command1, Command2, Command5,    Command6};

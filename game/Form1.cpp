@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -50,6 +51,21 @@ QFont fittingFont(const QFont& designed, const QLabel* label, const QString& tex
             QFontMetrics(font).boundingRect(box, Qt::TextWordWrap | label->alignment(), text);
         return needed.width() <= box.width() && needed.height() <= box.height();
     });
+}
+
+// The board as a screen reader should say it: the letters found, "blank" for each hidden
+// one, and the gaps between words marked.
+QString spokenBoard(const QString& board) {
+    if (board.isEmpty())
+        return QStringLiteral("Puzzle board: no game");
+    QStringList words;
+    for (const QString& word : board.split(QStringLiteral("    "), Qt::SkipEmptyParts)) {
+        QStringList cells;
+        for (const QChar c : word)
+            cells << (c == u'-' ? QStringLiteral("blank") : QString(c));
+        words << cells.join(u' ');
+    }
+    return QStringLiteral("Puzzle board: ") + words.join(QStringLiteral(", gap, "));
 }
 
 void showFitted(QLabel* label, const QFont& designed, const QString& text) {
@@ -101,6 +117,7 @@ Form1::Form1(const GameServices& services, QWidget* parent)
     setFont(timesNewRoman(8.25));
     buildControls();
     buildMenu();
+    buildKeys();
     // The client area is fixed in size; the border can still be dragged, and the controls
     // stay where they are.
     resize(Geometry::px(7410), Geometry::px(5445) + menuBar()->sizeHint().height());
@@ -119,7 +136,9 @@ void Form1::buildControls() {
     lblPuzzle->setFont(large);
     lblClue = makeLabel(client, "lblClue", QStringLiteral("Clue:"), rect(120, 2400, 4335, 495));
     lblClue->setFont(timesNewRoman(CluePoints));
+    lblClue->setAccessibleDescription(QStringLiteral("The clue to the hidden puzzle"));
     Line2 = makeLine(client, "Line2", QFrame::HLine, rect(0, 3240, 4800, 15));
+    Line2->setAccessibleName(QStringLiteral("Divider under the clue"));
 
     const Wheel::Ring atRest;
     const int lampLefts[Wheel::LampCount] = {480, 1215, 1950, 2685, 3420};
@@ -131,6 +150,9 @@ void Form1::buildControls() {
         lamp->setLineWidth(1);
         lamp->setAutoFillBackground(true);
         lamp->setGeometry(rect(lampLefts[i], 3480, 735, 495));
+        lamp->setAccessibleDescription(
+            i == Wheel::MiddleLamp ? QStringLiteral("The wheel's middle lamp: its colour decides the spin")
+                                   : QStringLiteral("A lamp of the wheel"));
         Picture[static_cast<std::size_t>(i)] = lamp;
     }
     showLamps(atRest);
@@ -140,6 +162,9 @@ void Form1::buildControls() {
     picArrow->setGeometry(rect(2047, 4080, 540, 540));
     picArrow->setPixmap(Artwork::arrowPixmap());
     picArrow->setAlignment(Qt::AlignCenter);
+    picArrow->setAccessibleName(
+        QStringLiteral("Arrow pointing at lamp %1 of %2").arg(Wheel::MiddleLamp + 1).arg(Wheel::LampCount));
+    picArrow->setAccessibleDescription(QStringLiteral("Blinks when the wheel has stopped"));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -150,8 +175,11 @@ void Form1::buildControls() {
     cmdSpin = makeButton(client, "cmdSpin", QStringLiteral("Spin"), rect(2685, 4800, 1470, 495), large);
     connect(cmdSolve, &QPushButton::clicked, this, &Form1::cmdSolve_Click);
     connect(cmdSpin, &QPushButton::clicked, this, &Form1::cmdSpin_Click);
+    cmdSolve->setAccessibleDescription(QStringLiteral("Type the whole answer (Enter)"));
+    cmdSpin->setAccessibleDescription(QStringLiteral("Spin the wheel for a letter's value (Space)"));
 
     Line1 = makeLine(client, "Line1", QFrame::VLine, rect(4800, 0, 15, 8000));
+    Line1->setAccessibleName(QStringLiteral("Divider between the wheel and the letters"));
 
     // Four columns of letters; Y and Z share the last row's two middle columns.
     const int columnLefts[4] = {5280, 5760, 6240, 6720};
@@ -162,10 +190,18 @@ void Form1::buildControls() {
             makeButton(client, "cmdAlpha", QStringLiteral("Command2"), rect(left, top, 500, 500), large);
         button->setObjectName(QStringLiteral("cmdAlpha%1").arg(i));
         connect(button, &QPushButton::clicked, this, [this, i] { cmdAlpha_Click(i); });
+        button->setAccessibleDescription(
+            QStringLiteral("Guess the letter %1 (or type it)").arg(QChar(u'A' + i)));
         cmdAlpha[static_cast<std::size_t>(i)] = button;
     }
 
     lblDescript = makeLabel(client, "lblDescript", QString(), rect(5040, 3960, 2175, 1095));
+    lblDescript->setAccessibleDescription(
+        QStringLiteral("Status: the last spin or guess, the score and the spins"));
+    nameStatus();
+    lblPuzzle->setAccessibleName(spokenBoard(QString()));
+    lblPuzzle->setAccessibleDescription(QStringLiteral(
+        "The hidden puzzle: each hidden letter is read as blank, and gap marks a space between words"));
 
     CommonDialog1.title = QStringLiteral("Open a KAZ Set to Play");
     CommonDialog1.filter = QStringLiteral("KAZ Game Set (*.kazset)|*.kazset");
@@ -186,6 +222,12 @@ void Form1::buildMenu() {
     mnuHigh = mnuFile->addAction(QStringLiteral("High &Scores"), this, &Form1::mnuHigh_Click);
     mnuBar01 = mnuFile->addSeparator();
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &Form1::mnuExit_Click);
+    mnuGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuLoad->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuHigh->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    // The desktop's own Quit key; where the platform names none, Ctrl+Q.
+    const QKeySequence quit(QKeySequence::Quit);
+    mnuExit->setShortcut(quit.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : quit);
 
     mnuA = bar->addMenu(QStringLiteral("&About"));
     mnuA->setObjectName(QStringLiteral("mnuA"));
@@ -201,6 +243,32 @@ void Form1::buildMenu() {
 
     ContextIDs::SetHelpContextId(mnuFile, 210);
     ContextIDs::SetHelpContextId(mnuA, 220);
+}
+
+// Space spins and Enter solves wherever the focus is, a focused letter button included:
+// window shortcuts come before the button's own Space.
+void Form1::buildKeys() {
+    auto addKey = [this](const QList<QKeySequence>& keys, QPushButton* button) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setAutoRepeat(false); // a held key is one press
+        connect(action, &QAction::triggered, button, &QPushButton::click);
+        addAction(action);
+    };
+    addKey({QKeySequence(Qt::Key_Space)}, cmdSpin);
+    addKey({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, cmdSolve);
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && key >= Qt::Key_A && key <= Qt::Key_Z) {
+        // The same checks as a click; a letter already guessed is disabled and does nothing.
+        cmdAlpha[static_cast<std::size_t>(key - Qt::Key_A)]->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 // ---- Window load and close ----
@@ -245,6 +313,18 @@ bool Form1::confirmAbandonGame() {
 
 void Form1::UpdateStatus() {
     lblDescript->setText(KazMod::StatusText(state_));
+    nameStatus();
+}
+
+void Form1::nameStatus() {
+    QStringList parts;
+    if (!outcome_.isEmpty())
+        parts << outcome_;
+    for (const QString& line : lblDescript->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+        parts << line.trimmed();
+    lblDescript->setAccessibleName(parts.isEmpty() ? QStringLiteral("Status: no game set loaded")
+                                                   : parts.join(QStringLiteral(". ")));
+    outcome_.clear();
 }
 
 // ---- The menus ----
@@ -344,6 +424,7 @@ void Form1::mnuGame_Click() {
 
     state_.BoardText = KazMod::BuildBoard(state_.CurrentPuzzle);
     showBoard(state_.BoardText);
+    cmdSpin->setFocus(Qt::OtherFocusReason); // Space spins, letters can be typed
 }
 
 // ---- The wheel ----
@@ -371,22 +452,30 @@ void Form1::cmdSpin_Click() {
 
     Wheel::Ring ring;
     services_.random->reseed(services_.clock->secondsSinceMidnight());
-    // The window goes on repainting and taking events while the wheel turns; the play
-    // handlers see spinning_ and wait, and a close stops the wheel.
-    QPointer<Form1> self(this);
     spinning_ = true;
-    const bool stopped = Wheel::turn(ring, *services_.random, [&](const Wheel::Ring& now) {
-        showLamps(now);
-        QCoreApplication::processEvents();
-        return self && !closing_;
-    });
-    if (!self)
-        return;
-    spinning_ = false;
-    if (!stopped) {
-        unsetCursor();
-        return; // the window is closing: the spin has no result
+    const int steps = Wheel::stepsToStop(*services_.random);
+    // The steps are shown at the wheel's pace; between frames the window goes on repainting
+    // and taking events. The play handlers see spinning_ and wait, and a close stops the wheel.
+    QPointer<Form1> self(this);
+    SpinPace& pace = services_.pace ? *services_.pace : realTimePace_;
+    pace.start();
+    int shown = 0;
+    for (;;) {
+        for (const int due = Wheel::stepsShownAt(pace.elapsedMs(), steps); shown < due; ++shown)
+            ring.step();
+        showLamps(ring);
+        pace.nextFrame();
+        if (!self)
+            return;
+        if (closing_) {
+            spinning_ = false;
+            unsetCursor();
+            return; // the window is closing: the spin has no result
+        }
+        if (shown == steps)
+            break;
     }
+    spinning_ = false;
 
     state_.SpinCount = KazMod::NextSpinCount(state_.SpinCount);
     const Wheel::Result result = Wheel::resultFor(ring.middle());
@@ -403,12 +492,14 @@ void Form1::cmdSpin_Click() {
     }
 
     unsetCursor();
+    outcome_ = QStringLiteral("Spin result: ") + state_.SpinValue;
     UpdateStatus();
     Timer1->start();
 }
 
 void Form1::showBoard(const QString& text) {
     lblPuzzle->showBoard(text, timesNewRoman(BoardPoints));
+    lblPuzzle->setAccessibleName(spokenBoard(text));
 }
 
 void Form1::showClue(const QString& text) {
@@ -421,6 +512,13 @@ void Form1::showLamps(const Wheel::Ring& ring) {
         QPalette palette = lamp->palette();
         palette.setColor(QPalette::Window, Wheel::paletteColor(ring.slot(i)));
         lamp->setPalette(palette);
+        const QString name = QStringLiteral("Lamp %1 of %2: %3")
+                                 .arg(i + 1)
+                                 .arg(Wheel::LampCount)
+                                 .arg(Wheel::colorName(ring.slot(i)));
+        if (lamp->accessibleName() != name)
+            lamp->setAccessibleName(name);
+        lamp->update(); // every frame, also in the slow end where a lamp keeps its colour
     }
 }
 
@@ -451,12 +549,16 @@ void Form1::cmdAlpha_Click(int index) {
         ui().messageBox(this, QStringLiteral("I am sorry, that letter was not found!"),
                         QStringLiteral("Letter Not Found"), MsgButtons::Ok, MsgIcon::None);
         button->setEnabled(false);
+        outcome_ = QStringLiteral("Letter %1 not found").arg(letter);
+        nameStatus();
         return;
     }
     const int found = KazMod::RevealLetter(state_, letter);
     showBoard(state_.BoardText);
     button->setEnabled(false);
     state_.Score = Scoring::ScoreAfterGuess(state_.Score, state_.SpinValue, found);
+    outcome_ = found == 1 ? QStringLiteral("Letter %1 found once").arg(letter)
+                          : QStringLiteral("Letter %1 found %2 times").arg(letter).arg(found);
     UpdateStatus();
 }
 
@@ -484,6 +586,8 @@ void Form1::cmdSolve_Click() {
         ui().messageBox(this, Scoring::CongratulationsText(state_.SpinCount, letters, finalScore),
                         QStringLiteral("congratulations"), MsgButtons::Ok, MsgIcon::None);
         lblDescript->setText(Scoring::FinalScoreStatus(finalScore));
+        outcome_ = QStringLiteral("Solved");
+        nameStatus();
         const QString name = ui().inputBox(
             this, QStringLiteral("Please Enter Your Name IN CASE You Qualify For The High Score Board."),
             QStringLiteral("High Score?"));

@@ -8,6 +8,7 @@
 #include "GameServices.h"
 #include "KazMod.h"
 #include "UiLayer.h"
+#include "Wheel.h"
 
 #include <QMainWindow>
 #include <array>
@@ -15,15 +16,12 @@
 
 class QAction;
 class QCloseEvent;
+class QKeyEvent;
 class QFrame;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
-
-namespace Wheel {
-class Ring;
-}
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -83,10 +81,16 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A typed letter presses its button.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();
     void buildMenu();
+    void buildKeys();
+    // Names the status panel for screen readers: the latest outcome, then the panel's lines.
+    // A new name sends the name-change event a reader announces.
+    void nameStatus();
     void Form_Load();
     // False when the player chose to stay.
     bool Form_Unload();
@@ -100,8 +104,10 @@ private:
     UiLayer& ui() const { return *services_.ui; }
 
     GameServices services_;
+    RealTimePace realTimePace_; // unless the services bring a pace of their own
     GameState state_;
     std::int16_t blinkCount_ = 0;
     bool spinning_ = false; // the wheel is turning: the play handlers wait for it
     bool closing_ = false;  // the player chose to quit; a turning wheel stops at its next step
+    QString outcome_;       // what the last spin or guess did, for the status panel's name
 };

@@ -1,5 +1,6 @@
 // What the game's windows are handed instead of reaching for the platform themselves:
-// the modal boxes and dialogs, the clock, the random source and the program folder.
+// the modal boxes and dialogs, the clock, the random source, the wheel's pace and the
+// program folder.
 #pragma once
 
 #include <QString>
@@ -8,6 +9,7 @@ class UiLayer;
 class Clock;
 class RandomSource;
 class SystemInfoTool;
+class SpinPace;
 
 struct GameServices {
     UiLayer* ui = nullptr;
@@ -15,4 +17,5 @@ struct GameServices {
     RandomSource* random = nullptr;
     QString folder;                    // the program folder, ending in a separator
     SystemInfoTool* sysInfo = nullptr; // null: the About window uses the real look-ups
+    SpinPace* pace = nullptr;          // null: the wheel turns in real time
 };

@@ -2,7 +2,10 @@
 
 #include "Clock.h"
 
+#include <QEventLoop>
+#include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 Wheel::Ring::Ring() {
     for (int k = 0; k < RingSize; ++k)
@@ -11,6 +14,14 @@ Wheel::Ring::Ring() {
 
 void Wheel::Ring::step() {
     std::rotate(slots_.begin(), slots_.begin() + 1, slots_.end());
+}
+
+QString Wheel::colorName(int colorNumber) {
+    static const char* const names[RingSize] = {"black",     "blue",          "green",       "cyan",
+                                                "red",       "magenta",       "dark yellow", "light grey",
+                                                "grey",      "light blue",    "light green", "light cyan",
+                                                "light red", "light magenta", "yellow",      "white"};
+    return QString::fromLatin1(names[colorNumber & (RingSize - 1)]);
 }
 
 Wheel::Result Wheel::resultFor(int colorNumber) {
@@ -47,4 +58,34 @@ bool Wheel::turn(Ring& ring, RandomSource& random, const std::function<bool(cons
         if (!oneStep())
             return false;
     return true;
+}
+
+int Wheel::stepsToStop(RandomSource& random) {
+    Ring scratch;
+    int steps = 0;
+    turn(scratch, random, [&](const Ring&) { return ++steps, true; });
+    return steps;
+}
+
+int Wheel::stepsShownAt(qint64 elapsedMs, int totalSteps) {
+    if (elapsedMs >= SpinMs || totalSteps <= 0)
+        return std::max(totalSteps, 0);
+    if (elapsedMs <= 0)
+        return 0;
+    const double left = 1.0 - double(elapsedMs) / SpinMs;
+    return std::min(totalSteps, int(std::floor(totalSteps * (1.0 - left * left * left))));
+}
+
+void RealTimePace::start() {
+    clock_.start();
+}
+
+qint64 RealTimePace::elapsedMs() const {
+    return clock_.elapsed();
+}
+
+void RealTimePace::nextFrame() {
+    QEventLoop loop;
+    QTimer::singleShot(Wheel::FrameMs, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
 }

@@ -1,7 +1,9 @@
 // The colour wheel: a ring of sixteen colour numbers that turns one place at a time, the
-// sixteen-colour palette the lamps show, and what the colour under the arrow is worth.
+// sixteen-colour palette the lamps show, what the colour under the arrow is worth, and the
+// pace at which a spin's steps are shown.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <array>
 #include <functional>
@@ -32,6 +34,8 @@ private:
 
 // The standard sixteen-colour palette: 0 black, 1 blue, ... 15 white.
 QColor paletteColor(int colorNumber);
+// The palette's own name for a colour ("light blue"), as a screen reader says it.
+QString colorName(int colorNumber);
 
 struct Result {
     QString spinValue;  // the text the status panel shows
@@ -46,4 +50,40 @@ Result resultFor(int colorNumber);
 // lamps; when it returns false the wheel stops at once and turn returns false (no result).
 bool turn(Ring& ring, RandomSource& random, const std::function<bool(const Ring&)>& afterStep);
 
+// The number of steps a spin makes, found by turning a scratch ring: the same draws, in the
+// same order, as turn. Knowing it before the first step is shown lets the spin be paced.
+int stepsToStop(RandomSource& random);
+
+// How long a spin is shown. On a fast machine the bare loop is over in a blink, so the steps
+// are spread over this time, fast at first and slowing to the stop.
+inline constexpr int SpinMs = 2500;
+inline constexpr int FrameMs = 10; // a frame due every 10 ms: well over 50 a second
+
+// How many of totalSteps steps are shown elapsedMs into a spin: a cubic ease-out, so the last
+// colours pass the arrow slowly enough to be seen. All of them from SpinMs on.
+int stepsShownAt(qint64 elapsedMs, int totalSteps);
+
 } // namespace Wheel
+
+// The clock a spin is paced by, and the wait between two frames of it, during which the
+// window's events run (repaints, a close). Tests hand in one that does not wait.
+class SpinPace {
+public:
+    virtual ~SpinPace() = default;
+    virtual void start() = 0;
+    virtual qint64 elapsedMs() const = 0;
+    virtual void nextFrame() = 0;
+};
+
+// Real time: the window keeps taking events until the next frame is due.
+class RealTimePace : public SpinPace {
+public:
+    void start() override;
+    qint64 elapsedMs() const override;
+    void nextFrame() override;
+
+private:
+    QElapsedTimer clock_;
+};
+
+namespace Wheel {} // namespace Wheel

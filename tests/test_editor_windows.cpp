@@ -1,6 +1,6 @@
 // The editor's windows driven through the scripted UI: adding, refusing and clearing pairs,
 // deleting, New Set, Save and Load Set end to end, the guards against losing pairs, the
-// typing limits, and the window's layout as it is resized.
+// typing limits, the keys, and the window's layout as it is resized.
 #include "ContextIDs.h"
 #include "CreateLayout.h"
 #include "FittingLabel.h"
@@ -478,7 +478,11 @@ private slots:
     // Typing and pasting stop at the limits; text the program sets is never cut.
     void typingLimitsHoldOnlyAgainstTheUser() {
         withAddDialog([&](frmAdd& d) {
-            QTest::keyClicks(d.Text1, QStringLiteral("more")); // the prompt is already over 30
+            QTest::keyClicks(d.Text1, QStringLiteral("more")); // the prompt, selected, gives way
+            QCOMPARE(d.Text1->toPlainText(), QStringLiteral("more"));
+            d.Text1->setPlainText(Texts::CluePrompt + u'\n'); // over 30: the user cannot lengthen it
+            d.Text1->moveCursor(QTextCursor::End);
+            QTest::keyClicks(d.Text1, QStringLiteral("more"));
             QCOMPARE(d.Text1->toPlainText(), Texts::CluePrompt + u'\n');
             d.Text1->clear();
             QTest::keyClicks(d.Text1, QString(40, u'a'));
@@ -517,6 +521,39 @@ private slots:
 
     // Controls are placed by the layout rules for the outer size; the window keeps its
     // minimum, and a minimised window is left alone.
+    // The editor's keys press its buttons (Ctrl+Return adds, a plain Enter breaks the line),
+    // and a prompt selected on focus gives way to typing; the window has its own icon.
+    void keysAndPromptsThatGiveWay() {
+        form->show();
+        for (bool touched : {false, true}) {
+            withAddDialog([&](frmAdd& d) {
+                QApplication::setActiveWindow(&d);
+                if (touched) { // the prompts give way; Enter breaks the line
+                    QTest::keyClicks(d.Text1, QStringLiteral("Pet"));
+                    QTest::keyClick(d.Text1, Qt::Key_Tab);
+                    QTest::keyClicks(d.Text2, QStringLiteral("Big"));
+                    QTest::keyClick(d.Text2, Qt::Key_Return);
+                    QTest::keyClicks(d.Text2, QStringLiteral(" Cat"));
+                }
+                QTest::keyClick(d.Text2, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
+            });
+        }
+        QVERIFY(ui.messages().size() == 1 && ui.messages()[0].title == Texts::EmptyEntryTitle); // untouched
+        QCOMPARE(SetEntries[0].Clue + u'|' + SetEntries[0].Puzzle, QStringLiteral("Pet|Big Cat"));
+        QApplication::setActiveWindow(form.get());
+        form->MSFlexGrid1->setFocus();
+        QTest::keyClick(form->MSFlexGrid1, Qt::Key_Delete);
+        QCOMPARE(PairCount(), 0);
+        addPair(QStringLiteral("Two"), QStringLiteral("Second"));
+        QApplication::setActiveWindow(form.get());
+        ui.clear();
+        for (Qt::Key k : {Qt::Key_S, Qt::Key_N, Qt::Key_O, Qt::Key_D}) // Cancel, No, No, Delete
+            QTest::keyClick(form.get(), k, Qt::ControlModifier);
+        QVERIFY(ui.calls.size() == 3 && ui.calls[0].kind == UiCall::SaveFile && PairCount() == 0);
+        QVERIFY(ui.calls[1].title == Texts::AreYouSureTitle && ui.calls[2].title == Texts::AreYouSureTitle);
+        QVERIFY(form->windowIcon().cacheKey() != QApplication::windowIcon().cacheKey());
+    }
+
     void controlsFollowTheWindowSize() {
         form->resize(200, 200);
         const QSize outer = form->OuterSize();

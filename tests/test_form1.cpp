@@ -370,6 +370,36 @@ private slots:
             QCOMPARE(t.ui.calls.size(), 2);
         }
     }
+
+    // Keys: a typed letter in either case with the checks of a click, Space and Enter where
+    // the focus is, a letter button included, Spin focused after New Game, the menu keys.
+    void keyboardPlaysAWholeGame() {
+        GameTable t;
+        Form1& f = *t.form;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        t.load(t.writeSet(QStringLiteral("animals.kazset"), threeAnimals()));
+        t.random.values << 0.0 << 0.5 << 0.5; // the first pair, then a spin of 100 Points
+        QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), f.cmdSpin);
+        QTest::keyClick(&f, Qt::Key_B, Qt::NoModifier, 'b'); // before a spin: Please Spin First
+        t.letter('B')->setFocus();
+        QTest::keyClick(t.letter('B'), Qt::Key_Space); // spins, does not press B
+        QTest::keyClick(t.letter('B'), Qt::Key_G, Qt::NoModifier, 'g');
+        QTest::keyClick(&f, Qt::Key_G, Qt::ShiftModifier, 'G'); // guessed already: nothing
+        QVERIFY(t.letter('B')->isEnabled() && !t.letter('G')->isEnabled() && t.state().Score == 200);
+        t.answers({QStringLiteral("big dog")});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(&f, Qt::Key_H, Qt::ControlModifier);
+        QStringList titles;
+        for (const UiCall& c : t.ui.calls)
+            titles << c.title;
+        QCOMPARE(titles.join(u'|'),
+                 QStringLiteral("Open a KAZ Set to Play|Please Spin First|Enter Your Answer|"
+                                "congratulations|High Score?|High Scores for KAZ|High Scores for KAZ"));
+        QTest::keyClick(&f, Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!f.isVisible());
+    }
 };
 
 QTEST_MAIN(TestForm1)

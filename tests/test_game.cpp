@@ -494,15 +494,15 @@ private slots:
         t.ui.clear();
         bool acted = false;
         QString during;
-        t.random.onDraw = [&] {
-            if (acted)
+        t.pace.onFrame = [&] {
+            if (acted || t.pace.frames < 10)
                 return;
             acted = true;
             Form1& f = *t.form;
             during = QStringLiteral("spinning %1, hourglass %2")
                          .arg(f.isSpinning())
                          .arg(f.cursor().shape() == Qt::WaitCursor);
-            QCOMPARE(lampColours(f), paletteColours({5, 6, 7, 8, 9})); // after 101 steps
+            QVERIFY(lampColours(f) != paletteColours({0, 1, 2, 3, 4})); // the lamps have turned
             t.ui.fileAnswers.enqueue(path);
             t.ui.inputAnswers.enqueue(QStringLiteral("big dog"));
             f.cmdSpin->click();
@@ -609,6 +609,29 @@ private slots:
                                      .boundingRect(label->contentsRect(), Qt::TextWordWrap, label->text());
             QVERIFY(needed.height() <= label->contentsRect().height());
         }
+    }
+
+    // A spin is shown over 2 to 3 seconds, a frame every FrameMs, fast at first and slow at
+    // the end, with the steps, lamps and result of the unpaced wheel.
+    void spinIsPacedWithAnEaseOut() {
+        const int tenth = Wheel::SpinMs / 10;
+        for (int steps : {101, 1101, 40000}) {
+            QVERIFY(Wheel::stepsShownAt(tenth, steps) > steps / 5); // fast at first, slow at the end
+            QVERIFY(steps - Wheel::stepsShownAt(Wheel::SpinMs - tenth, steps) < steps / 20);
+            QVERIFY(Wheel::stepsShownAt(Wheel::SpinMs - 1, steps) <
+                    Wheel::stepsShownAt(Wheel::SpinMs, steps));
+        }
+        GameTable t;
+        t.load(t.writeSet(QStringLiteral("animals.kazset"), threeAnimals()));
+        t.newGame();
+        t.random.values.fill(0.5, 16 * 60); // 60 more turns of the ring
+        t.spin(QStringLiteral("50 Points"));
+        QCOMPARE(t.state().SpinValue, QStringLiteral("50 Points"));
+        QCOMPARE(lampColours(*t.form), paletteColours({4, 5, 6, 7, 8})); // after 101 + 975 steps
+        QCOMPARE(t.form->Picture[2]->accessibleName(), QStringLiteral("Lamp 3 of 5: dark yellow"));
+        const qint64 shownMs = t.pace.frames * t.pace.frameMs;
+        QVERIFY2(shownMs >= 2000 && shownMs <= 3000 && t.pace.frames >= shownMs / 20,
+                 qPrintable(QString::number(shownMs)));
     }
 };
 

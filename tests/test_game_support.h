@@ -8,6 +8,7 @@
 #include "ScriptedUi.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -26,11 +27,28 @@ public:
     }
 };
 
+// A wheel pace that never waits; onFrame lets a test act in the middle of a spin.
+class InstantPace : public SpinPace {
+public:
+    qint64 frameMs = Wheel::FrameMs, now = 0;
+    int frames = 0;
+    std::function<void()> onFrame;
+    void start() override { now = 0, frames = 0; }
+    qint64 elapsedMs() const override { return now; }
+    void nextFrame() override {
+        now += frameMs, ++frames;
+        QCoreApplication::processEvents();
+        if (onFrame)
+            onFrame();
+    }
+};
+
 struct GameTable {
     QTemporaryDir dir;
     ScriptedUi ui;
     FixedClock clock;
     HookedRandom random;
+    InstantPace pace;
     GameServices services;
     std::unique_ptr<Form1> form;
 
@@ -38,6 +56,7 @@ struct GameTable {
         services.ui = &ui;
         services.clock = &clock;
         services.random = &random;
+        services.pace = &pace;
         services.folder = ProgramFolder::withSeparator(dir.path());
         form = std::make_unique<Form1>(services);
     }

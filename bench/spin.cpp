@@ -1,0 +1,97 @@
+// The wheel's pace, measured on a real window: KAZ's main window spins 20 times under the
+// real clock and prints the median spin time and how often the middle lamp was repainted
+// per second while the wheel turned. Boxes are answered at once; nothing is written.
+#include "Clock.h"
+#include "Form1.h"
+#include "GameSetFile.h"
+#include "UiLayer.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+// Every box answered at once, the file dialog with the bench's own set.
+class AnsweringUi : public UiLayer {
+public:
+    QString setPath;
+    MsgResult messageBox(QWidget*, const QString&, const QString&, MsgButtons, MsgIcon) override {
+        return MsgResult::Ok;
+    }
+    QString inputBox(QWidget*, const QString&, const QString&) override { return {}; }
+    QString openFileDialog(QWidget*, const FileDialogOptions&) override { return setPath; }
+    QString saveFileDialog(QWidget*, const FileDialogOptions&) override { return {}; }
+    void showModal(QDialog&) override {}
+};
+
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    AnsweringUi ui;
+    SystemClock clock;
+    SystemRandom random;
+    GameSet set;
+    set.title = QStringLiteral("Bench");
+    set.author = QStringLiteral("Kazoola");
+    set.date = QDate(2026, 12, 7);
+    set.info = QStringLiteral("One pair to spin on");
+    set.pairs = {{QStringLiteral("Bench"), QStringLiteral("Spinning Wheel")}};
+    ui.setPath = dir.filePath(QStringLiteral("bench.kazset"));
+    if (!GameSetFile::writeFile(ui.setPath, set, nullptr))
+        return 2;
+    GameServices services;
+    services.ui = &ui;
+    services.clock = &clock;
+    services.random = &random;
+    services.folder = dir.path() + u'/';
+    Form1 form(services);
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return 2;
+    form.mnuLoad->trigger();
+    form.mnuGame->trigger();
+    if (!form.cmdSpin->isEnabled()) {
+        std::fprintf(stderr, "spin: no game started\n");
+        return 2;
+    }
+
+    PaintCounter counter;
+    form.Picture[2]->installEventFilter(&counter);
+    const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
+    std::vector<double> seconds;
+    double paintedSeconds = 0;
+    int paints = 0;
+    for (int i = 0; i < runs; ++i) {
+        form.gameState().HasSpun = false; // another spin without a guess between
+        counter.paints = 0;
+        QElapsedTimer timer;
+        timer.start();
+        form.cmdSpin->click();
+        seconds.push_back(timer.nsecsElapsed() / 1e9);
+        paints += counter.paints;
+        paintedSeconds += seconds.back();
+    }
+    std::sort(seconds.begin(), seconds.end());
+    const double median = runs % 2 ? seconds[runs / 2] : (seconds[runs / 2 - 1] + seconds[runs / 2]) / 2;
+    std::printf(
+        "spin: %d spins, median %.2f s (min %.2f, max %.2f), middle lamp repainted %.0f times a second\n",
+        runs, median, seconds.front(), seconds.back(), paints / paintedSeconds);
+    return median >= 2.0 && median <= 3.0 && paints / paintedSeconds >= 50 ? 0 : 1;
+}
