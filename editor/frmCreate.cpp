@@ -219,6 +219,10 @@ void frmCreate::Command5_Click() {
     const QString path = services_.ui->openFileDialog(this, DialogOptions(Texts::LoadDialogTitle));
     if (path.isEmpty())
         return; // cancelled: nothing is loaded
+    LoadSet(path);
+}
+
+bool frmCreate::LoadSet(const QString& path) {
     lastPath_ = path;
 
     // The whole file is read and checked before anything in the editor changes.
@@ -233,7 +237,7 @@ void frmCreate::Command5_Click() {
     if (!read.ok) {
         services_.ui->messageBox(this, GameSetFile::notLoadedText(path, read.error),
                                  GameSetFile::NotLoadedTitle, MsgButtons::Ok, MsgIcon::Stop);
-        return;
+        return false;
     }
 
     Text2->setTextUncut(read.set.title);
@@ -242,6 +246,7 @@ void frmCreate::Command5_Click() {
     InstallPairs(read.set);
     RefreshClueGrid();
     SetSaveAndDeleteEnabled(true);
+    return true;
 }
 
 void frmCreate::Command6_Click() {

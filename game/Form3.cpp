@@ -96,7 +96,7 @@ void Form3::Form_Load() {
     for (int r = 0; r < DataRows; ++r)
         MSFlexGrid1->setRowHeight(r, rowHeight);
 
-    const QString path = HighScoreFile::path(services_.folder);
+    const QString path = HighScoreFile::path(services_.highScoreFolder());
     const QDate today = services_.clock ? services_.clock->today() : QDate::currentDate();
     const KazMod::HighScoresToShow show = KazMod::TableToShow(HighScoreFile::read(path), today);
 

@@ -4,6 +4,7 @@
 #include "OleDate.h"
 #include "ProgramFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -117,6 +118,8 @@ HighScoreFile::Contents HighScoreFile::read(const QString& path) {
 }
 
 bool HighScoreFile::write(const QString& path, const HighScoreTable& table, QString* error) {
+    // The player's data folder may not exist yet on the first game after installing.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     const QByteArray bytes = encodeTable(table);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {

@@ -77,7 +77,7 @@ void KazMod::RecordHighScore(const GameState& state, const GameServices& service
                              const QString& playerName, double finalScore) {
     if (state.GameInProgress)
         return;
-    const QString path = HighScoreFile::path(services.folder);
+    const QString path = HighScoreFile::path(services.highScoreFolder());
     const QDate today = todayFrom(services);
     const HighScoreRecord entry = FinishedGameEntry(playerName, finalScore, today, state.SetTitle);
 
