@@ -12,13 +12,13 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kazoola.github.io/")
 # Times New Roman is asked for; Liberation Serif has its metrics.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word-puzzle game with a spinning wheel, and its set editor")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Kazoola (KAZ) is a word-puzzle game for one player: spin the five-lamp wheel
- for the points each letter is worth, guess one letter per spin and solve the
- puzzle for a place among the ten best scores.
- .
- KAZ Puzzle Set Creator (KazCreate) writes game sets of up to 101 clues.
- Three sample sets come with the game.")
+# CPack puts the summary on the Description line and indents each line of this below it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kazoola (KAZ) is a word-puzzle game for one player: spin the five-lamp wheel
+for the points each letter is worth, guess one letter per spin and solve the
+puzzle for a place among the ten best scores.
+.
+KAZ Puzzle Set Creator (KazCreate) writes game sets of up to 101 clues.
+Three sample sets come with the game.")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # The copyright file and the changelog, compressed as Debian wants it (no name, no time).
