@@ -3,11 +3,13 @@
 #
 # Build folders: build (the programs and the plain suite), build-asan (everything under
 # AddressSanitizer and UndefinedBehaviorSanitizer), build-fuzz (clang, the libFuzzer
-# targets), build-release (optimised; `make dist` and `make bench`).
+# targets), build-release (optimised; `make dist` and `make bench`), build-deb (optimised,
+# the installed layout; `make deb`).
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 RELEASE_BUILD ?= build-release
+DEB_BUILD ?= build-deb
 JOBS ?= 2
 # Seconds each fuzz target runs: `make fuzz` 60, `make test` (and so CI) 30.
 FUZZ_SECONDS ?= 60
@@ -16,14 +18,12 @@ CMAKE_FLAGS ?=
 ifdef CI
 CMAKE_FLAGS += -DKAZ_WERROR=ON
 endif
-LAUNCHER :=
-ifneq ($(shell command -v ccache 2>/dev/null),)
-LAUNCHER := -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
-endif
+# Looked up when a recipe runs, so after `deps` has installed ccache on a fresh machine.
+LAUNCHER = $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 CTEST := ctest --output-on-failure -j $(JOBS)
 
 .PHONY: all deps configure build run run-editor test check sanitize sanitize-build fuzz \
-        fuzz-build fuzz-only smoke bench dist format clean
+        fuzz-build fuzz-only smoke bench dist deb format clean
 
 all: build
 
@@ -36,11 +36,14 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	$(BUILD)/bin/KAZ
+# Builds only the program it starts, and opens the sample set "Animal Kingdom" in it.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target KAZ
+	$(BUILD)/bin/KAZ $(BUILD)/bin/Animals.kazset
 
-run-editor: build
-	$(BUILD)/bin/KazCreate
+run-editor: configure
+	cmake --build $(BUILD) -j $(JOBS) --target KazCreate
+	$(BUILD)/bin/KazCreate $(BUILD)/bin/Animals.kazset
 
 # Every gate, in the order that fails soonest for the least work; the plain suite runs last,
 # so its CTest summary closes the output. About 4 minutes from scratch on two cores.
@@ -90,13 +93,27 @@ bench: deps
 
 # The portable release folder, packed as kazoola-<version>-linux-x86_64.tar.gz.
 dist: deps
-	cmake -S . -B $(RELEASE_BUILD) -G Ninja $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release -DKAZ_BUILD_TESTS=OFF
+	cmake -S . -B $(RELEASE_BUILD) -G Ninja $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release -DKAZ_BUILD_TESTS=OFF \
+	  -DKAZ_INSTALL_LAYOUT=portable
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)
 	cd $(RELEASE_BUILD) && cpack
 	scripts/check-release $(RELEASE_BUILD)/kazoola-*-linux-x86_64.tar.gz
+
+# The Debian package kazoola_<version>_amd64.deb (installed layout under /usr, programs in
+# /usr/games), checked by lintian and then installed, started and removed in a fresh Debian 12
+# root by scripts/check-deb. Needs root and Debian's mirror; a few minutes.
+deb: deps
+	scripts/install-deps dpkg-dev lintian debootstrap
+	cmake -S . -B $(DEB_BUILD) -G Ninja $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release -DKAZ_BUILD_TESTS=OFF \
+	  -DKAZ_INSTALL_LAYOUT=system -DKAZ_INSTALL_BINDIR=games
+	cmake --build $(DEB_BUILD) -j $(JOBS)
+	rm -f $(DEB_BUILD)/kazoola_*.deb
+	cd $(DEB_BUILD) && cpack
+	lintian --fail-on error $(DEB_BUILD)/kazoola_*.deb
+	scripts/check-deb $(DEB_BUILD)/kazoola_*.deb
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD) $(DEB_BUILD)

@@ -158,6 +158,25 @@ FileResult<QByteArray> SafeFile::read(const QString& path, qint64 maxBytes, Long
     return Result::success(bytes);
 }
 
+FileResult<> SafeFile::makeFolders(const QString& folder) {
+    const QString clean = QDir::cleanPath(QDir(folder).absolutePath());
+    // Each folder from the top down; one that is there already is fine, anything else that
+    // stands in the way is not.
+    for (qsizetype at = clean.indexOf(u'/', 1);; at = clean.indexOf(u'/', at + 1)) {
+        const QByteArray part = QFile::encodeName(at < 0 ? clean : clean.left(at));
+        if (::mkdir(part.constData(), 0777) != 0 && errno != EEXIST)
+            return FileResult<>::failure(systemReason(errno));
+        if (at < 0)
+            break;
+    }
+    struct stat st {};
+    if (::stat(QFile::encodeName(clean).constData(), &st) != 0)
+        return FileResult<>::failure(systemReason(errno));
+    if (!S_ISDIR(st.st_mode))
+        return FileResult<>::failure(QStringLiteral("it is not a folder"));
+    return FileResult<>::success();
+}
+
 void SafeFile::removeStaleTemporaries(const QString& folder) {
     static const QRegularExpression pattern(QStringLiteral("^\\.kaz-save-(\\d+)-[0-9a-f]+$"));
     const QDir dir(folder);

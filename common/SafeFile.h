@@ -31,6 +31,9 @@ FileResult<QByteArray> read(const QString& path, qint64 maxBytes, Longer longer 
 // but is not a regular file is refused; a link to a regular file writes that file.
 FileResult<> write(const QString& path, const QByteArray& bytes);
 
+// Makes a folder and any missing folders above it; the system's reason when it cannot.
+FileResult<> makeFolders(const QString& folder);
+
 // "It is a folder", "It is a named pipe (FIFO)", ... for a path that exists but is not a
 // regular file; empty for a regular file or a path that does not exist.
 QString notRegularReason(const QString& path);

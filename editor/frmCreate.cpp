@@ -268,6 +268,10 @@ void frmCreate::Command5_Click() {
     const QString path = services_.ui->openFileDialog(this, DialogOptions(Texts::LoadDialogTitle));
     if (path.isEmpty())
         return; // cancelled: nothing is loaded
+    LoadSet(path);
+}
+
+bool frmCreate::LoadSet(const QString& path) {
     lastPath_ = path;
 
     // The whole file is read and checked before anything in the editor changes.
@@ -282,7 +286,7 @@ void frmCreate::Command5_Click() {
     if (!read.ok) {
         services_.ui->messageBox(this, GameSetFile::notLoadedText(path, read.error),
                                  GameSetFile::NotLoadedTitle, MsgButtons::Ok, MsgIcon::Stop);
-        return;
+        return false;
     }
 
     Text2->setTextUncut(read.value.title);
@@ -291,6 +295,7 @@ void frmCreate::Command5_Click() {
     InstallPairs(read.value);
     RefreshClueGrid();
     SetSaveAndDeleteEnabled(true);
+    return true;
 }
 
 void frmCreate::Command6_Click() {

@@ -42,6 +42,9 @@ public:
     void Command4_Click(); // Delete This Clue
     void Command5_Click(); // Load Set
     void Command6_Click(); // Help
+    // Loads the set at path as Load Set does once its dialog has answered (the same checks
+    // and messages); also used for a file named on the command line.
+    bool LoadSet(const QString& path);
 
     // Rewrites the grid and the count label from SetEntries.
     void RefreshClueGrid();

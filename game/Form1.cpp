@@ -360,6 +360,10 @@ void Form1::mnuLoad_Click() {
     const QString path = ui().openFileDialog(this, CommonDialog1);
     if (path.isEmpty())
         return; // Cancel: a running game goes on, the loaded set stays
+    loadGameSet(path);
+}
+
+bool Form1::loadGameSet(const QString& path) {
     CommonDialog1.initialFolder = ProgramFolder::withSeparator(QFileInfo(path).absolutePath());
 
     // The whole file is read and checked before anything changes.
@@ -367,7 +371,7 @@ void Form1::mnuLoad_Click() {
     if (!read.ok) {
         ui().messageBox(this, GameSetFile::notLoadedText(path, read.error), GameSetFile::NotLoadedTitle,
                         MsgButtons::Ok, MsgIcon::Stop);
-        return;
+        return false;
     }
 
     showBoard(QString());
@@ -386,6 +390,7 @@ void Form1::mnuLoad_Click() {
     cmdSolve->setEnabled(false);
     cmdSpin->setEnabled(false);
     UpdateStatus();
+    return true;
 }
 
 // ---- A new game ----

@@ -76,6 +76,10 @@ public:
     void cmdAlpha_Click(int index);
     void Timer1_Timer();
 
+    // Loads the game set at path as File, Load A Game Set does once its dialog has answered
+    // (the same checks and messages); also used for a file named on the command line.
+    bool loadGameSet(const QString& path);
+
     // Rewrites the status panel from GameState.
     void UpdateStatus();
 

@@ -15,7 +15,11 @@ struct GameServices {
     UiLayer* ui = nullptr;
     Clock* clock = nullptr;
     RandomSource* random = nullptr;
-    QString folder;                    // the program folder, ending in a separator
+    QString folder;                    // help file and sample sets, ending in a separator
+    QString scoreFolder;               // hs.lst's folder; empty: the same as folder
     SystemInfoTool* sysInfo = nullptr; // null: the About window uses the real look-ups
     SpinPace* pace = nullptr;          // null: the wheel turns in real time
+
+    // The one place that says where hs.lst lives.
+    QString highScoreFolder() const { return scoreFolder.isEmpty() ? folder : scoreFolder; }
 };

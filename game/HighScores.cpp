@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "OleDate.h"
+#include "SafeFile.h"
 #include "TextFormat.h"
 
 #include <QLockFile>
@@ -131,13 +132,16 @@ HighScoreMessage KazMod::RecordHighScore(const GameState& state, const GameServi
                                          const QString& playerName, double finalScore) {
     if (state.GameInProgress)
         return {};
-    const QString path = HighScoreFile::path(services.folder);
+    const QString path = HighScoreFile::path(services.highScoreFolder());
     // Without a folder of its own the game writes nowhere at all, rather than somewhere else.
     if (path.isEmpty())
         return {HighScoresNotSavedTitle, HighScoresNotSavedText(path, NoFolderReason)};
     const QDate today = todayFrom(services);
     const HighScoreRecord entry = FinishedGameEntry(playerName, finalScore, today, state.SetTitle);
 
+    // The player's data folder may not exist yet on the first game after installing.
+    if (const FileResult<> made = SafeFile::makeFolders(services.highScoreFolder()); !made.ok)
+        return {HighScoresNotSavedTitle, HighScoresNotSavedText(path, made.error)};
     TableLock lock(path);
     if (const FileResult<> locked = lock.acquire(); !locked.ok)
         return {HighScoresNotSavedTitle, HighScoresNotSavedText(path, locked.error)};
@@ -160,7 +164,7 @@ HighScoreMessage KazMod::RecordHighScore(const GameState& state, const GameServi
 KazMod::HighScoresForWindow KazMod::LoadHighScores(const GameServices& services) {
     HighScoresForWindow out;
     const QDate today = todayFrom(services);
-    const QString path = HighScoreFile::path(services.folder);
+    const QString path = HighScoreFile::path(services.highScoreFolder());
     if (path.isEmpty()) {
         out.show = TableToShow(HighScoreFile::Contents::failure(NoFolderReason, true), today);
         out.show.writeFreshTable = false;
@@ -179,6 +183,10 @@ KazMod::HighScoresForWindow KazMod::LoadHighScores(const GameServices& services)
 
     // No table yet: write the default one, unless a game finishing in another window wrote
     // a real one meanwhile.
+    if (const FileResult<> made = SafeFile::makeFolders(services.highScoreFolder()); !made.ok) {
+        out.message = {HighScoresNotSavedTitle, HighScoresNotSavedText(path, made.error)};
+        return out;
+    }
     TableLock lock(path);
     if (const FileResult<> locked = lock.acquire(); !locked.ok) {
         out.message = {HighScoresNotSavedTitle, HighScoresNotSavedText(path, locked.error)};

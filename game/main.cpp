@@ -1,7 +1,10 @@
-// KAZ: the game. Everything lives in kazgame; this builds the real services and starts it.
+// KAZ: the game. Everything lives in kazgame; this reads the command line, builds the real
+// services and starts it.
 #include "Clock.h"
+#include "CommandLine.h"
 #include "Form1.h"
 #include "GameServices.h"
+#include "InstallFolders.h"
 #include "ProgramFolder.h"
 #include "UiLayer.h"
 
@@ -11,6 +14,12 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(Form1::ProgramTitle);
+    QApplication::setApplicationVersion(QStringLiteral(KAZ_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kazoola.KAZ"));
+    const CommandLine::Outcome args =
+        CommandLine::parse(app.arguments(), QStringLiteral("Kazoola, the word-puzzle game."));
+    if (args.exit)
+        return CommandLine::finish(args);
 
     QtUiLayer ui;
     SystemClock clock;
@@ -19,7 +28,9 @@ int main(int argc, char* argv[]) {
     services.ui = &ui;
     services.clock = &clock;
     services.random = &random;
-    services.folder = ProgramFolder::current();
+    const QString programFolder = ProgramFolder::current();
+    services.folder = InstallFolders::dataFolder(programFolder, QStringLiteral("Kaz.HLP"));
+    services.scoreFolder = InstallFolders::highScoreFolder(programFolder);
 
     Form1 form(services);
     if (QScreen* screen = form.screen()) {
@@ -28,5 +39,7 @@ int main(int argc, char* argv[]) {
         form.move(frame.topLeft());
     }
     form.show();
+    if (!args.file.isEmpty())
+        form.loadGameSet(args.file);
     return app.exec();
 }

@@ -1,0 +1,43 @@
+#include "InstallFolders.h"
+
+#include "ProgramFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <unistd.h>
+
+QString InstallFolders::dataFolder(const QString& programFolder, const QString& helpFile) {
+    if (programFolder.isEmpty())
+        return {}; // no folder of its own: nothing to find, and nothing written anywhere
+    const QString beside = ProgramFolder::withSeparator(programFolder);
+    if (QFileInfo(beside + helpFile).isFile())
+        return beside;
+    const QString shared = QDir::cleanPath(beside + QStringLiteral("../share/kazoola")) + u'/';
+    if (QFileInfo(shared + helpFile).isFile())
+        return shared;
+    return beside;
+}
+
+QString InstallFolders::highScoreFolder(const QString& programFolder, const QString& xdgDataHome,
+                                        const QString& home) {
+    if (programFolder.isEmpty())
+        return {}; // a program that cannot find its own folder saves no high scores at all
+    if (isWritableFolder(programFolder))
+        return ProgramFolder::withSeparator(programFolder);
+    const QString data =
+        QDir::isAbsolutePath(xdgDataHome) ? xdgDataHome : home + QStringLiteral("/.local/share");
+    return QDir::cleanPath(data + QStringLiteral("/kazoola")) + u'/';
+}
+
+QString InstallFolders::highScoreFolder(const QString& programFolder) {
+    return highScoreFolder(programFolder, qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+}
+
+bool InstallFolders::isWritableFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    if (!info.isDir() || !info.isWritable())
+        return false;
+    if (info.ownerId() == ::geteuid())
+        return info.permission(QFileDevice::WriteOwner);
+    return true;
+}

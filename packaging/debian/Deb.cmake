@@ -1,0 +1,30 @@
+# The Debian package (`make deb`): CPack's DEB generator over the system layout, installed
+# under /usr. Depends come from the binaries (dpkg-shlibdeps), so they follow whatever Qt the
+# build machine links against.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Kazoola Team <kazoola@users.noreply.github.com>")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kazoola.github.io/")
+# Times New Roman is asked for; Liberation Serif has its metrics.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word-puzzle game with a spinning wheel, and its set editor")
+# CPack puts the summary on the Description line and indents each line of this below it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kazoola (KAZ) is a word-puzzle game for one player: spin the five-lamp wheel
+for the points each letter is worth, guess one letter per spin and solve the
+puzzle for a place among the ten best scores.
+.
+KAZ Puzzle Set Creator (KazCreate) writes game sets of up to 101 clues.
+Three sample sets come with the game.")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+# The copyright file and the changelog, compressed as Debian wants it (no name, no time).
+set(KAZ_DEB_DOC ${CMAKE_BINARY_DIR}/packaging/debian)
+file(MAKE_DIRECTORY ${KAZ_DEB_DOC})
+execute_process(COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/packaging/debian/changelog
+                OUTPUT_FILE ${KAZ_DEB_DOC}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/packaging/debian/changelog)
+install(FILES packaging/debian/copyright ${KAZ_DEB_DOC}/changelog.gz DESTINATION share/doc/kazoola)

@@ -1,0 +1,103 @@
+// Starting from the desktop: a game set named on the command line, --version and a wrong
+// option; and the folders a program picks in the portable and in an installed layout.
+#include "CommandLine.h"
+#include "HighScores.h"
+#include "InstallFolders.h"
+#include "TestPaths.h"
+#include "test_game_support.h"
+
+#include <QtTest>
+
+class TestDesktop : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QCoreApplication::setApplicationName(QStringLiteral("KAZ"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(KAZ_VERSION));
+    }
+
+    // A file on the command line loads as File, Load A Game Set would; --version prints and
+    // exits with 0; a wrong command line prints the usage to standard error and exits with 2.
+    void commandLine_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");         // -1: the program starts
+        QTest::addColumn<QString>("printed");      // what it prints first, stdout or stderr
+        QTest::addColumn<QString>("notLoadedBox"); // the failed load's text; empty: loaded
+        const QString animals = TestPaths::source(QStringLiteral("sets/Animals.kazset"));
+        const QString missing = QStringLiteral("/nonexistent/Missing.kazset");
+        QTest::newRow("good file") << QStringList{"KAZ", animals} << -1 << QString() << QString();
+        QTest::newRow("bad file") << QStringList{"KAZ", missing} << -1 << QString()
+                                  << GameSetFile::notLoadedText(missing, QString());
+        QTest::newRow("--version") << QStringList{"KAZ", "--version"} << 0 << "KAZ " KAZ_VERSION "\n"
+                                   << QString();
+        QTest::newRow("unknown option")
+            << QStringList{"KAZ", "--bogus"} << 2 << "Unknown option 'bogus'.\nUsage: " << QString();
+        QTest::newRow("two files") << QStringList{"KAZ", animals, animals} << 2
+                                   << "Only one file can be opened.\nUsage: " << QString();
+    }
+    void commandLine() {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, printed);
+        QFETCH(QString, notLoadedBox);
+        const CommandLine::Outcome o = CommandLine::parse(args, QStringLiteral("Kazoola"));
+        QCOMPARE(o.exit ? o.exitCode : -1, exitCode);
+        QVERIFY2((exitCode == 2 ? o.err : o.out).startsWith(printed), qPrintable(o.out + o.err));
+        if (o.exit)
+            return;
+
+        GameTable t;
+        QCOMPARE(t.form->loadGameSet(o.file), notLoadedBox.isEmpty());
+        QCOMPARE(t.state().SetLoaded, notLoadedBox.isEmpty());
+        if (notLoadedBox.isEmpty()) {
+            QCOMPARE(t.state().SetTitle, QStringLiteral("Animal Kingdom"));
+            QVERIFY(t.ui.calls.isEmpty());
+        } else {
+            QCOMPARE(t.ui.calls.size(), 1);
+            const UiCall& box = t.ui.calls[0];
+            QVERIFY2(box.text.startsWith(notLoadedBox), qPrintable(box.text));
+            QCOMPARE(box.title, GameSetFile::NotLoadedTitle);
+            QCOMPARE(box.icon, MsgIcon::Stop);
+        }
+    }
+
+    // Portable: help, sets and hs.lst beside the program. Installed, with the program folder
+    // read-only: help and sets from ../share/kazoola, hs.lst in the player's data folder,
+    // which the first won game makes.
+    void foldersFollowTheLayout() {
+        QTemporaryDir root;
+        const QString bin = root.filePath(QStringLiteral("bin"));
+        const QString share = root.filePath(QStringLiteral("share/kazoola"));
+        const QString home = root.filePath(QStringLiteral("home"));
+        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(share));
+        const QString help = QStringLiteral("Kaz.HLP");
+        QFile(bin + u'/' + help).open(QIODevice::WriteOnly);
+        QCOMPARE(InstallFolders::dataFolder(bin, help), bin + u'/');
+        QCOMPARE(InstallFolders::highScoreFolder(bin, QString(), home), bin + u'/');
+
+        QVERIFY(QFile::rename(bin + u'/' + help, share + u'/' + help));
+        QVERIFY(QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                               QFile::ExeOther));
+        const auto restore = qScopeGuard([&] { QFile::setPermissions(bin, QFile::Permissions(0x7755)); });
+        QCOMPARE(InstallFolders::dataFolder(bin, help), share + u'/');
+        const QString scores = home + QStringLiteral("/.local/share/kazoola/");
+        QCOMPARE(InstallFolders::highScoreFolder(bin, QString(), home), scores);
+        QCOMPARE(InstallFolders::highScoreFolder(bin, QStringLiteral("relative"), home), scores);
+        QCOMPARE(InstallFolders::highScoreFolder(bin, root.filePath(QStringLiteral("xdg")), home),
+                 root.filePath(QStringLiteral("xdg/kazoola/")));
+
+        FixedClock clock;
+        GameServices services;
+        services.clock = &clock;
+        services.folder = InstallFolders::dataFolder(bin, help);
+        services.scoreFolder = InstallFolders::highScoreFolder(bin, QString(), home);
+        GameState won;
+        won.SetTitle = QStringLiteral("Animal Kingdom");
+        QVERIFY(KazMod::RecordHighScore(won, services, QStringLiteral("Ann"), 120).isEmpty());
+        QVERIFY(QFileInfo(scores + QStringLiteral("hs.lst")).size() > 0);
+        QVERIFY(!QFileInfo::exists(bin + QStringLiteral("/hs.lst")));
+    }
+};
+
+QTEST_MAIN(TestDesktop)
+#include "test_desktop.moc"
