@@ -1,6 +1,18 @@
 #include "ScriptedUi.h"
 
 #include <QDialog>
+#include <QTest>
+
+char* toString(const UiCall& c) {
+    static const char* const kinds[] = {"message", "input", "open file", "save file", "modal"};
+    const QString text =
+        QStringLiteral("%1 \"%2\" titled \"%3\", %4, %5")
+            .arg(QLatin1String(kinds[c.kind]),
+                 QString(c.text).replace(QStringLiteral("\r\n"), QStringLiteral("\\r\\n")), c.title,
+                 c.buttons == MsgButtons::Ok ? QStringLiteral("OK") : QStringLiteral("Yes/No"),
+                 c.icon == MsgIcon::Stop ? QStringLiteral("stop icon") : QStringLiteral("no icon"));
+    return QTest::toString(text);
+}
 
 void ScriptedUi::record(const UiCall& call) {
     calls.append(call);

@@ -20,7 +20,25 @@ struct UiCall {
     MsgButtons buttons = MsgButtons::Ok;
     MsgIcon icon = MsgIcon::None;
     FileDialogOptions file; // for the file dialogs
+
+    // A whole message box (or other call) at once, so one QCOMPARE checks every part of it.
+    static UiCall message(const QString& text, const QString& title, MsgButtons buttons = MsgButtons::Ok,
+                          MsgIcon icon = MsgIcon::None) {
+        UiCall c;
+        c.text = text;
+        c.title = title;
+        c.buttons = buttons;
+        c.icon = icon;
+        return c;
+    }
+    friend bool operator==(const UiCall& a, const UiCall& b) {
+        return a.kind == b.kind && a.text == b.text && a.title == b.title && a.buttons == b.buttons &&
+               a.icon == b.icon;
+    }
 };
+
+// How QCOMPARE prints a call that differs.
+char* toString(const UiCall& call);
 
 class ScriptedUi : public UiLayer {
 public:
