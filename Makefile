@@ -68,7 +68,7 @@ sanitize: sanitize-build
 
 fuzz-build: deps
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja $(LAUNCHER) -DCMAKE_CXX_COMPILER=clang++ \
-	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAZ_FUZZ=ON -DKAZ_BUILD_TESTS=OFF
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAZ_FUZZ=ON -DBUILD_TESTING=OFF
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target kaz_fuzz_targets
 
 # Each fuzz target for FUZZ_SECONDS, side by side.
@@ -85,7 +85,7 @@ smoke: build
 # then New Game and a guess on the longest puzzle a set can hold (bench/longpuzzle.cpp), then
 # the wheel's pace: median time of 20 spins and repaints a second (bench/spin.cpp).
 bench: deps
-	cmake -S . -B $(RELEASE_BUILD) -G Ninja $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release -DKAZ_BUILD_TESTS=OFF
+	cmake -S . -B $(RELEASE_BUILD) -G Ninja $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target KAZ KazCreate KazBaseline KazLongPuzzleBench KazSpinBench
 	bench/startup $(RELEASE_BUILD)/bin
 	QT_QPA_PLATFORM=offscreen $(RELEASE_BUILD)/bin/KazLongPuzzleBench
@@ -93,7 +93,7 @@ bench: deps
 
 # The portable release folder, packed as kazoola-<version>-linux-x86_64.tar.gz.
 dist: deps
-	cmake -S . -B $(RELEASE_BUILD) -G Ninja $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release -DKAZ_BUILD_TESTS=OFF \
+	cmake -S . -B $(RELEASE_BUILD) -G Ninja $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
 	  -DKAZ_INSTALL_LAYOUT=portable
 	cmake --build $(RELEASE_BUILD) -j $(JOBS)
 	cd $(RELEASE_BUILD) && cpack
@@ -104,7 +104,7 @@ dist: deps
 # root by scripts/check-deb. Needs root and Debian's mirror; a few minutes.
 deb: deps
 	scripts/install-deps dpkg-dev lintian debootstrap
-	cmake -S . -B $(DEB_BUILD) -G Ninja $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release -DKAZ_BUILD_TESTS=OFF \
+	cmake -S . -B $(DEB_BUILD) -G Ninja $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
 	  -DKAZ_INSTALL_LAYOUT=system -DKAZ_INSTALL_BINDIR=games
 	cmake --build $(DEB_BUILD) -j $(JOBS)
 	rm -f $(DEB_BUILD)/kazoola_*.deb
