@@ -54,7 +54,7 @@ int main(int argc, char* argv[]) {
     set.info = QStringLiteral("One pair to spin on");
     set.pairs = {{QStringLiteral("Bench"), QStringLiteral("Spinning Wheel")}};
     ui.setPath = dir.filePath(QStringLiteral("bench.kazset"));
-    if (!GameSetFile::writeFile(ui.setPath, set, nullptr))
+    if (!GameSetFile::writeFile(ui.setPath, set).ok)
         return 2;
     GameServices services;
     services.ui = &ui;
