@@ -163,10 +163,7 @@ private slots:
         t.ui.fileAnswers.enqueue(path);
         t.w.mnuLoad->trigger(); // answered No
         QCOMPARE(t.ui.calls.size(), 1);
-        QCOMPARE(t.ui.calls[0].text, ReallyQuitText);
-        QCOMPARE(t.ui.calls[0].title, QStringLiteral("Really Quit?"));
-        QCOMPARE(t.ui.calls[0].buttons, MsgButtons::YesNo);
-        QCOMPARE(t.ui.calls[0].icon, MsgIcon::None);
+        QCOMPARE(t.ui.calls[0], ReallyQuitBox);
         QVERIFY(t.state().GameInProgress);
         QCOMPARE(t.state().SpinCount, std::int16_t(1));
 
@@ -201,13 +198,11 @@ private slots:
         QCOMPARE(t.state().SetTitle, QString());
         QCOMPARE(t.state().Puzzles[0].Clue, QString());
         QCOMPARE(t.ui.messages().size(), 1);
-        const UiCall m = t.ui.messages().constFirst();
-        QCOMPARE(m.title, QStringLiteral("Game Set Not Loaded"));
-        QCOMPARE(m.icon, MsgIcon::Stop);
-        QCOMPARE(m.buttons, MsgButtons::Ok);
-        QCOMPARE(m.text, QStringLiteral("This file is not a usable game set:\r\n") +
-                             QDir::toNativeSeparators(damaged) +
-                             QStringLiteral("\r\nline 8: clue 2 has no closing double quote"));
+        QCOMPARE(t.ui.messages().constFirst(),
+                 UiCall::message(QStringLiteral("This file is not a usable game set:\r\n") +
+                                     QDir::toNativeSeparators(damaged) +
+                                     QStringLiteral("\r\nline 8: clue 2 has no closing double quote"),
+                                 QStringLiteral("Game Set Not Loaded"), MsgButtons::Ok, MsgIcon::Stop));
 
         t.load(good);
         t.newGame(0.5);
@@ -327,8 +322,14 @@ private slots:
 
     // During a game both the close box and File, Exit ask "Really Quit?": No keeps the
     // window and the game exactly as they were, Yes closes.
+    void closingDuringAGameAsksFirst_data() {
+        QTest::addColumn<bool>("viaExit");
+        QTest::newRow("close box") << false;
+        QTest::newRow("File, Exit") << true;
+    }
     void closingDuringAGameAsksFirst() {
-        for (bool viaExit : {false, true}) {
+        QFETCH(bool, viaExit);
+        {
             GameTable t;
             t.load(t.writeSet(QStringLiteral("animals.kazset"), threeAnimals()));
             t.newGame(0.5);
@@ -343,9 +344,7 @@ private slots:
             else
                 QVERIFY(!t.form->close());
             QCOMPARE(t.ui.calls.size(), 1);
-            QCOMPARE(t.ui.calls[0].text, ReallyQuitText);
-            QCOMPARE(t.ui.calls[0].title, QStringLiteral("Really Quit?"));
-            QCOMPARE(t.ui.calls[0].buttons, MsgButtons::YesNo);
+            QCOMPARE(t.ui.calls[0], ReallyQuitBox);
             QVERIFY(!ContextIDs::Viewer()); // help went first, whatever the answer
             QVERIFY(t.form->isVisible());
             QVERIFY(t.state().GameInProgress && t.state().HasSpun);

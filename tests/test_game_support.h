@@ -171,6 +171,9 @@ inline QString GameTable::status() const {
 inline const QString ReallyQuitText =
     QStringLiteral("There is already a game in progress!\r\nAre you sure you want to quit?");
 
+inline const UiCall ReallyQuitBox =
+    UiCall::message(ReallyQuitText, QStringLiteral("Really Quit?"), MsgButtons::YesNo, MsgIcon::None);
+
 // Three pairs to play: the second game drawn is the lion.
 inline QList<PuzzleEntry> threeAnimals() {
     return {{QStringLiteral("It barks at the mailman"), QStringLiteral("Big Dog")},
