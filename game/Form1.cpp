@@ -27,7 +27,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
-#include <algorithm>
 
 namespace {
 
