@@ -306,31 +306,35 @@ private slots:
     // Without the first look-up the second one's folder and the tool's name are joined as
     // the folder stands and started only if the file exists; every failure gives the
     // message with the program's title, an OK button and no icon.
+    void sysInfoSecondLookupAndEveryFailure_data() {
+        QTest::addColumn<bool>("second");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<int>("attempts");
+        QTest::newRow("started") << true << true << true << 1;
+        QTest::newRow("no second look-up") << false << true << true << 0;
+        QTest::newRow("no file there") << true << false << true << 0;
+        QTest::newRow("fails to start") << true << true << false << 1;
+    }
     void sysInfoSecondLookupAndEveryFailure() {
+        QFETCH(bool, second);
+        QFETCH(bool, exists);
+        QFETCH(bool, starts);
+        QFETCH(int, attempts);
         frmAbout f(services);
-        sysInfo.hasSecond = sysInfo.exists = sysInfo.starts = true;
+        sysInfo.hasSecond = second;
+        sysInfo.exists = exists;
+        sysInfo.starts = starts;
         find<QPushButton>(f, "cmdSysInfo")->click();
-        QCOMPARE(sysInfo.existenceTests, QStringList{QStringLiteral("/opt/sysinfo//infotool")});
-        QCOMPARE(sysInfo.started, QStringList{QStringLiteral("/opt/sysinfo//infotool")});
-        QVERIFY(ui.calls.isEmpty());
-
-        struct Case {
-            bool second, exists, starts;
-            int attempts;
-        };
-        for (const Case c :
-             {Case{false, true, true, 0}, Case{true, false, true, 0}, Case{true, true, false, 1}}) {
-            sysInfo = FakeSystemInfo{};
-            sysInfo.hasSecond = c.second;
-            sysInfo.exists = c.exists;
-            sysInfo.starts = c.starts;
-            ui.clear();
-            find<QPushButton>(f, "cmdSysInfo")->click();
-            QCOMPARE(sysInfo.attempts.size(), c.attempts);
-            QCOMPARE(ui.calls, QList<UiCall>{UiCall::message(
-                                   QStringLiteral("System Information Is Unavailable At This Time"),
-                                   QStringLiteral("KAZ"))});
-        }
+        const QString tool = QStringLiteral("/opt/sysinfo//infotool");
+        QCOMPARE(sysInfo.existenceTests, second ? QStringList{tool} : QStringList());
+        QCOMPARE(sysInfo.attempts, QStringList(attempts, tool));
+        const bool started = !sysInfo.started.isEmpty();
+        QCOMPARE(ui.calls, started ? QList<UiCall>()
+                                   : QList<UiCall>{UiCall::message(
+                                         QStringLiteral("System Information Is Unavailable At This Time"),
+                                         QStringLiteral("KAZ"))});
+        QCOMPARE(started, second && exists && starts);
     }
 
     // The Linux look-up reads a desktop entry's Exec from its main group, without the
