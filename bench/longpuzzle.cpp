@@ -2,6 +2,7 @@
 // single-letter words, played in the real main window. Prints the median time of loading
 // it, of New Game and of one guess, each with the window repainted; the goal is under
 // 100 ms for New Game and for a guess, so that the window never freezes.
+#include "../tests/support/GameDoubles.h"
 #include "Clock.h"
 #include "Form1.h"
 #include "GameServices.h"
@@ -85,11 +86,9 @@ int main(int argc, char* argv[]) {
     AnsweringUi ui(path);
     SystemClock clock;
     FirstStop random;
-    GameServices services;
-    services.ui = &ui;
-    services.clock = &clock;
-    services.random = &random;
-    services.folder = ProgramFolder::withSeparator(dir.path());
+    RealTimePace pace;
+    NoSystemInfoTool noSysInfo;
+    const GameServices services(ui, clock, random, pace, noSysInfo, ProgramFolder::withSeparator(dir.path()));
 
     Form1 window(services);
     window.show();

@@ -1,11 +1,13 @@
 // The wheel's pace, measured on a real window: KAZ's main window spins 20 times under the
 // real clock and prints the median spin time and how often the middle lamp was repainted
 // per second while the wheel turned. Boxes are answered at once; nothing is written.
+#include "../tests/support/GameDoubles.h"
 #include "Clock.h"
 #include "Form1.h"
 #include "GameSetFile.h"
 #include "UiLayer.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFrame>
@@ -21,8 +23,8 @@ namespace {
 class AnsweringUi : public UiLayer {
 public:
     QString setPath;
-    MsgResult messageBox(QWidget*, const QString&, const QString&, MsgButtons, MsgIcon) override {
-        return MsgResult::Ok;
+    MsgResult messageBox(QWidget*, const QString&, const QString&, MsgButtons buttons, MsgIcon) override {
+        return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::Ok;
     }
     QString inputBox(QWidget*, const QString&, const QString&) override { return {}; }
     QString openFileDialog(QWidget*, const FileDialogOptions&) override { return setPath; }
@@ -56,34 +58,35 @@ int main(int argc, char* argv[]) {
     ui.setPath = dir.filePath(QStringLiteral("bench.kazset"));
     if (!GameSetFile::writeFile(ui.setPath, set).ok)
         return 2;
-    GameServices services;
-    services.ui = &ui;
-    services.clock = &clock;
-    services.random = &random;
-    services.folder = dir.path() + u'/';
+    RealTimePace pace;
+    NoSystemInfoTool noSysInfo;
+    const GameServices services(ui, clock, random, pace, noSysInfo, dir.path() + u'/');
     Form1 form(services);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))
         return 2;
-    form.mnuLoad->trigger();
-    form.mnuGame->trigger();
-    if (!form.cmdSpin->isEnabled()) {
+    auto* newGame = form.findChild<QAction*>(QStringLiteral("mnuGame"));
+    auto* spin = form.findChild<QPushButton*>(QStringLiteral("cmdSpin"));
+    form.findChild<QAction*>(QStringLiteral("mnuLoad"))->trigger();
+    newGame->trigger();
+    if (!spin->isEnabled()) {
         std::fprintf(stderr, "spin: no game started\n");
         return 2;
     }
 
     PaintCounter counter;
-    form.Picture[2]->installEventFilter(&counter);
+    form.findChild<QFrame*>(QStringLiteral("Picture3"))->installEventFilter(&counter);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
     std::vector<double> seconds;
     double paintedSeconds = 0;
     int paints = 0;
     for (int i = 0; i < runs; ++i) {
-        form.gameState().HasSpun = false; // another spin without a guess between
+        if (i > 0)
+            newGame->trigger(); // a fresh game (the quit question answered Yes): free to spin again
         counter.paints = 0;
         QElapsedTimer timer;
         timer.start();
-        form.cmdSpin->click();
+        spin->click();
         seconds.push_back(timer.nsecsElapsed() / 1e9);
         paints += counter.paints;
         paintedSeconds += seconds.back();

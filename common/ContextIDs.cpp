@@ -60,7 +60,7 @@ protected:
 
 QString ContextIDs::HelpFileFor(const QString& programTitle, const QString& programFolder) {
     const QString name =
-        programTitle == QLatin1String("KAZ") ? QStringLiteral("Kaz.HLP") : QStringLiteral("KazCreate.HLP");
+        programTitle == GameTitle ? QStringLiteral("Kaz.HLP") : QStringLiteral("KazCreate.HLP");
     return ProgramFolder::file(programFolder, name);
 }
 

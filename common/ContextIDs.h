@@ -4,13 +4,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 class QWidget;
 class HelpViewer;
 
 namespace ContextIDs {
 
-// Remembers the main window and chooses the help file: the title "KAZ" (case-sensitive)
+// The game's title: it names the game and picks its help file.
+inline constexpr QStringView GameTitle = u"KAZ";
+
+// Remembers the main window and chooses the help file: the title GameTitle (case-sensitive)
 // gives Kaz.HLP, any other title KazCreate.HLP, in the given program folder. Also starts
 // answering F1 anywhere in the program.
 void StartHelp(QWidget* owner, const QString& programTitle, const QString& programFolder);

@@ -3,6 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+QFont FontFit::timesNewRoman(double pointSize) {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
 QFont FontFit::shrinkToFit(const QFont& designed, double smallest, double step,
                            const std::function<bool(const QFont&)>& fits) {
     const double top = designed.pointSizeF();

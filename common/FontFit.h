@@ -13,4 +13,7 @@ namespace FontFit {
 QFont shrinkToFit(const QFont& designed, double smallest, double step,
                   const std::function<bool(const QFont&)>& fits);
 
+// Times New Roman at a size; where it is missing, any serif face.
+QFont timesNewRoman(double pointSize);
+
 } // namespace FontFit

@@ -8,6 +8,7 @@
 #include "KazCreateMod.h"
 #include "LimitedTextBox.h"
 #include "ProgramFolder.h"
+#include "ScreenCentre.h"
 #include "TextFormat.h"
 #include "UiLayer.h"
 #include "frmAdd.h"
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTableWidget>
@@ -146,8 +146,7 @@ frmCreate::frmCreate(const EditorServices& services, QWidget* parent) : QWidget(
 
     // Design size: 4680 by 6045 twips of client area, centred on the screen.
     resize(Geometry::px(4680), Geometry::px(6045));
-    if (const QScreen* s = screen())
-        move(s->availableGeometry().center() - rect().center());
+    ScreenCentre::place(this);
     Form_Resize();
 
     Form_Load();

@@ -3,6 +3,7 @@
 #include "Artwork.h"
 #include "Clock.h"
 #include "ContextIDs.h"
+#include "Controls.h"
 #include "FontFit.h"
 #include "Form2.h"
 #include "Form3.h"
@@ -26,20 +27,12 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
-#include <algorithm>
 
 namespace {
 
 const QString WindowCaption = QStringLiteral("Kazoola");
 const double BoardPoints = 12;
 const double CluePoints = 9.75;
-
-QFont timesNewRoman(double pointSize) {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setStyleHint(QFont::Serif); // where Times New Roman is missing, any serif face
-    font.setPointSizeF(pointSize);
-    return font;
-}
 
 // The font for text that has to fit a label of fixed size: the designed size, or a smaller
 // one where a long clue would otherwise be cut off. Never below 6 points. (The board has
@@ -73,38 +66,46 @@ void showFitted(QLabel* label, const QFont& designed, const QString& text) {
     label->setText(text);
 }
 
-template <typename Label = QLabel>
-Label* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect) {
-    auto* label = new Label(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(rect);
+// The window's text: plain, from the top left, wrapped at word gaps.
+void setWrappedText(QLabel* label) {
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
-    return label;
 }
 
-QFrame* makeLine(QWidget* parent, const char* name, QFrame::Shape shape, const QRect& rect) {
-    auto* line = new QFrame(parent);
-    line->setObjectName(QLatin1String(name));
-    line->setFrameShape(shape);
-    line->setFrameShadow(QFrame::Plain);
-    line->setLineWidth(1);
-    line->setGeometry(rect);
-    return line;
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QRect& rect,
-                        const QFont& font) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(rect);
+// The play buttons: in the board's font, and off until a game starts.
+void setPlayButton(QPushButton* button, const QFont& font) {
     button->setFont(font);
     button->setEnabled(false);
-    return button;
 }
 
 } // namespace
+
+// While the wheel turns the play handlers wait and the window shows the hourglass. Whichever
+// way the spin ends (a result, a close, the window gone) both are put back, once.
+class Form1::SpinScope {
+public:
+    explicit SpinScope(Form1* form) : form_(form) { form->setCursor(Qt::WaitCursor); }
+    ~SpinScope() { endCursor(); }
+    SpinScope(const SpinScope&) = delete;
+    SpinScope& operator=(const SpinScope&) = delete;
+
+    void wheelTurning(bool turning) {
+        if (form_)
+            form_->spinning_ = turning;
+    }
+    bool windowGone() const { return form_.isNull(); }
+    // The hourglass stays up to the result's message; the wheel stops before it.
+    void endCursor() {
+        wheelTurning(false);
+        if (form_)
+            form_->unsetCursor();
+        form_ = nullptr;
+    }
+
+private:
+    QPointer<Form1> form_;
+};
 
 Form1::Form1(const GameServices& services, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -114,7 +115,7 @@ Form1::Form1(const GameServices& services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(WindowCaption);
     setWindowIcon(Artwork::windowIcon());
-    setFont(timesNewRoman(8.25));
+    setFont(FontFit::timesNewRoman(8.25));
     buildControls();
     buildMenu();
     buildKeys();
@@ -130,14 +131,16 @@ void Form1::buildControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
-    const QFont large = timesNewRoman(BoardPoints);
+    const QFont large = FontFit::timesNewRoman(BoardPoints);
 
-    lblPuzzle = makeLabel<BoardLabel>(client, "lblPuzzle", QString(), rect(120, 360, 4335, 1695));
+    lblPuzzle = Controls::label<BoardLabel>(client, "lblPuzzle", rect(120, 360, 4335, 1695));
+    setWrappedText(lblPuzzle);
     lblPuzzle->setFont(large);
-    lblClue = makeLabel(client, "lblClue", QStringLiteral("Clue:"), rect(120, 2400, 4335, 495));
-    lblClue->setFont(timesNewRoman(CluePoints));
+    lblClue = Controls::label(client, "lblClue", rect(120, 2400, 4335, 495), QStringLiteral("Clue:"));
+    setWrappedText(lblClue);
+    lblClue->setFont(FontFit::timesNewRoman(CluePoints));
     lblClue->setAccessibleDescription(QStringLiteral("The clue to the hidden puzzle"));
-    Line2 = makeLine(client, "Line2", QFrame::HLine, rect(0, 3240, 4800, 15));
+    Line2 = Controls::line(client, "Line2", QFrame::HLine, rect(0, 3240, 4800, 15));
     Line2->setAccessibleName(QStringLiteral("Divider under the clue"));
 
     const Wheel::Ring atRest;
@@ -171,14 +174,16 @@ void Form1::buildControls() {
     Timer1->setInterval(150);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
-    cmdSolve = makeButton(client, "cmdSolve", QStringLiteral("Solve"), rect(480, 4800, 1470, 495), large);
-    cmdSpin = makeButton(client, "cmdSpin", QStringLiteral("Spin"), rect(2685, 4800, 1470, 495), large);
-    connect(cmdSolve, &QPushButton::clicked, this, &Form1::cmdSolve_Click);
-    connect(cmdSpin, &QPushButton::clicked, this, &Form1::cmdSpin_Click);
+    cmdSolve = Controls::button(client, "cmdSolve", QStringLiteral("Solve"), rect(480, 4800, 1470, 495));
+    cmdSpin = Controls::button(client, "cmdSpin", QStringLiteral("Spin"), rect(2685, 4800, 1470, 495));
+    setPlayButton(cmdSolve, large);
+    setPlayButton(cmdSpin, large);
+    connect(cmdSolve, &QPushButton::clicked, this, unlessSpinning([this] { cmdSolve_Click(); }));
+    connect(cmdSpin, &QPushButton::clicked, this, unlessSpinning([this] { cmdSpin_Click(); }));
     cmdSolve->setAccessibleDescription(QStringLiteral("Type the whole answer (Enter)"));
     cmdSpin->setAccessibleDescription(QStringLiteral("Spin the wheel for a letter's value (Space)"));
 
-    Line1 = makeLine(client, "Line1", QFrame::VLine, rect(4800, 0, 15, 8000));
+    Line1 = Controls::line(client, "Line1", QFrame::VLine, rect(4800, 0, 15, 8000));
     Line1->setAccessibleName(QStringLiteral("Divider between the wheel and the letters"));
 
     // Four columns of letters; Y and Z share the last row's two middle columns.
@@ -186,16 +191,18 @@ void Form1::buildControls() {
     for (int i = 0; i < 26; ++i) {
         const int left = i < 24 ? columnLefts[i % 4] : columnLefts[i - 23];
         const int top = 120 + 480 * (i < 24 ? i / 4 : 6);
-        QPushButton* button =
-            makeButton(client, "cmdAlpha", QStringLiteral("Command2"), rect(left, top, 500, 500), large);
+        auto* button = new QPushButton(QStringLiteral("Command2"), client);
         button->setObjectName(QStringLiteral("cmdAlpha%1").arg(i));
-        connect(button, &QPushButton::clicked, this, [this, i] { cmdAlpha_Click(i); });
+        button->setGeometry(rect(left, top, 500, 500));
+        setPlayButton(button, large);
+        connect(button, &QPushButton::clicked, this, unlessSpinning([this, i] { cmdAlpha_Click(i); }));
         button->setAccessibleDescription(
             QStringLiteral("Guess the letter %1 (or type it)").arg(QChar(u'A' + i)));
         cmdAlpha[static_cast<std::size_t>(i)] = button;
     }
 
-    lblDescript = makeLabel(client, "lblDescript", QString(), rect(5040, 3960, 2175, 1095));
+    lblDescript = Controls::label(client, "lblDescript", rect(5040, 3960, 2175, 1095));
+    setWrappedText(lblDescript);
     lblDescript->setAccessibleDescription(
         QStringLiteral("Status: the last spin or guess, the score and the spins"));
     nameStatus();
@@ -214,8 +221,10 @@ void Form1::buildMenu() {
 
     mnuFile = bar->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuGame = mnuFile->addAction(QStringLiteral("&New Game"), this, &Form1::mnuGame_Click);
-    mnuLoad = mnuFile->addAction(QStringLiteral("&Load A Game Set"), this, &Form1::mnuLoad_Click);
+    mnuGame =
+        mnuFile->addAction(QStringLiteral("&New Game"), this, unlessSpinning([this] { mnuGame_Click(); }));
+    mnuLoad = mnuFile->addAction(QStringLiteral("&Load A Game Set"), this,
+                                 unlessSpinning([this] { mnuLoad_Click(); }));
     mnuBar02 = mnuFile->addSeparator();
     mnuSetInfo = mnuFile->addAction(QStringLiteral("&Game Set Information"), this, &Form1::mnuSetInfo_Click);
     mnuSetInfo->setEnabled(false);
@@ -353,8 +362,6 @@ void Form1::mnuHelp_Click() {
 }
 
 void Form1::mnuLoad_Click() {
-    if (spinning_)
-        return;
     if (state_.GameInProgress && !confirmAbandonGame())
         return;
     const QString path = ui().openFileDialog(this, CommonDialog1);
@@ -374,30 +381,29 @@ bool Form1::loadGameSet(const QString& path) {
         return false;
     }
 
-    showBoard(QString());
-    showClue(QStringLiteral("Clue: "));
-    cmdSolve->setEnabled(false);
-    cmdSpin->setEnabled(false);
-    state_.GameInProgress = false;
-    state_.SpinCount = 0;
-    state_.Score = 0;
-    setLettersEnabled(false);
-    setWindowTitle(WindowCaption);
-
+    resetBoard();
     KazMod::InstallGameSet(state_, read.value);
     state_.SetLoaded = true;
     mnuSetInfo->setEnabled(true);
-    cmdSolve->setEnabled(false);
-    cmdSpin->setEnabled(false);
     UpdateStatus();
     return true;
+}
+
+void Form1::resetBoard() {
+    state_.GameInProgress = false;
+    state_.SpinCount = 0;
+    state_.Score = 0;
+    showBoard(QString());
+    showClue(QStringLiteral("Clue: "));
+    setWindowTitle(WindowCaption);
+    cmdSolve->setEnabled(false);
+    cmdSpin->setEnabled(false);
+    setLettersEnabled(false);
 }
 
 // ---- A new game ----
 
 void Form1::mnuGame_Click() {
-    if (spinning_)
-        return;
     if (!state_.SetLoaded) {
         ui().messageBox(this,
                         QStringLiteral("There is not a Game Set Loaded!\r\nPlease load a game set first!"),
@@ -435,8 +441,6 @@ void Form1::mnuGame_Click() {
 // ---- The wheel ----
 
 void Form1::cmdSpin_Click() {
-    if (spinning_)
-        return; // one wheel at a time
     if (state_.HasSpun) {
         ui().messageBox(this, QStringLiteral("Please guess a letter before spinning again."),
                         QStringLiteral("Pick A Letter"), MsgButtons::Ok, MsgIcon::None);
@@ -451,18 +455,17 @@ void Form1::cmdSpin_Click() {
         return;
     }
 
-    setCursor(Qt::WaitCursor);
+    SpinScope spin(this);
     Timer1->stop();
     picArrow->setVisible(true);
 
     Wheel::Ring ring;
     services_.random->reseed(services_.clock->secondsSinceMidnight());
-    spinning_ = true;
+    spin.wheelTurning(true);
     const int steps = Wheel::stepsToStop(*services_.random);
     // The steps are shown at the wheel's pace; between frames the window goes on repainting
-    // and taking events. The play handlers see spinning_ and wait, and a close stops the wheel.
-    QPointer<Form1> self(this);
-    SpinPace& pace = services_.pace ? *services_.pace : realTimePace_;
+    // and taking events. The play handlers wait, and a close stops the wheel.
+    SpinPace& pace = *services_.pace;
     pace.start();
     int shown = 0;
     for (;;) {
@@ -470,17 +473,12 @@ void Form1::cmdSpin_Click() {
             ring.step();
         showLamps(ring);
         pace.nextFrame();
-        if (!self)
-            return;
-        if (closing_) {
-            spinning_ = false;
-            unsetCursor();
-            return; // the window is closing: the spin has no result
-        }
+        if (spin.windowGone() || closing_)
+            return; // the window is closing or gone: the spin has no result
         if (shown == steps)
             break;
     }
-    spinning_ = false;
+    spin.wheelTurning(false);
 
     state_.SpinCount = KazMod::NextSpinCount(state_.SpinCount);
     const Wheel::Result result = Wheel::resultFor(ring.middle());
@@ -496,19 +494,19 @@ void Form1::cmdSpin_Click() {
         state_.HasSpun = true;
     }
 
-    unsetCursor();
+    spin.endCursor();
     outcome_ = QStringLiteral("Spin result: ") + state_.SpinValue;
     UpdateStatus();
     Timer1->start();
 }
 
 void Form1::showBoard(const QString& text) {
-    lblPuzzle->showBoard(text, timesNewRoman(BoardPoints));
+    lblPuzzle->showBoard(text, FontFit::timesNewRoman(BoardPoints));
     lblPuzzle->setAccessibleName(spokenBoard(text));
 }
 
 void Form1::showClue(const QString& text) {
-    showFitted(lblClue, timesNewRoman(CluePoints), text);
+    showFitted(lblClue, FontFit::timesNewRoman(CluePoints), text);
 }
 
 void Form1::showLamps(const Wheel::Ring& ring) {
@@ -540,8 +538,6 @@ void Form1::Timer1_Timer() {
 // ---- Guessing a letter ----
 
 void Form1::cmdAlpha_Click(int index) {
-    if (spinning_)
-        return;
     if (!state_.HasSpun) {
         ui().messageBox(this, QStringLiteral("Before you can guess a letter, you must spin!"),
                         QStringLiteral("Please Spin First"), MsgButtons::Ok, MsgIcon::None);
@@ -575,7 +571,7 @@ void Form1::setLettersEnabled(bool enabled) {
 // ---- Solving ----
 
 void Form1::cmdSolve_Click() {
-    if (spinning_ || !state_.GameInProgress)
+    if (!state_.GameInProgress)
         return;
     QString answer = ui().inputBox(this, QStringLiteral("Please Enter Your Guess (And Watch Your Spelling!)"),
                                    QStringLiteral("Enter Your Answer"));
@@ -604,14 +600,7 @@ void Form1::cmdSolve_Click() {
                         MsgButtons::Ok, MsgIcon::None);
     }
 
-    showBoard(QString());
-    setWindowTitle(WindowCaption);
-    showClue(QStringLiteral("Clue: "));
-    cmdSolve->setEnabled(false);
-    cmdSpin->setEnabled(false);
-    state_.SpinCount = 0;
-    state_.Score = 0;
-    setLettersEnabled(false);
+    resetBoard();
     // One failure, one message: the table window does not repeat what was just said.
     Form3 highScores(services_, this, recorded.isEmpty());
     ui().showModal(highScores);

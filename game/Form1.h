@@ -5,6 +5,7 @@
 #pragma once
 
 #include "BoardLabel.h"
+#include "ContextIDs.h"
 #include "GameServices.h"
 #include "KazMod.h"
 #include "UiLayer.h"
@@ -27,14 +28,26 @@ class Form1 : public QMainWindow {
     Q_OBJECT
 public:
     // The program's title: it picks the help file and names the application.
-    static inline const QString ProgramTitle = QStringLiteral("KAZ");
+    static inline const QString ProgramTitle = ContextIDs::GameTitle.toString();
 
     explicit Form1(const GameServices& services, QWidget* parent = nullptr);
 
-    GameState& gameState() { return state_; }
+    // What tests may read of the game without a widget to show it.
     const GameState& gameState() const { return state_; }
     bool isSpinning() const { return spinning_; }
     int blinkCount() const { return blinkCount_; }
+
+    // Loads the game set at path as File, Load A Game Set does once its dialog has answered
+    // (the same checks and messages); also used for a file named on the command line.
+    bool loadGameSet(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // A typed letter presses its button.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    class SpinScope;
 
     // Controls, by the names the game's rules use. Picture[0] to Picture[4] are the lamps
     // Picture1 to Picture5, left to right.
@@ -76,19 +89,18 @@ public:
     void cmdAlpha_Click(int index);
     void Timer1_Timer();
 
-    // Loads the game set at path as File, Load A Game Set does once its dialog has answered
-    // (the same checks and messages); also used for a file named on the command line.
-    bool loadGameSet(const QString& path);
-
     // Rewrites the status panel from GameState.
     void UpdateStatus();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    // A typed letter presses its button.
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
+    // The board as no game shows it: empty, with the bare clue line, Solve, Spin and the
+    // letters off and the score and spins back at 0.
+    void resetBoard();
+    // A handler for a control that must do nothing while the wheel turns.
+    template <typename Handler> auto unlessSpinning(Handler handler) {
+        return [this, handler] {
+            if (!spinning_)
+                handler();
+        };
+    }
     void buildControls();
     void buildMenu();
     void buildKeys();
@@ -108,7 +120,6 @@ private:
     UiLayer& ui() const { return *services_.ui; }
 
     GameServices services_;
-    RealTimePace realTimePace_; // unless the services bring a pace of their own
     GameState state_;
     std::int16_t blinkCount_ = 0;
     bool spinning_ = false; // the wheel is turning: the play handlers wait for it

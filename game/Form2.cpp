@@ -1,34 +1,17 @@
 #include "Form2.h"
 
 #include "ContextIDs.h"
+#include "Controls.h"
 #include "DialogFont.h"
 #include "Geometry.h"
 #include "OleDate.h"
 #include "ScreenCentre.h"
 #include "TextFormat.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 namespace {
 constexpr int HelpContext = 230;
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, QRect rect) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(rect);
-    return l;
-}
-
-QLineEdit* readOnlyBox(QWidget* parent, const char* name, QRect rect) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(rect);
-    box->setReadOnly(true);
-    return box;
-}
 } // namespace
 
 Form2::Form2(const GameState& state, QWidget* parent)
@@ -39,16 +22,17 @@ Form2::Form2(const GameState& state, QWidget* parent)
     setFixedSize(Geometry::px(4680), Geometry::px(3765));
     ContextIDs::SetHelpContextId(this, HelpContext);
 
+    using Controls::label, Controls::readOnlyBox;
     using Geometry::rect;
-    Label1 = label(this, "Label1", QStringLiteral("Author's Name:"), rect(176, 180, 1455, 255));
+    Label1 = label(this, "Label1", rect(176, 180, 1455, 255), QStringLiteral("Author's Name:"));
     Text1 = readOnlyBox(this, "Text1", rect(1969, 150, 2535, 315));
-    Label2 = label(this, "Label2", QStringLiteral("Title of Game Set:"), rect(180, 630, 1455, 255));
+    Label2 = label(this, "Label2", rect(180, 630, 1455, 255), QStringLiteral("Title of Game Set:"));
     Text2 = readOnlyBox(this, "Text2", rect(1969, 622, 2535, 315));
-    Label4 = label(this, "Label4", QStringLiteral("Date Last Edited:"), rect(176, 1080, 1455, 255));
+    Label4 = label(this, "Label4", rect(176, 1080, 1455, 255), QStringLiteral("Date Last Edited:"));
     Text4 = readOnlyBox(this, "Text4", rect(1969, 1094, 2535, 315));
-    Label5 = label(this, "Label5", QStringLiteral("Number of Puzzles:"), rect(176, 1530, 1455, 255));
+    Label5 = label(this, "Label5", rect(176, 1530, 1455, 255), QStringLiteral("Number of Puzzles:"));
     Text5 = readOnlyBox(this, "Text5", rect(1969, 1566, 2535, 315));
-    Label3 = label(this, "Label3", QStringLiteral("Information:"), rect(180, 2040, 1455, 255));
+    Label3 = label(this, "Label3", rect(180, 2040, 1455, 255), QStringLiteral("Information:"));
 
     Text3 = new QPlainTextEdit(this);
     Text3->setObjectName(QStringLiteral("Text3"));
@@ -59,9 +43,7 @@ Form2::Form2(const GameState& state, QWidget* parent)
     Text3->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Text3->setTabChangesFocus(true);
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(rect(1800, 3000, 1215, 495));
+    Command1 = Controls::button(this, "Command1", QStringLiteral("OK"), rect(1800, 3000, 1215, 495));
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 
     Form_Load(state);

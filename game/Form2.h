@@ -3,7 +3,6 @@
 // the window opens.
 #pragma once
 
-#include "GameServices.h"
 #include "KazMod.h"
 
 #include <QDialog>
@@ -18,6 +17,7 @@ class Form2 : public QDialog {
 public:
     explicit Form2(const GameState& state, QWidget* parent = nullptr);
 
+private:
     QLabel* Label1;
     QLineEdit* Text1; // author
     QLabel* Label2;
@@ -30,7 +30,6 @@ public:
     QPlainTextEdit* Text3; // information
     QPushButton* Command1;
 
-private:
     void Form_Load(const GameState& state);
     void Command1_Click();
 };

@@ -1,14 +1,14 @@
 #include "Form3.h"
 
-#include "Clock.h"
 #include "ContextIDs.h"
+#include "Controls.h"
+#include "FontFit.h"
 #include "Geometry.h"
 #include "HighScores.h"
 #include "ScreenCentre.h"
 #include "UiLayer.h"
 
 #include <QHeaderView>
-#include <QPushButton>
 #include <QTableWidget>
 #include <cmath>
 
@@ -16,13 +16,6 @@ namespace {
 constexpr int HelpContext = 240;
 constexpr int GridLeft = 180, GridTop = 120, GridWidth = 6855, GridHeight = 3850;
 constexpr int DataRows = 10;
-
-QFont windowFont() {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setStyleHint(QFont::Serif);
-    font.setPointSize(12);
-    return font;
-}
 
 // Header texts and column alignments from a grid format string.
 void applyFormat(QTableWidget* grid, const QString& format, QList<Qt::Alignment>& alignments) {
@@ -34,11 +27,6 @@ void applyFormat(QTableWidget* grid, const QString& format, QList<Qt::Alignment>
         Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
         if (text.startsWith(u'^')) {
             align = Qt::AlignCenter;
-            text.remove(0, 1);
-        } else if (text.startsWith(u'>')) {
-            align = Qt::AlignRight | Qt::AlignVCenter;
-            text.remove(0, 1);
-        } else if (text.startsWith(u'<')) {
             text.remove(0, 1);
         }
         auto* header = new QTableWidgetItem(text);
@@ -59,7 +47,7 @@ Form3::Form3(const GameServices& services, QWidget* parent, bool reportProblems)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       services_(services), reportProblems_(reportProblems) {
     setWindowTitle(QStringLiteral("High Scores for KAZ"));
-    setFont(windowFont());
+    setFont(FontFit::timesNewRoman(12));
     setFixedSize(Geometry::px(7200), Geometry::px(4980));
     ContextIDs::SetHelpContextId(this, HelpContext);
 
@@ -74,9 +62,8 @@ Form3::Form3(const GameServices& services, QWidget* parent, bool reportProblems)
     MSFlexGrid1->horizontalHeader()->setHighlightSections(false);
     MSFlexGrid1->setRowCount(DataRows);
 
-    Command1 = new QPushButton(QStringLiteral("&Done"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(Geometry::rect(2993, 4200, 1215, 495));
+    Command1 =
+        Controls::button(this, "Command1", QStringLiteral("&Done"), Geometry::rect(2993, 4200, 1215, 495));
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
 
     Form_Load();
@@ -110,7 +97,7 @@ void Form3::Form_Load() {
         }
     }
 
-    if (!loaded.message.isEmpty() && reportProblems_ && services_.ui)
+    if (!loaded.message.isEmpty() && reportProblems_)
         services_.ui->messageBox(parentWidget(), loaded.message.text, loaded.message.title, MsgButtons::Ok,
                                  MsgIcon::Stop);
 }

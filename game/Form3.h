@@ -4,7 +4,6 @@
 #pragma once
 
 #include "GameServices.h"
-#include "KazMod.h"
 
 #include <QDialog>
 
@@ -17,15 +16,16 @@ public:
     // reportProblems false: the caller has just told the player about the same file.
     explicit Form3(const GameServices& services, QWidget* parent = nullptr, bool reportProblems = true);
 
-    // The grid's format string: "|" between columns, a leading "^" centres a column.
+    // The grid's format string: "|" between columns, a leading "^" centres a column (the
+    // others are left-aligned).
     static inline const QString GridFormat = QStringLiteral("^Name|^Score|^Date|^Game Set");
     // Each column is the grid's width divided by 4.09, in whole twips.
     static int columnWidthTwips(int gridWidthTwips);
 
+private:
     QTableWidget* MSFlexGrid1;
     QPushButton* Command1;
 
-private:
     void Form_Load();
     void Command1_Click();
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <utility>
 
 class UiLayer;
 class Clock;
@@ -11,14 +12,22 @@ class RandomSource;
 class SystemInfoTool;
 class SpinPace;
 
+// Every service is required: main builds the platform's, tests hand in doubles, so no
+// window quietly reaches for the real clock or drops a message.
 struct GameServices {
-    UiLayer* ui = nullptr;
-    Clock* clock = nullptr;
-    RandomSource* random = nullptr;
-    QString folder;                    // help file and sample sets, ending in a separator
-    QString scoreFolder;               // hs.lst's folder; empty: the same as folder
-    SystemInfoTool* sysInfo = nullptr; // null: the About window uses the real look-ups
-    SpinPace* pace = nullptr;          // null: the wheel turns in real time
+    GameServices(UiLayer& ui, Clock& clock, RandomSource& random, SpinPace& pace, SystemInfoTool& sysInfo,
+                 QString folder = QString(), QString scoreFolder = QString())
+        : ui(&ui), clock(&clock), random(&random), pace(&pace), sysInfo(&sysInfo), folder(std::move(folder)),
+          scoreFolder(std::move(scoreFolder)) {}
+
+    // Never null.
+    UiLayer* ui;
+    Clock* clock;
+    RandomSource* random;
+    SpinPace* pace;
+    SystemInfoTool* sysInfo;
+    QString folder;      // help file and sample sets, ending in a separator
+    QString scoreFolder; // hs.lst's folder; empty: the same as folder
 
     // The one place that says where hs.lst lives.
     QString highScoreFolder() const { return scoreFolder.isEmpty() ? folder : scoreFolder; }

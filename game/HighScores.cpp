@@ -12,12 +12,6 @@
 #include <utility>
 
 namespace {
-QDate todayFrom(const GameServices& services) {
-    if (services.clock)
-        return services.clock->today();
-    return SystemClock().today();
-}
-
 // Where the places are ranked: a score that is not a finite number ranks lowest.
 double rank(double score) {
     return std::isfinite(score) ? score : -std::numeric_limits<double>::infinity();
@@ -136,7 +130,7 @@ HighScoreMessage KazMod::RecordHighScore(const GameState& state, const GameServi
     // Without a folder of its own the game writes nowhere at all, rather than somewhere else.
     if (path.isEmpty())
         return {HighScoresNotSavedTitle, HighScoresNotSavedText(path, NoFolderReason)};
-    const QDate today = todayFrom(services);
+    const QDate today = services.clock->today();
     const HighScoreRecord entry = FinishedGameEntry(playerName, finalScore, today, state.SetTitle);
 
     // The player's data folder may not exist yet on the first game after installing.
@@ -163,7 +157,7 @@ HighScoreMessage KazMod::RecordHighScore(const GameState& state, const GameServi
 
 KazMod::HighScoresForWindow KazMod::LoadHighScores(const GameServices& services) {
     HighScoresForWindow out;
-    const QDate today = todayFrom(services);
+    const QDate today = services.clock->today();
     const QString path = HighScoreFile::path(services.highScoreFolder());
     if (path.isEmpty()) {
         out.show = TableToShow(HighScoreFile::Contents::failure(NoFolderReason, true), today);

@@ -1,6 +1,8 @@
 #include "frmAbout.h"
 
+#include "Controls.h"
 #include "DialogFont.h"
+#include "Form1.h"
 #include "Geometry.h"
 #include "SystemInfoTool.h"
 #include "TextFormat.h"
@@ -52,14 +54,6 @@ QPixmap programIcon(const QWidget* window, int size) {
     return pixmap;
 }
 
-QLabel* label(QWidget* parent, const char* name, QRect rect) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(rect);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return l;
-}
-
 } // namespace
 
 QString frmAbout::versionText() {
@@ -75,20 +69,23 @@ frmAbout::frmAbout(const GameServices& services, QWidget* parent)
       services_(services) {
     setFont(DialogFont::font());
     setFixedSize(Geometry::px(5730), Geometry::px(3555));
-    using Geometry::rect;
+    using Controls::label, Geometry::rect;
 
     picIcon = label(this, "picIcon", rect(240, 240, 540, 540));
-    picIcon->setAlignment(Qt::AlignCenter);
     picIcon->setPixmap(programIcon(this, Geometry::px(540) - 4));
 
     lblTitle = label(this, "lblTitle", rect(1050, 240, 3885, 480));
+    lblVersion = label(this, "lblVersion", rect(1050, 780, 3885, 225));
+    lblDescription = label(this, "lblDescription", rect(1050, 1125, 3885, 1170));
+    lblDisclaimer = label(this, "lblDisclaimer", rect(255, 2625, 3870, 825));
+    for (QLabel* text : {lblTitle, lblVersion, lblDescription, lblDisclaimer})
+        text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picIcon->setAlignment(Qt::AlignCenter);
     QFont titleFont = lblTitle->font();
     titleFont.setPointSize(titleFont.pointSize() * 2);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
 
-    lblVersion = label(this, "lblVersion", rect(1050, 780, 3885, 225));
-    lblDescription = label(this, "lblDescription", rect(1050, 1125, 3885, 1170));
     QPalette black = lblDescription->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     lblDescription->setPalette(black);
@@ -98,47 +95,34 @@ frmAbout::frmAbout(const GameServices& services, QWidget* parent)
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setGeometry(rect(84, 2430, 5562, 45));
 
-    lblDisclaimer = label(this, "lblDisclaimer", rect(255, 2625, 3870, 825));
     lblDisclaimer->setWordWrap(true);
     lblDisclaimer->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblDisclaimer->setText(QStringLiteral("Contact the Author at ") + ContactAddress);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(rect(4245, 2625, 1260, 345));
+    cmdOK = Controls::button(this, "cmdOK", QStringLiteral("OK"), rect(4245, 2625, 1260, 345));
     cmdOK->setDefault(true);
     // Esc closes the window through QDialog::reject, as the cancel button would.
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setGeometry(rect(4260, 3075, 1245, 345));
+    cmdSysInfo =
+        Controls::button(this, "cmdSysInfo", QStringLiteral("&System Info..."), rect(4260, 3075, 1245, 345));
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
 
     Form_Load();
     cmdOK->setFocus();
 }
 
-frmAbout::~frmAbout() = default;
-
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + ProgramTitle);
+    setWindowTitle(QStringLiteral("About ") + Form1::ProgramTitle);
     lblVersion->setText(versionText());
-    lblTitle->setText(ProgramTitle);
+    lblTitle->setText(Form1::ProgramTitle);
     lblDescription->setText(QStringLiteral("A freeware word game") + TextFormat::CrLf +
                             QStringLiteral("Created by Orvendel") + TextFormat::CrLf +
                             QStringLiteral("25 Feb 2001"));
 }
 
 void frmAbout::StartSysInfo() {
-    SystemInfoTool* tool = services_.sysInfo;
-    if (!tool) {
-        if (!platformTool_)
-            platformTool_ = std::make_unique<PlatformSystemInfoTool>();
-        tool = platformTool_.get();
-    }
-    if (SystemInfo::StartTool(*tool))
+    if (SystemInfo::StartTool(*services_.sysInfo))
         return;
-    if (services_.ui)
-        services_.ui->messageBox(this, UnavailableText, ProgramTitle, MsgButtons::Ok, MsgIcon::None);
+    services_.ui->messageBox(this, UnavailableText, Form1::ProgramTitle, MsgButtons::Ok, MsgIcon::None);
 }

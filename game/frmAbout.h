@@ -3,28 +3,24 @@
 #pragma once
 
 #include "GameServices.h"
-#include "KazMod.h"
 
 #include <QDialog>
-#include <memory>
 
 class QLabel;
 class QPushButton;
-class SystemInfoTool;
 
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
     explicit frmAbout(const GameServices& services, QWidget* parent = nullptr);
-    ~frmAbout() override;
 
-    static inline const QString ProgramTitle = QStringLiteral("KAZ");
     static inline const QString ContactAddress = QStringLiteral("orvendel@example.org");
     static inline const QString UnavailableText =
         QStringLiteral("System Information Is Unavailable At This Time");
     // "Version " and the program's major, minor and patch numbers.
     static QString versionText();
 
+private:
     QLabel* picIcon;
     QLabel* lblTitle;
     QLabel* lblVersion;
@@ -36,10 +32,7 @@ public:
 
     // Starts the system-information tool, or says that it is unavailable.
     void StartSysInfo();
-
-private:
     void Form_Load();
 
     GameServices services_;
-    std::unique_ptr<SystemInfoTool> platformTool_; // used when services give none
 };

@@ -6,10 +6,12 @@
 #include "GameServices.h"
 #include "InstallFolders.h"
 #include "ProgramFolder.h"
+#include "ScreenCentre.h"
+#include "SystemInfoTool.h"
 #include "UiLayer.h"
+#include "Wheel.h"
 
 #include <QApplication>
-#include <QScreen>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -24,20 +26,15 @@ int main(int argc, char* argv[]) {
     QtUiLayer ui;
     SystemClock clock;
     SystemRandom random;
-    GameServices services;
-    services.ui = &ui;
-    services.clock = &clock;
-    services.random = &random;
+    RealTimePace pace;
+    PlatformSystemInfoTool sysInfo;
     const QString programFolder = ProgramFolder::current();
-    services.folder = InstallFolders::dataFolder(programFolder, QStringLiteral("Kaz.HLP"));
-    services.scoreFolder = InstallFolders::highScoreFolder(programFolder);
+    GameServices services(ui, clock, random, pace, sysInfo,
+                          InstallFolders::dataFolder(programFolder, QStringLiteral("Kaz.HLP")),
+                          InstallFolders::highScoreFolder(programFolder));
 
     Form1 form(services);
-    if (QScreen* screen = form.screen()) {
-        QRect frame = form.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        form.move(frame.topLeft());
-    }
+    ScreenCentre::place(&form);
     form.show();
     if (!args.file.isEmpty())
         form.loadGameSet(args.file);

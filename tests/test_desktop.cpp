@@ -86,11 +86,9 @@ private slots:
         QCOMPARE(InstallFolders::highScoreFolder(bin, root.filePath(QStringLiteral("xdg")), home),
                  root.filePath(QStringLiteral("xdg/kazoola/")));
 
-        FixedClock clock;
-        GameServices services;
-        services.clock = &clock;
-        services.folder = InstallFolders::dataFolder(bin, help);
-        services.scoreFolder = InstallFolders::highScoreFolder(bin, QString(), home);
+        NullServices nulls;
+        const GameServices services = nulls.services(InstallFolders::dataFolder(bin, help),
+                                                     InstallFolders::highScoreFolder(bin, QString(), home));
         GameState won;
         won.SetTitle = QStringLiteral("Animal Kingdom");
         QVERIFY(KazMod::RecordHighScore(won, services, QStringLiteral("Ann"), 120).isEmpty());

@@ -113,10 +113,8 @@ private slots:
         QVERIFY(GameSetFile::writeFile(set, smallSet(3)).ok);
         const QByteArray setBefore = bytesOf(set);
         GameState state;
-        GameServices services;
-        FixedClock clock;
-        services.clock = &clock;
-        services.folder = folder + u'/';
+        NullServices nulls;
+        const GameServices services = nulls.services(folder + u'/');
         QVERIFY(KazMod::RecordHighScore(state, services, QStringLiteral("First"), 10).isEmpty());
         const QByteArray tableBefore = bytesOf(folder + QStringLiteral("/hs.lst"));
 
@@ -156,10 +154,8 @@ private slots:
     // temporary file and lock are cleared by the next save.
     void damagedHighScoresAreKeptAndHealed() {
         GameState state;
-        FixedClock clock;
-        GameServices services;
-        services.clock = &clock;
-        services.folder = dir.filePath(QStringLiteral("scores/"));
+        NullServices nulls;
+        const GameServices services = nulls.services(dir.filePath(QStringLiteral("scores/")));
         const QString path = HighScoreFile::path(services.folder);
         QVERIFY(QDir().mkpath(path)); // hs.lst is a folder: there, but unreadable
         const HighScoreMessage win = KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 5);
@@ -172,7 +168,7 @@ private slots:
         QVERIFY(QFileInfo(path).isDir());
         QVERIFY(QDir(path).removeRecursively());
 
-        HighScoreTable table = HighScoreFile::completed({}, clock.day);
+        HighScoreTable table = HighScoreFile::completed({}, nulls.clock.day);
         table[9].FinalScore = std::nan("");
         QVERIFY(HighScoreFile::write(path, table).ok);
         const QString stale = services.folder + QStringLiteral(".kaz-save-999999999-abc");
@@ -202,7 +198,7 @@ private slots:
         QVERIFY(QDir().mkdir(t.dir.filePath(QStringLiteral("hs.lst"))));
         t.newGame(0.0);
         t.answers({QStringLiteral("dog"), QStringLiteral("Ann")});
-        t.form->cmdSolve->click();
+        t.w.cmdSolve->click();
         const QList<UiCall> stops = t.ui.messages().mid(1); // after the congratulations
         QCOMPARE(stops.size(), 1);
         QCOMPARE(stops[0].title, QStringLiteral("High Scores Not Saved"));

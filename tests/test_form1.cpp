@@ -13,21 +13,12 @@
 #include <QtTest>
 
 namespace {
-const QString ReallyQuitText =
-    QStringLiteral("There is already a game in progress!\r\nAre you sure you want to quit?");
-
 // The next widget the Tab key can reach (the focus chain also holds labels and lines).
 QWidget* nextTabStop(QWidget* from) {
     QWidget* w = from->nextInFocusChain();
     while (w != from && !(w->focusPolicy() & Qt::TabFocus))
         w = w->nextInFocusChain();
     return w;
-}
-
-QList<PuzzleEntry> threeAnimals() {
-    return {{QStringLiteral("It barks at the mailman"), QStringLiteral("Big Dog")},
-            {QStringLiteral("King of the jungle"), QStringLiteral("The Lion")},
-            {QStringLiteral("Slow, with a shell"), QStringLiteral("Tortoise")}};
 }
 } // namespace
 
@@ -49,23 +40,23 @@ private slots:
         f.show();
         QCOMPARE(f.centralWidget()->size(), QSize(494, 363)); // 7410 x 5445 twips under the menu
 
-        QCOMPARE(f.lblPuzzle->font().pointSizeF(), 12.0);
-        QVERIFY(f.lblPuzzle->wordWrap());
-        QCOMPARE(f.lblClue->text(), QStringLiteral("Clue:"));
-        QCOMPARE(f.lblDescript->text(), QString()); // empty until a set is loaded
-        QCOMPARE(f.lblDescript->font().pointSizeF(), 8.25);
+        QCOMPARE(t.w.lblPuzzle->font().pointSizeF(), 12.0);
+        QVERIFY(t.w.lblPuzzle->wordWrap());
+        QCOMPARE(t.w.lblClue->text(), QStringLiteral("Clue:"));
+        QCOMPARE(t.w.lblDescript->text(), QString()); // empty until a set is loaded
+        QCOMPARE(t.w.lblDescript->font().pointSizeF(), 8.25);
         // The arrow sits right under the middle lamp, centred on it.
-        QVERIFY(qAbs(f.picArrow->geometry().center().x() - f.Picture[2]->geometry().center().x()) <= 1);
-        QVERIFY(f.picArrow->geometry().top() > f.Picture[2]->geometry().bottom());
-        QVERIFY(!f.picArrow->isHidden());
-        QCOMPARE(f.picArrow->pixmap().size(), QSize(32, 32));
-        QCOMPARE(f.Timer1->interval(), 150);
-        QVERIFY(!f.Timer1->isActive());
-        QVERIFY(!f.cmdSolve->isEnabled() && !f.cmdSpin->isEnabled());
+        QVERIFY(qAbs(t.w.picArrow->geometry().center().x() - t.w.Picture[2]->geometry().center().x()) <= 1);
+        QVERIFY(t.w.picArrow->geometry().top() > t.w.Picture[2]->geometry().bottom());
+        QVERIFY(!t.w.picArrow->isHidden());
+        QCOMPARE(t.w.picArrow->pixmap().size(), QSize(32, 32));
+        QCOMPARE(t.w.Timer1->interval(), 150);
+        QVERIFY(!t.w.Timer1->isActive());
+        QVERIFY(!t.w.cmdSolve->isEnabled() && !t.w.cmdSpin->isEnabled());
 
-        QWidget* previous = f.cmdSpin;
+        QWidget* previous = t.w.cmdSpin;
         for (int i = 0; i < 26; ++i) {
-            QPushButton* b = f.cmdAlpha[i];
+            QPushButton* b = t.w.cmdAlpha[i];
             QCOMPARE(b->text(), QString(QChar(u'A' + i)));
             QVERIFY(!b->isEnabled());
             const int left = i < 24 ? 5280 + 480 * (i % 4) : 5760 + 480 * (i - 24);
@@ -89,31 +80,31 @@ private slots:
         QCOMPARE(top[0]->text(), QStringLiteral("&File"));
         QCOMPARE(top[1]->text(), QStringLiteral("&About"));
         QStringList file;
-        for (QAction* a : f.mnuFile->actions())
+        for (QAction* a : t.w.mnuFile->actions())
             file << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(file,
                  (QStringList{QStringLiteral("&New Game"), QStringLiteral("&Load A Game Set"),
                               QStringLiteral("-"), QStringLiteral("&Game Set Information"),
                               QStringLiteral("High &Scores"), QStringLiteral("-"), QStringLiteral("E&xit")}));
-        QCOMPARE(f.mnuA->actions().size(), 2);
-        QCOMPARE(f.mnuHelp->text(), QStringLiteral("&Help"));
-        QCOMPARE(f.mnuAbout->text(), QStringLiteral("A&bout The Game"));
-        QVERIFY(f.mnuBar01->isSeparator() && f.mnuBar02->isSeparator());
-        QVERIFY(!f.mnuSetInfo->isEnabled());
-        for (QAction* a : {f.mnuGame, f.mnuLoad, f.mnuHigh, f.mnuExit, f.mnuHelp, f.mnuAbout})
+        QCOMPARE(t.w.mnuA->actions().size(), 2);
+        QCOMPARE(t.w.mnuHelp->text(), QStringLiteral("&Help"));
+        QCOMPARE(t.w.mnuAbout->text(), QStringLiteral("A&bout The Game"));
+        QVERIFY(t.w.mnuBar01->isSeparator() && t.w.mnuBar02->isSeparator());
+        QVERIFY(!t.w.mnuSetInfo->isEnabled());
+        for (QAction* a : {t.w.mnuGame, t.w.mnuLoad, t.w.mnuHigh, t.w.mnuExit, t.w.mnuHelp, t.w.mnuAbout})
             QVERIFY(a->isEnabled());
 
         QCOMPARE(ContextIDs::HelpContextIdOf(&f), 10);
-        QCOMPARE(ContextIDs::HelpContextIdOf(f.cmdSpin), 10);
-        QCOMPARE(ContextIDs::HelpContextIdOf(f.mnuFile), 210);
-        QCOMPARE(ContextIDs::HelpContextIdOf(f.mnuA), 220);
+        QCOMPARE(ContextIDs::HelpContextIdOf(t.w.cmdSpin), 10);
+        QCOMPARE(ContextIDs::HelpContextIdOf(t.w.mnuFile), 210);
+        QCOMPARE(ContextIDs::HelpContextIdOf(t.w.mnuA), 220);
         QCOMPARE(ContextIDs::HelpFile(), t.dir.path() + QStringLiteral("/Kaz.HLP"));
     }
 
     // The open dialog starts in the program folder, with exactly one separator at its end.
     void openDialogStartsInTheProgramFolder() {
         GameTable t;
-        t.form->mnuLoad->trigger();
+        t.w.mnuLoad->trigger();
         QCOMPARE(t.ui.calls.size(), 1);
         const UiCall& open = t.ui.calls[0];
         QCOMPARE(open.kind, UiCall::OpenFile);
@@ -125,10 +116,12 @@ private slots:
         GameServices rooted = t.services;
         rooted.folder = QStringLiteral("/");
         Form1 atRoot(rooted);
-        QCOMPARE(atRoot.CommonDialog1.initialFolder, QStringLiteral("/"));
+        Form1Widgets(atRoot).mnuLoad->trigger();
+        QCOMPARE(t.ui.calls.last().file.initialFolder, QStringLiteral("/"));
         rooted.folder = QStringLiteral("/opt/kaz");
         Form1 plain(rooted);
-        QCOMPARE(plain.CommonDialog1.initialFolder, QStringLiteral("/opt/kaz/"));
+        Form1Widgets(plain).mnuLoad->trigger();
+        QCOMPARE(t.ui.calls.last().file.initialFolder, QStringLiteral("/opt/kaz/"));
     }
 
     // A good file fills the set fields, enables Game Set Information, shows score and spins
@@ -147,12 +140,12 @@ private slots:
         QCOMPARE(s.PuzzleCount, std::int16_t(3));
         QCOMPARE(s.Puzzles[2].Clue, QStringLiteral("Slow, with a shell"));
         QCOMPARE(s.Puzzles[2].Puzzle, QStringLiteral("Tortoise"));
-        QVERIFY(t.form->mnuSetInfo->isEnabled());
+        QVERIFY(t.w.mnuSetInfo->isEnabled());
         QCOMPARE(t.status(), QStringLiteral("Current Score: 0\r\n# Of Spins So Far: 0\r\nSpin Value: "));
         QCOMPARE(t.form->windowTitle(), QStringLiteral("Kazoola"));
-        QCOMPARE(t.form->lblClue->text(), QStringLiteral("Clue: "));
-        QCOMPARE(t.form->lblPuzzle->text(), QString());
-        QVERIFY(!t.form->cmdSpin->isEnabled() && !t.form->cmdSolve->isEnabled());
+        QCOMPARE(t.w.lblClue->text(), QStringLiteral("Clue: "));
+        QCOMPARE(t.w.lblPuzzle->text(), QString());
+        QVERIFY(!t.w.cmdSpin->isEnabled() && !t.w.cmdSolve->isEnabled());
         QVERIFY(t.lettersEnabled(false));
         QVERIFY(t.ui.messages().isEmpty());
     }
@@ -168,24 +161,21 @@ private slots:
         t.ui.clear();
 
         t.ui.fileAnswers.enqueue(path);
-        t.form->mnuLoad->trigger(); // answered No
+        t.w.mnuLoad->trigger(); // answered No
         QCOMPARE(t.ui.calls.size(), 1);
-        QCOMPARE(t.ui.calls[0].text, ReallyQuitText);
-        QCOMPARE(t.ui.calls[0].title, QStringLiteral("Really Quit?"));
-        QCOMPARE(t.ui.calls[0].buttons, MsgButtons::YesNo);
-        QCOMPARE(t.ui.calls[0].icon, MsgIcon::None);
+        QCOMPARE(t.ui.calls[0], ReallyQuitBox);
         QVERIFY(t.state().GameInProgress);
         QCOMPARE(t.state().SpinCount, std::int16_t(1));
 
         t.ui.messageAnswers.enqueue(MsgResult::Yes);
-        t.form->mnuLoad->trigger();
+        t.w.mnuLoad->trigger();
         QVERIFY(!t.state().GameInProgress);
         QVERIFY(t.state().SetLoaded);
         QCOMPARE(t.status(),
                  QStringLiteral("Current Score: 0\r\n# Of Spins So Far: 0\r\nSpin Value: Double"));
         QCOMPARE(t.form->windowTitle(), QStringLiteral("Kazoola"));
-        QCOMPARE(t.form->lblPuzzle->text(), QString());
-        QVERIFY(!t.form->cmdSpin->isEnabled() && !t.form->cmdSolve->isEnabled());
+        QCOMPARE(t.w.lblPuzzle->text(), QString());
+        QVERIFY(!t.w.cmdSpin->isEnabled() && !t.w.cmdSolve->isEnabled());
         QVERIFY(t.lettersEnabled(false));
     }
 
@@ -204,17 +194,15 @@ private slots:
         // Nothing loaded yet: still nothing loaded, Game Set Information still disabled.
         t.load(damaged);
         QVERIFY(!t.state().SetLoaded);
-        QVERIFY(!t.form->mnuSetInfo->isEnabled());
+        QVERIFY(!t.w.mnuSetInfo->isEnabled());
         QCOMPARE(t.state().SetTitle, QString());
         QCOMPARE(t.state().Puzzles[0].Clue, QString());
         QCOMPARE(t.ui.messages().size(), 1);
-        const UiCall m = t.ui.messages().constFirst();
-        QCOMPARE(m.title, QStringLiteral("Game Set Not Loaded"));
-        QCOMPARE(m.icon, MsgIcon::Stop);
-        QCOMPARE(m.buttons, MsgButtons::Ok);
-        QCOMPARE(m.text, QStringLiteral("This file is not a usable game set:\r\n") +
-                             QDir::toNativeSeparators(damaged) +
-                             QStringLiteral("\r\nline 8: clue 2 has no closing double quote"));
+        QCOMPARE(t.ui.messages().constFirst(),
+                 UiCall::message(QStringLiteral("This file is not a usable game set:\r\n") +
+                                     QDir::toNativeSeparators(damaged) +
+                                     QStringLiteral("\r\nline 8: clue 2 has no closing double quote"),
+                                 QStringLiteral("Game Set Not Loaded"), MsgButtons::Ok, MsgIcon::Stop));
 
         t.load(good);
         t.newGame(0.5);
@@ -222,8 +210,8 @@ private slots:
         t.guess('L');
         const GameState before = t.state();
         const QString caption = t.form->windowTitle();
-        const QString board = t.form->lblPuzzle->text();
-        const QString clue = t.form->lblClue->text();
+        const QString board = t.w.lblPuzzle->text();
+        const QString clue = t.w.lblClue->text();
         const QString status = t.status();
 
         const QList<std::pair<QString, QString>> failures = {
@@ -252,12 +240,12 @@ private slots:
             QCOMPARE(s.SpinCount, before.SpinCount);
             QCOMPARE(s.BoardText, before.BoardText);
             QCOMPARE(t.form->windowTitle(), caption);
-            QCOMPARE(t.form->lblPuzzle->text(), board);
-            QCOMPARE(t.form->lblClue->text(), clue);
+            QCOMPARE(t.w.lblPuzzle->text(), board);
+            QCOMPARE(t.w.lblClue->text(), clue);
             QCOMPARE(t.status(), status);
-            QVERIFY(t.form->cmdSpin->isEnabled() && t.form->cmdSolve->isEnabled());
+            QVERIFY(t.w.cmdSpin->isEnabled() && t.w.cmdSolve->isEnabled());
             QVERIFY(!t.letter('L')->isEnabled() && t.letter('A')->isEnabled());
-            QVERIFY(t.form->mnuSetInfo->isEnabled());
+            QVERIFY(t.w.mnuSetInfo->isEnabled());
         }
     }
 
@@ -267,7 +255,7 @@ private slots:
         t.load(QString());
         QVERIFY(!t.state().SetLoaded);
         QVERIFY(t.ui.messages().isEmpty());
-        QCOMPARE(t.form->lblClue->text(), QStringLiteral("Clue:"));
+        QCOMPARE(t.w.lblClue->text(), QStringLiteral("Clue:"));
         QCOMPARE(t.status(), QString());
 
         t.load(t.writeSet(QStringLiteral("animals.kazset"), threeAnimals()));
@@ -279,7 +267,7 @@ private slots:
         QVERIFY(t.state().GameInProgress);
         QCOMPARE(t.form->windowTitle(), QStringLiteral("Kazoola - Game 2 of 3"));
         QCOMPARE(t.state().BoardText, QStringLiteral("---    ----"));
-        QVERIFY(t.form->cmdSpin->isEnabled());
+        QVERIFY(t.w.cmdSpin->isEnabled());
         QVERIFY(t.lettersEnabled(true));
     }
 
@@ -298,9 +286,9 @@ private slots:
         GameTable t;
         t.load(t.writeSet(QStringLiteral("animals.kazset"), threeAnimals()));
         t.ui.clear();
-        t.form->mnuSetInfo->trigger();
-        t.form->mnuHigh->trigger();
-        t.form->mnuAbout->trigger();
+        t.w.mnuSetInfo->trigger();
+        t.w.mnuHigh->trigger();
+        t.w.mnuAbout->trigger();
         QStringList windows;
         for (const UiCall& c : t.ui.calls) {
             QCOMPARE(c.kind, UiCall::Modal);
@@ -309,7 +297,7 @@ private slots:
         QCOMPARE(windows,
                  (QStringList{QStringLiteral("Form2"), QStringLiteral("Form3"), QStringLiteral("frmAbout")}));
 
-        t.form->mnuHelp->trigger();
+        t.w.mnuHelp->trigger();
         QVERIFY(ContextIDs::Viewer());
         QCOMPARE(ContextIDs::Viewer()->helpFile(), t.dir.path() + QStringLiteral("/Kaz.HLP"));
         ContextIDs::QuitHelp();
@@ -327,15 +315,21 @@ private slots:
 
         GameTable viaMenu;
         viaMenu.form->show();
-        viaMenu.form->mnuExit->trigger();
+        viaMenu.w.mnuExit->trigger();
         QVERIFY(!viaMenu.form->isVisible());
         QVERIFY(viaMenu.ui.calls.isEmpty());
     }
 
     // During a game both the close box and File, Exit ask "Really Quit?": No keeps the
     // window and the game exactly as they were, Yes closes.
+    void closingDuringAGameAsksFirst_data() {
+        QTest::addColumn<bool>("viaExit");
+        QTest::newRow("close box") << false;
+        QTest::newRow("File, Exit") << true;
+    }
     void closingDuringAGameAsksFirst() {
-        for (bool viaExit : {false, true}) {
+        QFETCH(bool, viaExit);
+        {
             GameTable t;
             t.load(t.writeSet(QStringLiteral("animals.kazset"), threeAnimals()));
             t.newGame(0.5);
@@ -346,24 +340,22 @@ private slots:
             const QString status = t.status();
 
             if (viaExit)
-                t.form->mnuExit->trigger();
+                t.w.mnuExit->trigger();
             else
                 QVERIFY(!t.form->close());
             QCOMPARE(t.ui.calls.size(), 1);
-            QCOMPARE(t.ui.calls[0].text, ReallyQuitText);
-            QCOMPARE(t.ui.calls[0].title, QStringLiteral("Really Quit?"));
-            QCOMPARE(t.ui.calls[0].buttons, MsgButtons::YesNo);
+            QCOMPARE(t.ui.calls[0], ReallyQuitBox);
             QVERIFY(!ContextIDs::Viewer()); // help went first, whatever the answer
             QVERIFY(t.form->isVisible());
             QVERIFY(t.state().GameInProgress && t.state().HasSpun);
             QCOMPARE(t.state().SpinCount, std::int16_t(1));
             QCOMPARE(t.status(), status);
             QCOMPARE(t.form->windowTitle(), QStringLiteral("Kazoola - Game 2 of 3"));
-            QVERIFY(t.form->cmdSpin->isEnabled() && t.lettersEnabled(true));
+            QVERIFY(t.w.cmdSpin->isEnabled() && t.lettersEnabled(true));
 
             t.ui.messageAnswers.enqueue(MsgResult::Yes);
             if (viaExit)
-                t.form->mnuExit->trigger();
+                t.w.mnuExit->trigger();
             else
                 QVERIFY(t.form->close());
             QVERIFY(!t.form->isVisible());
@@ -381,7 +373,7 @@ private slots:
         t.load(t.writeSet(QStringLiteral("animals.kazset"), threeAnimals()));
         t.random.values << 0.0 << 0.5 << 0.5; // the first pair, then a spin of 100 Points
         QTest::keyClick(&f, Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(QApplication::focusWidget(), f.cmdSpin);
+        QCOMPARE(QApplication::focusWidget(), t.w.cmdSpin);
         QTest::keyClick(&f, Qt::Key_B, Qt::NoModifier, 'b'); // before a spin: Please Spin First
         t.letter('B')->setFocus();
         QTest::keyClick(t.letter('B'), Qt::Key_Space); // spins, does not press B

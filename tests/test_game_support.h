@@ -3,15 +3,22 @@
 #pragma once
 
 #include "Form1.h"
+#include "GameDoubles.h"
 #include "GameSetFile.h"
 #include "ProgramFolder.h"
 #include "ScriptedUi.h"
+#include "TestFiles.h"
+#include "TestWidgets.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QTimerEvent>
 #include <functional>
 #include <memory>
 
@@ -27,19 +34,46 @@ public:
     }
 };
 
-// A wheel pace that never waits; onFrame lets a test act in the middle of a spin.
-class InstantPace : public SpinPace {
-public:
-    qint64 frameMs = Wheel::FrameMs, now = 0;
-    int frames = 0;
-    std::function<void()> onFrame;
-    void start() override { now = 0, frames = 0; }
-    qint64 elapsedMs() const override { return now; }
-    void nextFrame() override {
-        now += frameMs, ++frames;
-        QCoreApplication::processEvents();
-        if (onFrame)
-            onFrame();
+// Form1's controls, found by their object names as a user or a screen reader meets them.
+struct Form1Widgets {
+    explicit Form1Widgets(const Form1& form) {
+        lblPuzzle = static_cast<BoardLabel*>(find<QLabel>(form, "lblPuzzle"));
+        lblClue = find<QLabel>(form, "lblClue");
+        lblDescript = find<QLabel>(form, "lblDescript");
+        picArrow = find<QLabel>(form, "picArrow");
+        Timer1 = find<QTimer>(form, "Timer1");
+        cmdSolve = find<QPushButton>(form, "cmdSolve");
+        cmdSpin = find<QPushButton>(form, "cmdSpin");
+        for (int i = 0; i < 26; ++i)
+            cmdAlpha[i] = find<QPushButton>(form, QStringLiteral("cmdAlpha%1").arg(i));
+        for (int i = 0; i < 5; ++i)
+            Picture[i] = find<QFrame>(form, QStringLiteral("Picture%1").arg(i + 1));
+        mnuFile = find<QMenu>(form, "mnuFile");
+        mnuA = find<QMenu>(form, "mnuA");
+        mnuGame = find<QAction>(form, "mnuGame");
+        mnuLoad = find<QAction>(form, "mnuLoad");
+        mnuBar02 = find<QAction>(form, "mnuBar02");
+        mnuSetInfo = find<QAction>(form, "mnuSetInfo");
+        mnuHigh = find<QAction>(form, "mnuHigh");
+        mnuBar01 = find<QAction>(form, "mnuBar01");
+        mnuExit = find<QAction>(form, "mnuExit");
+        mnuHelp = find<QAction>(form, "mnuHelp");
+        mnuAbout = find<QAction>(form, "mnuAbout");
+    }
+
+    BoardLabel* lblPuzzle;
+    QLabel *lblClue, *lblDescript, *picArrow;
+    QTimer* Timer1;
+    QPushButton *cmdSolve, *cmdSpin;
+    std::array<QPushButton*, 26> cmdAlpha{};
+    std::array<QFrame*, 5> Picture{};
+    QMenu *mnuFile, *mnuA;
+    QAction *mnuGame, *mnuLoad, *mnuBar02, *mnuSetInfo, *mnuHigh, *mnuBar01, *mnuExit, *mnuHelp, *mnuAbout;
+
+    // One tick of the arrow's blink timer, as the timer itself would deliver it.
+    void tick() const {
+        QTimerEvent event(Timer1->timerId());
+        QCoreApplication::sendEvent(Timer1, &event);
     }
 };
 
@@ -49,19 +83,12 @@ struct GameTable {
     FixedClock clock;
     HookedRandom random;
     InstantPace pace;
-    GameServices services;
-    std::unique_ptr<Form1> form;
+    NoSystemInfoTool sysInfo;
+    GameServices services{ui, clock, random, pace, sysInfo, ProgramFolder::withSeparator(dir.path())};
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(services);
+    Form1Widgets w{*form};
 
-    GameTable() {
-        services.ui = &ui;
-        services.clock = &clock;
-        services.random = &random;
-        services.pace = &pace;
-        services.folder = ProgramFolder::withSeparator(dir.path());
-        form = std::make_unique<Form1>(services);
-    }
-
-    GameState& state() { return form->gameState(); }
+    const GameState& state() const { return form->gameState(); }
 
     QString writeSet(const QString& fileName, const QList<PuzzleEntry>& pairs,
                      const QString& title = QStringLiteral("Animals")) {
@@ -79,8 +106,7 @@ struct GameTable {
 
     QString writeBytes(const QString& fileName, const QByteArray& bytes) {
         const QString path = dir.filePath(fileName);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        if (!TestFiles::writeBytes(path, bytes))
             qFatal("cannot write a test file");
         return path;
     }
@@ -88,7 +114,7 @@ struct GameTable {
     // File, Load A Game Set, choosing path in the dialog (the empty path is Cancel).
     void load(const QString& path) {
         ui.fileAnswers.enqueue(path);
-        form->mnuLoad->trigger();
+        w.mnuLoad->trigger();
     }
 
     // The entries of the next input boxes, in order (the empty text is Cancel).
@@ -100,7 +126,7 @@ struct GameTable {
     // File, New Game, the slot drawn by r.
     void newGame(double r = 0.0) {
         random.values.enqueue(r);
-        form->mnuGame->trigger();
+        w.mnuGame->trigger();
     }
 
     // The draws beyond the first 101 steps that leave each result in the middle lamp:
@@ -121,14 +147,14 @@ struct GameTable {
         for (int i = 0; i < extra; ++i)
             random.values.enqueue(0.5);
         random.values.enqueue(0.0);
-        form->cmdSpin->click();
+        w.cmdSpin->click();
     }
 
-    QPushButton* letter(char c) { return form->cmdAlpha[static_cast<std::size_t>(c - 'A')]; }
+    QPushButton* letter(char c) { return w.cmdAlpha[static_cast<std::size_t>(c - 'A')]; }
     void guess(char c) { letter(c)->click(); }
 
     bool lettersEnabled(bool enabled) const {
-        for (QPushButton* b : form->cmdAlpha)
+        for (QPushButton* b : w.cmdAlpha)
             if (b->isEnabled() != enabled)
                 return false;
         return true;
@@ -138,7 +164,21 @@ struct GameTable {
 };
 
 inline QString GameTable::status() const {
-    return form->lblDescript->text();
+    return w.lblDescript->text();
+}
+
+// The quit question, asked on closing or loading during a game.
+inline const QString ReallyQuitText =
+    QStringLiteral("There is already a game in progress!\r\nAre you sure you want to quit?");
+
+inline const UiCall ReallyQuitBox =
+    UiCall::message(ReallyQuitText, QStringLiteral("Really Quit?"), MsgButtons::YesNo, MsgIcon::None);
+
+// Three pairs to play: the second game drawn is the lion.
+inline QList<PuzzleEntry> threeAnimals() {
+    return {{QStringLiteral("It barks at the mailman"), QStringLiteral("Big Dog")},
+            {QStringLiteral("King of the jungle"), QStringLiteral("The Lion")},
+            {QStringLiteral("Slow, with a shell"), QStringLiteral("Tortoise")}};
 }
 
 inline QString statusText(int score, int spins, const QString& value) {

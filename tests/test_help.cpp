@@ -4,10 +4,12 @@
 #include "Form1.h"
 #include "Form2.h"
 #include "Form3.h"
+#include "GameDoubles.h"
 #include "HelpViewer.h"
 #include "ProgramFolder.h"
 #include "ScriptedUi.h"
 #include "TestPaths.h"
+#include "TestWidgets.h"
 #include "frmAdd.h"
 #include "frmCreate.h"
 
@@ -36,15 +38,10 @@ class TestHelp : public QObject {
 private slots:
     void gameWindowsOpenTheirTopics() {
         Folder folder(QStringLiteral("game/Kaz.HLP"));
-        ScriptedUi ui;
-        FixedClock clock;
-        ScriptedRandom random;
-        GameServices services;
-        services.ui = &ui;
-        services.clock = &clock;
-        services.random = &random;
-        services.folder = folder.path();
+        NullServices nulls;
+        const GameServices services = nulls.services(folder.path());
         auto form = std::make_unique<Form1>(services);
+        QMenu* mnuFile = find<QMenu>(*form, QStringLiteral("mnuFile"));
         QCOMPARE(ContextIDs::HelpFile(), folder.path() + QStringLiteral("Kaz.HLP"));
 
         pressF1(form.get());
@@ -52,11 +49,11 @@ private slots:
         QVERIFY(ContextIDs::Viewer()->fileFound());
         QCOMPARE(ContextIDs::Viewer()->currentAnchor(), QStringLiteral("10"));
 
-        form->mnuFile->popup(QPoint(0, 0));
-        QTRY_VERIFY(QApplication::activePopupWidget() == form->mnuFile);
-        pressF1(form->mnuFile);
+        mnuFile->popup(QPoint(0, 0));
+        QTRY_VERIFY(QApplication::activePopupWidget() == mnuFile);
+        pressF1(mnuFile);
         QCOMPARE(ContextIDs::Viewer()->currentAnchor(), QStringLiteral("210"));
-        form->mnuFile->close();
+        mnuFile->close();
 
         Form3 scores(services, form.get());
         pressF1(&scores);

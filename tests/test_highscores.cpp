@@ -1,9 +1,10 @@
 // The high-score file: the 526-byte record byte for byte, and what a finished game does to
 // the table on disk (fresh table, merge, short and unwritable files, a game still running).
+#include "GameDoubles.h"
 #include "HighScoreFile.h"
 #include "HighScores.h"
 #include "OleDate.h"
-#include "ScriptedUi.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,17 +16,6 @@ const double Feb25 = 36947.0; // 25 Feb 2001 as an OLE date
 HighScoreRecord rec(const QString& name, double score, double date = Feb25,
                     const QString& title = QStringLiteral("Animals")) {
     return {name, score, date, title};
-}
-
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 // A table of ten different scores, 100 down to 10, each name telling its place.
@@ -51,20 +41,15 @@ class TestHighScores : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
-    ScriptedUi ui;
-    FixedClock clock; // 25 Feb 2001
-    GameServices services;
+    NullServices nulls; // its clock: 25 Feb 2001
+    GameServices services = nulls.services();
     GameState state;
     QString path;
 
 private slots:
     void init() {
         QFile::remove(dir.filePath(QStringLiteral("hs.lst")));
-        ui.clear();
-        services = GameServices{};
-        services.ui = &ui;
-        services.clock = &clock;
-        services.folder = dir.path() + u'/';
+        services = nulls.services(dir.path() + u'/');
         path = dir.filePath(QStringLiteral("hs.lst"));
         state = GameState{};
         state.SetTitle = QStringLiteral("Animals");
@@ -116,11 +101,18 @@ private slots:
 
     // With no file the first solved game writes its entry and nine default entries in
     // 5,260 bytes, best first: a score below the defaults' 1 comes last, not first.
+    void firstGameWritesAFreshTable_data() {
+        QTest::addColumn<double>("score");
+        QTest::addColumn<int>("place");
+        QTest::newRow("above the defaults") << 120.0 << 0;
+        QTest::newRow("below the defaults") << 0.0 << 9;
+    }
     void firstGameWritesAFreshTable() {
-        for (const auto& [score, place] : {std::pair{120.0, 0}, std::pair{0.0, 9}}) {
-            init();
+        QFETCH(double, score);
+        QFETCH(int, place);
+        {
             QVERIFY(KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), score).isEmpty());
-            const QByteArray bytes = readAll(path);
+            const QByteArray bytes = TestFiles::readAll(path);
             QCOMPARE(bytes.size(), 5260);
             const QByteArray orvendel = HighScoreFile::encodeRecord(
                 rec(QStringLiteral("Orvendel"), 1.0, Feb25, QStringLiteral("Not Played")));
@@ -135,9 +127,9 @@ private slots:
     // the tenth drops out.
     void equalScoreComesInBelowTheStoredOne() {
         QVERIFY(HighScoreFile::write(path, tenPlaces()).ok);
-        clock.day = QDate(2001, 3, 1);
+        nulls.clock.day = QDate(2001, 3, 1);
         KazMod::RecordHighScore(state, services, QStringLiteral("New"), 80.0);
-        clock.day = QDate(2001, 2, 25);
+        nulls.clock.day = QDate(2001, 2, 25);
         const auto r = recordsIn(path);
         QCOMPARE(r.size(), 10);
         const HighScoreTable old = tenPlaces();
@@ -151,10 +143,10 @@ private slots:
     // A score equal to the tenth or below it leaves the ten records exactly as they were.
     void scoreOffTheTableLeavesTheRecords() {
         QVERIFY(HighScoreFile::write(path, tenPlaces()).ok);
-        const QByteArray before = readAll(path);
+        const QByteArray before = TestFiles::readAll(path);
         for (double score : {10.0, 9.99, 0.0, -5.0}) {
             KazMod::RecordHighScore(state, services, QStringLiteral("Low"), score);
-            QCOMPARE(readAll(path), before);
+            QCOMPARE(TestFiles::readAll(path), before);
         }
     }
 
@@ -186,9 +178,9 @@ private slots:
         state.GameInProgress = true;
         KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 120.0);
         QVERIFY(!QFile::exists(path));
-        writeBytes(path, "short");
+        QVERIFY(TestFiles::writeBytes(path, "short"));
         KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 120.0);
-        QCOMPARE(readAll(path), QByteArray("short"));
+        QCOMPARE(TestFiles::readAll(path), QByteArray("short"));
     }
 
     // A file of fewer than ten whole records keeps them and gets default entries for the
@@ -198,7 +190,7 @@ private slots:
         QByteArray three;
         for (int n = 0; n < 3; ++n)
             three += HighScoreFile::encodeRecord(t[n]);
-        writeBytes(path, three + QByteArray(100, 'x'));
+        QVERIFY(TestFiles::writeBytes(path, three + QByteArray(100, 'x')));
         QCOMPARE(recordsIn(path).size(), 3);
         KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 50.0);
         auto r = recordsIn(path);
@@ -207,27 +199,27 @@ private slots:
             QVERIFY(same(r[n], t[n]));
         QCOMPARE(r[3].PlayerName, QStringLiteral("Ann"));
         for (int n = 4; n < 10; ++n)
-            QVERIFY(same(r[n], HighScoreFile::defaultEntry(clock.day)));
+            QVERIFY(same(r[n], HighScoreFile::defaultEntry(nulls.clock.day)));
 
-        writeBytes(path, HighScoreFile::encodeTable(t) + QByteArray(526, 'y'));
+        QVERIFY(TestFiles::writeBytes(path, HighScoreFile::encodeTable(t) + QByteArray(526, 'y')));
         QCOMPARE(recordsIn(path).size(), 10);
         KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 5.0);
-        QCOMPARE(readAll(path), HighScoreFile::encodeTable(t));
+        QCOMPARE(TestFiles::readAll(path), HighScoreFile::encodeTable(t));
 
-        writeBytes(path, QByteArray());
+        QVERIFY(TestFiles::writeBytes(path, QByteArray()));
         QVERIFY(HighScoreFile::read(path).ok);
         KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 0.5);
         r = recordsIn(path);
         QCOMPARE(r.size(), 10);
         for (const auto& e : r)
-            QVERIFY(same(e, HighScoreFile::defaultEntry(clock.day))); // 0.5 stays below the ones
+            QVERIFY(same(e, HighScoreFile::defaultEntry(nulls.clock.day))); // 0.5 stays below the ones
     }
 
     // A folder that cannot be written (not even by root: it is a path under a plain file)
     // gives the stop-icon message naming the file and the reason, and the game goes on.
     void unwritableFolderIsReported() {
         const QString afile = dir.filePath(QStringLiteral("afile"));
-        writeBytes(afile, "x");
+        QVERIFY(TestFiles::writeBytes(afile, "x"));
         services.folder = afile + u'/';
         const HighScoreMessage c = KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 120.0);
         QCOMPARE(c.title, QStringLiteral("High Scores Not Saved"));
@@ -236,7 +228,7 @@ private slots:
         QCOMPARE(lines[0], QStringLiteral("The high-score file could not be written:"));
         QCOMPARE(lines[1], afile + QStringLiteral("/hs.lst"));
         QVERIFY(!lines[2].isEmpty());
-        QCOMPARE(readAll(afile), QByteArray("x"));
+        QCOMPARE(TestFiles::readAll(afile), QByteArray("x"));
     }
 };
 

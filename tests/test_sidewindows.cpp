@@ -4,11 +4,14 @@
 #include "ContextIDs.h"
 #include "Form2.h"
 #include "Form3.h"
+#include "GameDoubles.h"
 #include "HighScoreFile.h"
 #include "HighScores.h"
 #include "OleDate.h"
 #include "ScriptedUi.h"
 #include "SystemInfoTool.h"
+#include "TestFiles.h"
+#include "TestWidgets.h"
 #include "frmAbout.h"
 
 #include <QHeaderView>
@@ -24,11 +27,6 @@
 #include <QtTest>
 
 namespace {
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QStringList row(const QTableWidget* grid, int r) {
     QStringList texts;
     for (int c = 0; c < grid->columnCount(); ++c)
@@ -85,9 +83,10 @@ class TestSideWindows : public QObject {
 
     QTemporaryDir dir;
     ScriptedUi ui;
-    FixedClock clock; // 25 Feb 2001
     FakeSystemInfo sysInfo;
-    GameServices services;
+    NullServices nulls; // its clock: 25 Feb 2001
+    FixedClock& clock = nulls.clock;
+    GameServices services = nulls.services();
     QString path;
 
 private slots:
@@ -98,10 +97,8 @@ private slots:
         ui.clear();
         clock.day = QDate(2001, 2, 25);
         sysInfo = FakeSystemInfo{};
-        services = GameServices{};
+        services = nulls.services(dir.path());
         services.ui = &ui;
-        services.clock = &clock;
-        services.folder = dir.path();
         services.sysInfo = &sysInfo;
         path = dir.filePath(QStringLiteral("hs.lst"));
     }
@@ -116,22 +113,22 @@ private slots:
         QVERIFY(!(f.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QCOMPARE(f.font().family(), QStringLiteral("Times New Roman"));
         QCOMPARE(f.font().pointSize(), 12);
-        QCOMPARE(ContextIDs::HelpContextIdOf(f.MSFlexGrid1), 240);
-        QCOMPARE(f.MSFlexGrid1->geometry(), QRect(12, 8, 457, 257));
+        QCOMPARE(ContextIDs::HelpContextIdOf(find<QTableWidget>(f, "MSFlexGrid1")), 240);
+        QCOMPARE(find<QTableWidget>(f, "MSFlexGrid1")->geometry(), QRect(12, 8, 457, 257));
         QCOMPARE(Form3::columnWidthTwips(6855), 1676);
-        QCOMPARE(f.MSFlexGrid1->rowCount(), 10);
-        QCOMPARE(f.MSFlexGrid1->columnCount(), 4);
+        QCOMPARE(find<QTableWidget>(f, "MSFlexGrid1")->rowCount(), 10);
+        QCOMPARE(find<QTableWidget>(f, "MSFlexGrid1")->columnCount(), 4);
         const QStringList headers = {QStringLiteral("Name"), QStringLiteral("Score"), QStringLiteral("Date"),
                                      QStringLiteral("Game Set")};
         for (int c = 0; c < 4; ++c) {
-            QCOMPARE(f.MSFlexGrid1->horizontalHeaderItem(c)->text(), headers[c]);
-            QCOMPARE(f.MSFlexGrid1->columnWidth(c), 112);
-            QCOMPARE(f.MSFlexGrid1->item(0, c)->textAlignment(), int(Qt::AlignCenter));
+            QCOMPARE(find<QTableWidget>(f, "MSFlexGrid1")->horizontalHeaderItem(c)->text(), headers[c]);
+            QCOMPARE(find<QTableWidget>(f, "MSFlexGrid1")->columnWidth(c), 112);
+            QCOMPARE(find<QTableWidget>(f, "MSFlexGrid1")->item(0, c)->textAlignment(), int(Qt::AlignCenter));
         }
-        QCOMPARE(f.Command1->text(), QStringLiteral("&Done"));
-        QVERIFY(captionFits(f.Command1));
-        QCOMPARE(f.Command1->geometry(), QRect(200, 280, 81, 33));
-        QVERIFY(f.MSFlexGrid1->editTriggers() == QAbstractItemView::NoEditTriggers);
+        QCOMPARE(find<QPushButton>(f, "Command1")->text(), QStringLiteral("&Done"));
+        QVERIFY(captionFits(find<QPushButton>(f, "Command1")));
+        QCOMPARE(find<QPushButton>(f, "Command1")->geometry(), QRect(200, 280, 81, 33));
+        QVERIFY(find<QTableWidget>(f, "MSFlexGrid1")->editTriggers() == QAbstractItemView::NoEditTriggers);
     }
 
     // On a new installation ten default rows are shown and written (5,260 bytes); a second
@@ -140,19 +137,19 @@ private slots:
         {
             Form3 f(services);
             for (int r = 0; r < 10; ++r)
-                QCOMPARE(row(f.MSFlexGrid1, r), DefaultRow);
+                QCOMPARE(row(find<QTableWidget>(f, "MSFlexGrid1"), r), DefaultRow);
             f.show();
-            f.Command1->click();
+            find<QPushButton>(f, "Command1")->click();
             QVERIFY(!f.isVisible());
             QCOMPARE(f.result(), int(QDialog::Accepted));
         }
-        const QByteArray bytes = readAll(path);
+        const QByteArray bytes = TestFiles::readAll(path);
         QCOMPARE(bytes.size(), 5260);
         QCOMPARE(bytes, HighScoreFile::encodeTable(HighScoreFile::completed({}, clock.day)));
         clock.day = QDate(2002, 1, 1);
         Form3 again(services);
-        QCOMPARE(row(again.MSFlexGrid1, 9), DefaultRow);
-        QCOMPARE(readAll(path), bytes);
+        QCOMPARE(row(find<QTableWidget>(again, "MSFlexGrid1"), 9), DefaultRow);
+        QCOMPARE(TestFiles::readAll(path), bytes);
         QVERIFY(ui.calls.isEmpty());
     }
 
@@ -165,18 +162,19 @@ private slots:
         state.SetTitle = QStringLiteral("Caf\u00e9");
         KazMod::RecordHighScore(state, services, QStringLiteral("Bob"), 2.75);
         KazMod::RecordHighScore(state, services, QStringLiteral("Cy"), 0.0);
-        const QByteArray before = readAll(path);
+        const QByteArray before = TestFiles::readAll(path);
 
         Form3 f(services);
-        QCOMPARE(row(f.MSFlexGrid1, 0),
+        QCOMPARE(row(find<QTableWidget>(f, "MSFlexGrid1"), 0),
                  QStringList({QStringLiteral("Ann"), QStringLiteral("120"), QStringLiteral("2/25/2001"),
                               QStringLiteral("Animals")}));
-        QCOMPARE(row(f.MSFlexGrid1, 1),
+        QCOMPARE(row(find<QTableWidget>(f, "MSFlexGrid1"), 1),
                  QStringList({QStringLiteral("Bob"), QStringLiteral("2.75"), QStringLiteral("2/25/2001"),
                               QStringLiteral("Caf\u00e9")}));
         for (int r = 2; r < 10; ++r)
-            QCOMPARE(row(f.MSFlexGrid1, r), DefaultRow); // Cy's 0 fell off below the ones
-        QCOMPARE(readAll(path), before);
+            QCOMPARE(row(find<QTableWidget>(f, "MSFlexGrid1"), r),
+                     DefaultRow); // Cy's 0 fell off below the ones
+        QCOMPARE(TestFiles::readAll(path), before);
     }
 
     // A file of fewer than ten whole records shows them and default rows for the rest, and
@@ -190,12 +188,12 @@ private slots:
         out.write(bytes);
         out.close();
         Form3 f(services);
-        QCOMPARE(row(f.MSFlexGrid1, 0),
+        QCOMPARE(row(find<QTableWidget>(f, "MSFlexGrid1"), 0),
                  QStringList({QStringLiteral("Zed"), QStringLiteral("1500"), QStringLiteral("12/31/2000"),
                               QStringLiteral("Big Cats")}));
         for (int r = 1; r < 10; ++r)
-            QCOMPARE(row(f.MSFlexGrid1, r), DefaultRow);
-        QCOMPARE(readAll(path), bytes);
+            QCOMPARE(row(find<QTableWidget>(f, "MSFlexGrid1"), r), DefaultRow);
+        QCOMPARE(TestFiles::readAll(path), bytes);
         QVERIFY(ui.calls.isEmpty());
     }
 
@@ -207,13 +205,12 @@ private slots:
         plain.close();
         services.folder = plain.fileName() + u'/';
         Form3 f(services);
-        QCOMPARE(row(f.MSFlexGrid1, 0), DefaultRow);
+        QCOMPARE(row(find<QTableWidget>(f, "MSFlexGrid1"), 0), DefaultRow);
         QCOMPARE(ui.messages().size(), 1);
-        QCOMPARE(ui.messages()[0].title, QStringLiteral("High Scores Not Saved"));
-        QCOMPARE(ui.messages()[0].icon, MsgIcon::Stop);
-        QVERIFY(
-            ui.messages()[0].text.startsWith(QStringLiteral("The high-score file could not be written:\r\n") +
-                                             plain.fileName() + QStringLiteral("/hs.lst\r\n")));
+        QCOMPARE(ui.messages()[0],
+                 UiCall::message(QStringLiteral("The high-score file could not be written:\r\n") +
+                                     plain.fileName() + QStringLiteral("/hs.lst\r\nit is not a folder"),
+                                 QStringLiteral("High Scores Not Saved"), MsgButtons::Ok, MsgIcon::Stop));
     }
 
     // Every box is filled from GameState at opening and cannot be edited; the date is the
@@ -229,27 +226,28 @@ private slots:
         Form2 f(state);
         QCOMPARE(f.windowTitle(), QStringLiteral("Game Set Information"));
         QCOMPARE(f.size(), QSize(312, 251));
-        QCOMPARE(ContextIDs::HelpContextIdOf(f.Text3), 230);
-        QCOMPARE(f.Text1->text(), QStringLiteral("None Given"));
-        QCOMPARE(f.Text2->text(), QStringLiteral("Animals"));
-        QCOMPARE(f.Text4->text(), QStringLiteral("2/25/2001"));
-        QCOMPARE(f.Text5->text(), QStringLiteral("12"));
-        QCOMPARE(f.Text3->toPlainText(), state.SetInfo);
-        for (QLineEdit* box : {f.Text1, f.Text2, f.Text4, f.Text5})
+        QCOMPARE(ContextIDs::HelpContextIdOf(find<QPlainTextEdit>(f, "Text3")), 230);
+        QCOMPARE(find<QLineEdit>(f, "Text1")->text(), QStringLiteral("None Given"));
+        QCOMPARE(find<QLineEdit>(f, "Text2")->text(), QStringLiteral("Animals"));
+        QCOMPARE(find<QLineEdit>(f, "Text4")->text(), QStringLiteral("2/25/2001"));
+        QCOMPARE(find<QLineEdit>(f, "Text5")->text(), QStringLiteral("12"));
+        QCOMPARE(find<QPlainTextEdit>(f, "Text3")->toPlainText(), state.SetInfo);
+        for (QLineEdit* box : {find<QLineEdit>(f, "Text1"), find<QLineEdit>(f, "Text2"),
+                               find<QLineEdit>(f, "Text4"), find<QLineEdit>(f, "Text5")})
             QVERIFY(box->isReadOnly());
-        QVERIFY(f.Text3->isReadOnly());
-        QCOMPARE(f.Text3->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QCOMPARE(f.Label5->text(), QStringLiteral("Number of Puzzles:"));
-        QCOMPARE(f.Text3->geometry(), QRect(131, 136, 169, 45));
-        QCOMPARE(f.Command1->text(), QStringLiteral("OK"));
-        QVERIFY(captionFits(f.Command1));
+        QVERIFY(find<QPlainTextEdit>(f, "Text3")->isReadOnly());
+        QCOMPARE(find<QPlainTextEdit>(f, "Text3")->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(find<QLabel>(f, "Label5")->text(), QStringLiteral("Number of Puzzles:"));
+        QCOMPARE(find<QPlainTextEdit>(f, "Text3")->geometry(), QRect(131, 136, 169, 45));
+        QCOMPARE(find<QPushButton>(f, "Command1")->text(), QStringLiteral("OK"));
+        QVERIFY(captionFits(find<QPushButton>(f, "Command1")));
         f.show();
-        f.Command1->click();
+        find<QPushButton>(f, "Command1")->click();
         QVERIFY(!f.isVisible());
 
         state.SetTitle = QStringLiteral("Birds"); // a later opening shows the state of then
         Form2 again(state);
-        QCOMPARE(again.Text2->text(), QStringLiteral("Birds"));
+        QCOMPARE(find<QLineEdit>(again, "Text2")->text(), QStringLiteral("Birds"));
     }
 
     // Caption, title, version from the build, the three description lines, the contact
@@ -259,28 +257,29 @@ private slots:
         frmAbout f(services);
         QCOMPARE(f.windowTitle(), QStringLiteral("About KAZ"));
         QCOMPARE(f.size(), QSize(382, 237));
-        QCOMPARE(f.lblTitle->text(), QStringLiteral("KAZ"));
-        QCOMPARE(f.lblVersion->text(), QStringLiteral("Version %1.%2.%3")
-                                           .arg(KAZ_VERSION_MAJOR)
-                                           .arg(KAZ_VERSION_MINOR)
-                                           .arg(KAZ_VERSION_PATCH));
-        QCOMPARE(f.lblDescription->text(),
+        QCOMPARE(find<QLabel>(f, "lblTitle")->text(), QStringLiteral("KAZ"));
+        QCOMPARE(find<QLabel>(f, "lblVersion")->text(), QStringLiteral("Version %1.%2.%3")
+                                                            .arg(KAZ_VERSION_MAJOR)
+                                                            .arg(KAZ_VERSION_MINOR)
+                                                            .arg(KAZ_VERSION_PATCH));
+        QCOMPARE(find<QLabel>(f, "lblDescription")->text(),
                  QStringLiteral("A freeware word game\r\nCreated by Orvendel\r\n25 Feb 2001"));
-        QVERIFY(f.lblDisclaimer->text().startsWith(QStringLiteral("Contact the Author at ")));
-        QVERIFY(f.lblDisclaimer->text().endsWith(QStringLiteral("@example.org")));
-        QCOMPARE(f.cmdSysInfo->text(), QStringLiteral("&System Info..."));
-        QVERIFY(captionFits(f.cmdOK));
-        QVERIFY(captionFits(f.cmdSysInfo));
-        QVERIFY(f.cmdOK->isDefault());
-        QVERIFY(!f.picIcon->pixmap().isNull());
-        QCOMPARE(ContextIDs::HelpContextIdOf(f.cmdOK), 0);
+        QVERIFY(
+            find<QLabel>(f, "lblDisclaimer")->text().startsWith(QStringLiteral("Contact the Author at ")));
+        QVERIFY(find<QLabel>(f, "lblDisclaimer")->text().endsWith(QStringLiteral("@example.org")));
+        QCOMPARE(find<QPushButton>(f, "cmdSysInfo")->text(), QStringLiteral("&System Info..."));
+        QVERIFY(captionFits(find<QPushButton>(f, "cmdOK")));
+        QVERIFY(captionFits(find<QPushButton>(f, "cmdSysInfo")));
+        QVERIFY(find<QPushButton>(f, "cmdOK")->isDefault());
+        QVERIFY(!find<QLabel>(f, "picIcon")->pixmap().isNull());
+        QCOMPARE(ContextIDs::HelpContextIdOf(find<QPushButton>(f, "cmdOK")), 0);
 
         for (int key : {Qt::Key_Escape, Qt::Key_Return}) {
             frmAbout about(services);
             about.show();
             QVERIFY(QTest::qWaitForWindowExposed(&about));
             about.activateWindow();
-            about.cmdOK->setFocus();
+            find<QPushButton>(about, "cmdOK")->setFocus();
             QTest::keyClick(&about, Qt::Key(key));
             QVERIFY2(!about.isVisible(), qPrintable(QString::number(key)));
         }
@@ -292,14 +291,14 @@ private slots:
         frmAbout f(services);
         sysInfo.hasFirst = sysInfo.hasSecond = sysInfo.exists = true;
         sysInfo.starts = true;
-        f.cmdSysInfo->click();
+        find<QPushButton>(f, "cmdSysInfo")->click();
         QCOMPARE(sysInfo.started, QStringList{sysInfo.first});
         QVERIFY(sysInfo.existenceTests.isEmpty());
         QVERIFY(ui.calls.isEmpty());
 
         sysInfo.starts = false;
         sysInfo.attempts.clear();
-        f.cmdSysInfo->click();
+        find<QPushButton>(f, "cmdSysInfo")->click();
         QCOMPARE(sysInfo.attempts, QStringList{sysInfo.first});
         QCOMPARE(ui.messages().size(), 1);
     }
@@ -307,33 +306,35 @@ private slots:
     // Without the first look-up the second one's folder and the tool's name are joined as
     // the folder stands and started only if the file exists; every failure gives the
     // message with the program's title, an OK button and no icon.
+    void sysInfoSecondLookupAndEveryFailure_data() {
+        QTest::addColumn<bool>("second");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<int>("attempts");
+        QTest::newRow("started") << true << true << true << 1;
+        QTest::newRow("no second look-up") << false << true << true << 0;
+        QTest::newRow("no file there") << true << false << true << 0;
+        QTest::newRow("fails to start") << true << true << false << 1;
+    }
     void sysInfoSecondLookupAndEveryFailure() {
+        QFETCH(bool, second);
+        QFETCH(bool, exists);
+        QFETCH(bool, starts);
+        QFETCH(int, attempts);
         frmAbout f(services);
-        sysInfo.hasSecond = sysInfo.exists = sysInfo.starts = true;
-        f.cmdSysInfo->click();
-        QCOMPARE(sysInfo.existenceTests, QStringList{QStringLiteral("/opt/sysinfo//infotool")});
-        QCOMPARE(sysInfo.started, QStringList{QStringLiteral("/opt/sysinfo//infotool")});
-        QVERIFY(ui.calls.isEmpty());
-
-        struct Case {
-            bool second, exists, starts;
-            int attempts;
-        };
-        for (const Case c :
-             {Case{false, true, true, 0}, Case{true, false, true, 0}, Case{true, true, false, 1}}) {
-            sysInfo = FakeSystemInfo{};
-            sysInfo.hasSecond = c.second;
-            sysInfo.exists = c.exists;
-            sysInfo.starts = c.starts;
-            ui.clear();
-            f.cmdSysInfo->click();
-            QCOMPARE(sysInfo.attempts.size(), c.attempts);
-            QCOMPARE(ui.calls.size(), 1);
-            QCOMPARE(ui.calls[0].text, QStringLiteral("System Information Is Unavailable At This Time"));
-            QCOMPARE(ui.calls[0].title, QStringLiteral("KAZ"));
-            QCOMPARE(ui.calls[0].buttons, MsgButtons::Ok);
-            QCOMPARE(ui.calls[0].icon, MsgIcon::None);
-        }
+        sysInfo.hasSecond = second;
+        sysInfo.exists = exists;
+        sysInfo.starts = starts;
+        find<QPushButton>(f, "cmdSysInfo")->click();
+        const QString tool = QStringLiteral("/opt/sysinfo//infotool");
+        QCOMPARE(sysInfo.existenceTests, second ? QStringList{tool} : QStringList());
+        QCOMPARE(sysInfo.attempts, QStringList(attempts, tool));
+        const bool started = !sysInfo.started.isEmpty();
+        QCOMPARE(ui.calls, started ? QList<UiCall>()
+                                   : QList<UiCall>{UiCall::message(
+                                         QStringLiteral("System Information Is Unavailable At This Time"),
+                                         QStringLiteral("KAZ"))});
+        QCOMPARE(started, second && exists && starts);
     }
 
     // The Linux look-up reads a desktop entry's Exec from its main group, without the

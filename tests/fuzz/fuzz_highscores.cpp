@@ -7,6 +7,8 @@
 // that the reader takes every whole record and loses no byte of one, that the merge writes
 // exactly the eleven places sorted (best first, equal scores in their earlier order) with the
 // lowest dropped, and that the file it writes reads back as the same ten records.
+#include "../support/GameDoubles.h"
+#include "../support/TestFiles.h"
 #include "AnsiText.h"
 #include "Clock.h"
 #include "FuzzCheck.h"
@@ -29,12 +31,6 @@
 
 namespace {
 
-class FixedDay : public Clock {
-public:
-    QDate today() const override { return QDate(2001, 2, 25); }
-    double secondsSinceMidnight() const override { return 0.0; }
-};
-
 struct Workspace {
     QTemporaryDir dir;
     QString folder = dir.path() + u'/';
@@ -44,11 +40,6 @@ struct Workspace {
 Workspace& workspace() {
     static Workspace w;
     return w;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -86,7 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                    "a record read and written again gives its own bytes");
 
     // What the high-score window shows of it.
-    FixedDay clock;
+    NullServices nulls; // the day: 25 Feb 2001
+    const FixedClock& clock = nulls.clock;
     const KazMod::HighScoresToShow show = KazMod::TableToShow(contents, clock.today());
     FUZZ_CHECK(!show.writeFreshTable, "a readable file is never replaced by the window");
     for (const HighScoreRecord& r : show.table)
@@ -95,11 +87,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The merge, as a solved game runs it.
     GameState state;
     state.SetTitle = QStringLiteral("Fuzzed Set");
-    GameServices services;
-    services.clock = &clock;
-    services.folder = w.folder;
+    const GameServices services = nulls.services(w.folder);
     FUZZ_CHECK(KazMod::RecordHighScore(state, services, name, score).isEmpty(), "the merge is saved");
-    const QByteArray after = fileBytes(w.path);
+    const QByteArray after = TestFiles::readAll(w.path);
     FUZZ_CHECK(after.size() == HighScoreFile::FileBytes, "the merge writes ten whole records");
 
     // Independently: the eleven places, sorted best first, equal scores in their earlier order.

@@ -2,7 +2,7 @@
 // in rounds of two per process, all started together, each round scoring above every round
 // before it, so each of its eight entries must be in the table afterwards: an entry lost to
 // another process's read-merge-write shows as a missing name. Links Qt Core only.
-#include "Clock.h"
+#include "../support/GameDoubles.h"
 #include "GameServices.h"
 #include "HighScoreFile.h"
 #include "HighScores.h"
@@ -20,12 +20,6 @@ namespace {
 
 constexpr int Processes = 4, Rounds = 25, WinsPerRound = 2; // 4 x 50 wins
 
-class FixedDay : public Clock {
-public:
-    QDate today() const override { return QDate(2001, 2, 25); }
-    double secondsSinceMidnight() const override { return 0.0; }
-};
-
 QString entryName(int round, int process, int win) {
     return QStringLiteral("r%1p%2w%3").arg(round).arg(process).arg(win);
 }
@@ -35,10 +29,8 @@ QString entryName(int round, int process, int win) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    FixedDay clock;
-    GameServices services;
-    services.clock = &clock;
-    services.folder = dir.path() + u'/';
+    NullServices nulls; // the day: 25 Feb 2001
+    const GameServices services = nulls.services(dir.path() + u'/');
     GameState finished;
 
     int lost = 0;
