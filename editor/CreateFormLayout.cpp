@@ -62,7 +62,8 @@ void CreateFormLayout::setGeometry(const QRect& rect) {
     const CreateLayout::Layout l = CreateLayout::Compute(corrected.width(), corrected.height());
     for (qsizetype i = 0; i < items_.size(); ++i) {
         const QRectF& r = l.*rects_[i];
-        items_[i]->setGeometry(Geometry::rect(r.x(), r.y(), r.width(), r.height()));
+        // The rectangle exactly, whatever the control's size policy would make of it.
+        items_[i]->widget()->setGeometry(Geometry::rect(r.x(), r.y(), r.width(), r.height()));
     }
     if (placed_)
         placed_(l);

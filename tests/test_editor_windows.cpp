@@ -55,7 +55,7 @@ struct CreateControls {
 
 // The add dialog and its controls.
 struct AddControls {
-    explicit AddControls(AddControls& d)
+    explicit AddControls(frmAdd& d)
         : self(d), Text1(control<LimitedPlainTextEdit>(d, "Text1")),
           Text2(control<LimitedPlainTextEdit>(d, "Text2")), Command1(control<QPushButton>(d, "Command1")),
           Command2(control<QPushButton>(d, "Command2")) {}
@@ -169,29 +169,30 @@ private slots:
             d.Command1->click();
             QCOMPARE(d.Text1->toPlainText(), Texts::CluePrompt); // line break gone even on refusal
             QCOMPARE(ui.messages().size(), 1);
-            QCOMPARE(ui.messages().last().text,
-                     QStringLiteral("An entry is empty!\r\nPlease check them and try again!"));
-            QCOMPARE(ui.messages().last().title, QStringLiteral("ERROR IN DATA"));
-            QCOMPARE(ui.messages().last().icon, MsgIcon::Stop);
+            const UiCall empty =
+                UiCall::message(QStringLiteral("An entry is empty!\r\nPlease check them and try again!"),
+                                QStringLiteral("ERROR IN DATA"), MsgButtons::Ok, MsgIcon::Stop);
+            QCOMPARE(ui.messages().last(), empty);
             QCOMPARE(d.self.focusWidget(), d.Text1);
 
             d.Text1->setPlainText(QStringLiteral("1999"));
             d.Text2->setPlainText(QStringLiteral("Party"));
             d.Command1->click();
             QCOMPARE(ui.messages().size(), 2);
-            QCOMPARE(ui.messages().last().title, QStringLiteral("ERROR IN DATA"));
+            QCOMPARE(ui.messages().last(), empty);
 
             d.Text1->setPlainText(QStringLiteral("Long"));
             d.Text2->setPlainText(QString(26, u'x'));
             d.Command1->click();
             QCOMPARE(ui.messages().size(), 3);
-            QCOMPARE(ui.messages().last().text,
-                     QStringLiteral(
-                         "Your Puzzle is over 25 characters long and it \r\ndoes not have at LEAST one space "
-                         "every 25 character.\r\nI am sorry, but I must ask that you modifiy it to allow "
-                         "for proper display."));
-            QCOMPARE(ui.messages().last().title, QStringLiteral("Bad Spacing"));
-            QCOMPARE(ui.messages().last().icon, MsgIcon::None);
+            QCOMPARE(
+                ui.messages().last(),
+                UiCall::message(
+                    QStringLiteral(
+                        "Your Puzzle is over 25 characters long and it \r\ndoes not have at LEAST one space "
+                        "every 25 character.\r\nI am sorry, but I must ask that you modifiy it to allow "
+                        "for proper display."),
+                    QStringLiteral("Bad Spacing")));
             QCOMPARE(d.self.focusWidget(), d.Text2);
 
             d.Command2->click();
@@ -200,7 +201,7 @@ private slots:
             QCOMPARE(d.self.focusWidget(), d.Text1);
             d.Command1->click();
             QCOMPARE(ui.messages().size(), 4);
-            QCOMPARE(ui.messages().last().title, QStringLiteral("ERROR IN DATA"));
+            QCOMPARE(ui.messages().last(), empty);
             QVERIFY(d.self.isVisible());
             d.self.reject(); // the close box
         });
@@ -259,9 +260,9 @@ private slots:
         });
         QVERIFY(open);
         QCOMPARE(ui.messages().size(), 1);
-        QCOMPARE(ui.messages()[0].title, QStringLiteral("Set Is Full"));
-        QCOMPARE(ui.messages()[0].text,
-                 QStringLiteral("This set already holds 101 clues.\r\nNo more can be added."));
+        QCOMPARE(ui.messages()[0],
+                 UiCall::message(QStringLiteral("This set already holds 101 clues.\r\nNo more can be added."),
+                                 QStringLiteral("Set Is Full")));
         QCOMPARE(PairCount(), 101);
         QCOMPARE(SetEntries[100].Puzzle, QStringLiteral("Puzzle"));
     }
@@ -311,11 +312,11 @@ private slots:
         ui.messageAnswers.enqueue(MsgResult::No);
         c->Command2->click();
         QCOMPARE(ui.messages().size(), 1);
-        QCOMPARE(ui.messages()[0].text,
-                 QStringLiteral("Are You Sure?\r\nAll unsaved puzzle data entered thus far will be lost!"));
-        QCOMPARE(ui.messages()[0].title, QStringLiteral("ARE YOU SURE?"));
-        QCOMPARE(ui.messages()[0].buttons, MsgButtons::YesNo);
-        QCOMPARE(ui.messages()[0].icon, MsgIcon::None);
+        QCOMPARE(
+            ui.messages()[0],
+            UiCall::message(
+                QStringLiteral("Are You Sure?\r\nAll unsaved puzzle data entered thus far will be lost!"),
+                QStringLiteral("ARE YOU SURE?"), MsgButtons::YesNo));
         QCOMPARE(PairCount(), 1);
         QCOMPARE(c->Text2->text(), QStringLiteral("Animals"));
         QVERIFY(saveButtonsEnabled());
@@ -451,33 +452,36 @@ private slots:
 
     // A damaged file, or one with a pair the editor cannot hold, changes nothing and is
     // reported with the game's "Game Set Not Loaded" message.
+    void failedLoadChangesNothing_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("damaged") << QByteArray(
+            "\"T\"\r\n\"A\"\r\n#2001-02-25#\r\n\"I\"\r\n3\r\n\"c1\"\r\n\"p1\"\r\n");
+        QTest::newRow("pair without a clue") << QByteArray(
+            "\"T\"\r\n\"A\"\r\n#2001-02-25#\r\n\"I\"\r\n2\r\n\"c1\"\r\n\"p1\"\r\n\"\"\r\n\"p2\"\r\n");
+    }
     void failedLoadChangesNothing() {
+        QFETCH(QByteArray, bytes);
         addPair(QStringLiteral("Barks"), QStringLiteral("Dog"));
         c->Text2->setText(QStringLiteral("Mine"));
-        const QString damaged = path(QStringLiteral("damaged.kazset"));
-        QVERIFY(writeBytes(damaged, "\"T\"\r\n\"A\"\r\n#2001-02-25#\r\n\"I\"\r\n3\r\n\"c1\"\r\n\"p1\"\r\n"));
-        const QString noClue = path(QStringLiteral("noclue.kazset"));
-        QVERIFY(writeBytes(
-            noClue,
-            "\"T\"\r\n\"A\"\r\n#2001-02-25#\r\n\"I\"\r\n2\r\n\"c1\"\r\n\"p1\"\r\n\"\"\r\n\"p2\"\r\n"));
-        for (const QString& file : {damaged, noClue}) {
-            ui.clear();
-            ui.messageAnswers.enqueue(MsgResult::Yes);
-            ui.fileAnswers.enqueue(file);
-            c->Command5->click();
-            QCOMPARE(ui.messages().size(), 2);
-            const UiCall m = ui.messages()[1];
-            QCOMPARE(m.title, GameSetFile::NotLoadedTitle);
-            QCOMPARE(m.icon, MsgIcon::Stop);
-            QVERIFY(m.text.startsWith(GameSetFile::notLoadedText(file, QString())));
-            QVERIFY(m.text.size() > GameSetFile::notLoadedText(file, QString()).size());
-            QCOMPARE(c->Text2->text(), QStringLiteral("Mine"));
-            QCOMPARE(PairCount(), 1);
-            QCOMPARE(SetEntries[0].Puzzle, QStringLiteral("Dog"));
-            QCOMPARE(c->MSFlexGrid1->rowCount(), 1);
-            QCOMPARE(c->Label5->text(), QStringLiteral("Number of clues in set: 1"));
-            QVERIFY(saveButtonsEnabled());
-        }
+        const QString file = path(QStringLiteral("bad.kazset"));
+        QVERIFY(writeBytes(file, bytes));
+        ui.clear();
+        ui.messageAnswers.enqueue(MsgResult::Yes);
+        ui.fileAnswers.enqueue(file);
+        c->Command5->click();
+        QCOMPARE(ui.messages().size(), 2);
+        const UiCall m = ui.messages()[1];
+        QCOMPARE(m.title, GameSetFile::NotLoadedTitle);
+        QCOMPARE(m.icon, MsgIcon::Stop);
+        // The reason (with its line) follows the file's name.
+        QVERIFY(m.text.startsWith(GameSetFile::notLoadedText(file, QString())));
+        QVERIFY(m.text.size() > GameSetFile::notLoadedText(file, QString()).size());
+        QCOMPARE(c->Text2->text(), QStringLiteral("Mine"));
+        QCOMPARE(PairCount(), 1);
+        QCOMPARE(SetEntries[0].Puzzle, QStringLiteral("Dog"));
+        QCOMPARE(c->MSFlexGrid1->rowCount(), 1);
+        QCOMPARE(c->Label5->text(), QStringLiteral("Number of clues in set: 1"));
+        QVERIFY(saveButtonsEnabled());
     }
 
     // Closing the window or loading another set while Save is on asks first; No keeps all.
@@ -486,7 +490,8 @@ private slots:
         ui.clear();
         QVERIFY(!form->close()); // the script answers No
         QCOMPARE(ui.messages().size(), 1);
-        QCOMPARE(ui.messages()[0].title, QStringLiteral("ARE YOU SURE?"));
+        QCOMPARE(ui.messages()[0],
+                 UiCall::message(Texts::AreYouSureText, Texts::AreYouSureTitle, MsgButtons::YesNo));
         QVERIFY(form->isVisible());
         QCOMPARE(PairCount(), 1);
 
@@ -569,7 +574,9 @@ private slots:
                 QTest::keyClick(d.Text2, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
             });
         }
-        QVERIFY(ui.messages().size() == 1 && ui.messages()[0].title == Texts::EmptyEntryTitle); // untouched
+        QCOMPARE(ui.messages().size(), 1); // untouched prompts are an empty entry
+        QCOMPARE(ui.messages()[0], UiCall::message(Texts::EmptyEntryText, Texts::EmptyEntryTitle,
+                                                   MsgButtons::Ok, MsgIcon::Stop));
         QCOMPARE(SetEntries[0].Clue + u'|' + SetEntries[0].Puzzle, QStringLiteral("Pet|Big Cat"));
         QApplication::setActiveWindow(form.get());
         c->MSFlexGrid1->setFocus();
