@@ -149,22 +149,24 @@ frmCreate::frmCreate(const EditorServices& services, QWidget* parent)
     resize(Geometry::px(4680), Geometry::px(6045));
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - rect().center());
+    // Which control takes which rectangle of the layout rules, in rows as the window shows them.
+    using L = CreateLayout::Layout;
     auto* layout = new CreateFormLayout(*this,
-                                        {{Label1, &CreateLayout::Layout::Label1},
-                                         {Label2, &CreateLayout::Layout::Label2},
-                                         {Label3, &CreateLayout::Layout::Label3},
-                                         {Label5, &CreateLayout::Layout::Label5},
-                                         {Text1, &CreateLayout::Layout::Text1},
-                                         {Text2, &CreateLayout::Layout::Text2},
-                                         {Text3, &CreateLayout::Layout::Text3},
-                                         {MSFlexGrid1, &CreateLayout::Layout::MSFlexGrid1},
-                                         {Command1, &CreateLayout::Layout::Command1},
-                                         {Command2, &CreateLayout::Layout::Command2},
-                                         {Command3, &CreateLayout::Layout::Command3},
-                                         {Command4, &CreateLayout::Layout::Command4},
-                                         {Command5, &CreateLayout::Layout::Command5},
-                                         {Command6, &CreateLayout::Layout::Command6}},
-                                        [this](const CreateLayout::Layout& l) { Form_Resize(l); });
+                                        {{Label1, &L::Label1},
+                                         {Text1, &L::Text1}, // author
+                                         {Label2, &L::Label2},
+                                         {Text2, &L::Text2}, // title
+                                         {Label3, &L::Label3},
+                                         {Text3, &L::Text3},             // information
+                                         {MSFlexGrid1, &L::MSFlexGrid1}, // the pairs
+                                         {Label5, &L::Label5},
+                                         {Command3, &L::Command3}, // count, Add
+                                         {Command4, &L::Command4}, // Delete
+                                         {Command1, &L::Command1},
+                                         {Command2, &L::Command2},
+                                         {Command5, &L::Command5},
+                                         {Command6, &L::Command6}}, // the bottom row
+                                        [this](const L& l) { Form_Resize(l); });
     layout->setGeometry(rect()); // at design size, before Form_Load reads the grid's width
 
     Form_Load();
