@@ -7,6 +7,8 @@
 class UiLayer;
 class Clock;
 
+// Both services are required (frmCreate refuses to start without them): main.cpp builds the
+// platform's, tests hand in their doubles.
 struct EditorServices {
     UiLayer* ui = nullptr;
     Clock* clock = nullptr;

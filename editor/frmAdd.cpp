@@ -1,6 +1,7 @@
 #include "frmAdd.h"
 
 #include "ContextIDs.h"
+#include "EditorControls.h"
 #include "Geometry.h"
 #include "KazCreateMod.h"
 #include "LimitedTextBox.h"
@@ -8,8 +9,6 @@
 #include "frmCreate.h"
 
 #include <QEvent>
-#include <QLabel>
-#include <QPushButton>
 #include <QShortcut>
 
 using namespace KazCreateMod;
@@ -21,11 +20,13 @@ frmAdd::frmAdd(frmCreate& owner, UiLayer& ui) : QDialog(&owner), owner_(owner), 
     setFixedSize(Geometry::px(4680), Geometry::px(3195));
 
     Text1 = new LimitedPlainTextEdit(ClueMaxLength, this);
+    Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setPlainText(Texts::CluePrompt + u'\n');
     Text1->setToolTip(QStringLiteral("A Clue Can Have No More Than 30 Characters"));
     Text1->setGeometry(Geometry::rect(1680, 360, 2895, 525));
 
     Text2 = new LimitedPlainTextEdit(PuzzleMaxLength, this);
+    Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setPlainText(Texts::PuzzlePrompt + u'\n');
     Text2->setToolTip(QStringLiteral("A Clue Can Have No More Than 75 Characters"));
     Text2->setGeometry(Geometry::rect(1680, 1080, 2895, 525));
@@ -36,19 +37,15 @@ frmAdd::frmAdd(frmCreate& owner, UiLayer& ui) : QDialog(&owner), owner_(owner), 
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     }
 
-    Command1 = new QPushButton(QStringLiteral("Add"), this);
+    Command1 = EditorControls::makeButton(QStringLiteral("Add"), QStringLiteral("Command1"), this);
     Command1->setGeometry(Geometry::rect(713, 2400, 1215, 495));
-    Command2 = new QPushButton(QStringLiteral("Clear"), this);
+    Command2 = EditorControls::makeButton(QStringLiteral("Clear"), QStringLiteral("Command2"), this);
     Command2->setGeometry(Geometry::rect(2753, 2400, 1215, 495));
 
-    Label1 = new QLabel(QStringLiteral("Clue:"), this);
+    Label1 = EditorControls::makeLabel(QStringLiteral("Clue:"), QStringLiteral("Label1"), this);
     Label1->setGeometry(Geometry::rect(120, 360, 1335, 525));
-    Label2 = new QLabel(QStringLiteral("Puzzle:"), this);
+    Label2 = EditorControls::makeLabel(QStringLiteral("Puzzle:"), QStringLiteral("Label2"), this);
     Label2->setGeometry(Geometry::rect(120, 1080, 1335, 525));
-    for (QLabel* label : {Label1, Label2}) {
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(true);
-    }
 
     // Add from either box; a plain Enter still breaks the line.
     for (const QKeySequence& key :

@@ -17,7 +17,11 @@ class frmAdd : public QDialog {
 public:
     frmAdd(frmCreate& owner, UiLayer& ui);
 
-    // Controls, in tab order; the labels take no focus.
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Controls, in tab order; the labels take no focus. Each is named after its member.
     LimitedPlainTextEdit* Text1 = nullptr; // the clue
     LimitedPlainTextEdit* Text2 = nullptr; // the puzzle
     QPushButton* Command1 = nullptr;       // Add
@@ -28,10 +32,6 @@ public:
     void Command1_Click(); // Add
     void Command2_Click(); // Clear
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     frmCreate& owner_;
     UiLayer& ui_;
 };

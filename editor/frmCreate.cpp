@@ -2,7 +2,8 @@
 
 #include "Clock.h"
 #include "ContextIDs.h"
-#include "CreateLayout.h"
+#include "CreateFormLayout.h"
+#include "EditorControls.h"
 #include "FittingLabel.h"
 #include "Geometry.h"
 #include "KazCreateMod.h"
@@ -16,29 +17,23 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QHeaderView>
-#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTableWidget>
-#include <QWindow>
-#include <cmath>
 
 using namespace KazCreateMod;
+using EditorControls::makeButton;
+using EditorControls::makeLabel;
 
 namespace {
-FittingLabel* makeLabel(const QString& text, QWidget* parent) {
-    auto* label = new FittingLabel(text, parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
-    return label;
-}
-
-QPushButton* makeButton(const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setAutoDefault(true); // Enter presses the button that has the focus
-    return button;
+// The services are required: a window that could not show its boxes or date its sets would
+// lose the user's work without a word.
+template <class Service> Service& required(Service* service, const char* what) {
+    if (!service)
+        qFatal("frmCreate needs a %s", what);
+    return *service;
 }
 
 // A key that presses a button; the button's tooltip names the key, as a menu would.
@@ -79,22 +74,28 @@ QIcon editorIcon() {
 }
 } // namespace
 
-frmCreate::frmCreate(const EditorServices& services, QWidget* parent) : QWidget(parent), services_(services) {
+frmCreate::frmCreate(const EditorServices& services, QWidget* parent)
+    : QWidget(parent), ui_(required(services.ui, "UI layer")), clock_(required(services.clock, "clock")),
+      folder_(services.folder) {
     setWindowTitle(QStringLiteral("KAZ Puzzle Set Creator"));
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowIcon(editorIcon());
     ContextIDs::SetHelpContextId(this, 10);
 
     Text1 = new LimitedLineEdit(InfoMaxLength, this);
+    Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setText(Texts::AuthorPrompt);
     Text2 = new LimitedLineEdit(InfoMaxLength, this);
+    Text2->setObjectName(QStringLiteral("Text2"));
     Text2->setText(Texts::TitlePrompt);
     Text3 = new LimitedPlainTextEdit(InfoMaxLength, this);
+    Text3->setObjectName(QStringLiteral("Text3"));
     Text3->setPlainText(Texts::InfoPrompt + u'\n');
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     MSFlexGrid1 = new QTableWidget(0, 2, this);
+    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1->setHorizontalHeaderLabels({QStringLiteral("Clue"), QStringLiteral("Puzzle")});
     MSFlexGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     MSFlexGrid1->horizontalHeader()->setStretchLastSection(false);
@@ -108,19 +109,19 @@ frmCreate::frmCreate(const EditorServices& services, QWidget* parent) : QWidget(
     MSFlexGrid1->setWordWrap(false);
     MSFlexGrid1->setTabKeyNavigation(false); // Tab moves on to the next control
 
-    Command3 = makeButton(QStringLiteral("Add Clue To Puzzle Set"), this);
-    Command4 = makeButton(QStringLiteral("Delete This Clue"), this);
-    Command1 = makeButton(QStringLiteral("Save"), this);
-    Command2 = makeButton(QStringLiteral("New Set"), this);
-    Command5 = makeButton(QStringLiteral("Load Set"), this);
-    Command6 = makeButton(QStringLiteral("Help"), this);
+    Command3 = makeButton(QStringLiteral("Add Clue To Puzzle Set"), QStringLiteral("Command3"), this);
+    Command4 = makeButton(QStringLiteral("Delete This Clue"), QStringLiteral("Command4"), this);
+    Command1 = makeButton(QStringLiteral("Save"), QStringLiteral("Command1"), this);
+    Command2 = makeButton(QStringLiteral("New Set"), QStringLiteral("Command2"), this);
+    Command5 = makeButton(QStringLiteral("Load Set"), QStringLiteral("Command5"), this);
+    Command6 = makeButton(QStringLiteral("Help"), QStringLiteral("Command6"), this);
     Command4->setEnabled(false);
     Command1->setEnabled(false);
 
-    Label1 = makeLabel(QStringLiteral("Author's Name:"), this);
-    Label2 = makeLabel(QStringLiteral("Title of Puzzle Set:"), this);
-    Label3 = makeLabel(QStringLiteral("Information:"), this);
-    Label5 = makeLabel(Texts::EmptyCountLabel, this);
+    Label1 = makeLabel<FittingLabel>(QStringLiteral("Author's Name:"), QStringLiteral("Label1"), this);
+    Label2 = makeLabel<FittingLabel>(QStringLiteral("Title of Puzzle Set:"), QStringLiteral("Label2"), this);
+    Label3 = makeLabel<FittingLabel>(QStringLiteral("Information:"), QStringLiteral("Label3"), this);
+    Label5 = makeLabel<FittingLabel>(Texts::EmptyCountLabel, QStringLiteral("Label5"), this);
     Label5->setAccessibleDescription(QStringLiteral("How many clue and puzzle pairs the set holds"));
     MSFlexGrid1->setAccessibleName(QStringLiteral("Clues and puzzles of the set"));
     MSFlexGrid1->setAccessibleDescription(
@@ -147,14 +148,32 @@ frmCreate::frmCreate(const EditorServices& services, QWidget* parent) : QWidget(
     // Design size: 4680 by 6045 twips of client area, centred on the screen.
     resize(Geometry::px(4680), Geometry::px(6045));
     ScreenCentre::place(this);
-    Form_Resize();
+    // Which control takes which rectangle of the layout rules, in rows as the window shows them.
+    using L = CreateLayout::Layout;
+    auto* layout = new CreateFormLayout(*this,
+                                        {{Label1, &L::Label1},
+                                         {Text1, &L::Text1}, // author
+                                         {Label2, &L::Label2},
+                                         {Text2, &L::Text2}, // title
+                                         {Label3, &L::Label3},
+                                         {Text3, &L::Text3},             // information
+                                         {MSFlexGrid1, &L::MSFlexGrid1}, // the pairs
+                                         {Label5, &L::Label5},
+                                         {Command3, &L::Command3}, // count, Add
+                                         {Command4, &L::Command4}, // Delete
+                                         {Command1, &L::Command1},
+                                         {Command2, &L::Command2},
+                                         {Command5, &L::Command5},
+                                         {Command6, &L::Command6}}, // the bottom row
+                                        [this](const L& l) { Form_Resize(l); });
+    layout->setGeometry(rect()); // at design size, before Form_Load reads the grid's width
 
     Form_Load();
 }
 
 void frmCreate::Form_Load() {
-    ContextIDs::StartHelp(this, QStringLiteral("KazCreate"), services_.folder);
-    dialogFolder_ = ProgramFolder::withSeparator(services_.folder);
+    ContextIDs::StartHelp(this, QStringLiteral("KazCreate"), folder_);
+    dialogFolder_ = ProgramFolder::withSeparator(folder_);
     long clue = 0;
     long puzzle = 0;
     CreateLayout::ColumnWidths(Geometry::twips(MSFlexGrid1->width()), &clue, &puzzle);
@@ -183,8 +202,8 @@ void frmCreate::SetSaveAndDeleteEnabled(bool enabled) {
 bool frmCreate::MayDiscardUnsaved() {
     if (!Command1->isEnabled())
         return true;
-    return services_.ui->messageBox(this, Texts::AreYouSureText, Texts::AreYouSureTitle, MsgButtons::YesNo,
-                                    MsgIcon::None) == MsgResult::Yes;
+    return ui_.messageBox(this, Texts::AreYouSureText, Texts::AreYouSureTitle, MsgButtons::YesNo,
+                          MsgIcon::None) == MsgResult::Yes;
 }
 
 void frmCreate::StartNewSet() {
@@ -209,7 +228,7 @@ FileDialogOptions frmCreate::DialogOptions(const QString& title) const {
 void frmCreate::Command1_Click() {
     if (SetEntries[0].Clue.isEmpty())
         return;
-    const QString path = services_.ui->saveFileDialog(this, DialogOptions(Texts::SaveDialogTitle));
+    const QString path = ui_.saveFileDialog(this, DialogOptions(Texts::SaveDialogTitle));
     if (path.isEmpty())
         return; // cancelled: nothing is written or replaced
     lastPath_ = path;
@@ -222,13 +241,13 @@ void frmCreate::Command1_Click() {
     if (texts.info != Text3->toPlainText())
         Text3->setPlainText(texts.info);
 
-    const GameSet set = SetForSaving(texts, SetEntries, services_.clock->today());
+    const GameSet set = SetForSaving(texts, SetEntries, clock_.today());
     if (const FileResult<> saved = GameSetFile::writeFile(path, set); !saved.ok) {
         // The set stays in the editor and any old file stays whole; say why it was not saved.
-        services_.ui->messageBox(this,
-                                 QStringLiteral("The game set could not be saved:") + TextFormat::CrLf +
-                                     QDir::toNativeSeparators(path) + TextFormat::CrLf + saved.error,
-                                 Texts::NotSavedTitle, MsgButtons::Ok, MsgIcon::Stop);
+        ui_.messageBox(this,
+                       QStringLiteral("The game set could not be saved:") + TextFormat::CrLf +
+                           QDir::toNativeSeparators(path) + TextFormat::CrLf + saved.error,
+                       Texts::NotSavedTitle, MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
     StartNewSet();
@@ -241,8 +260,8 @@ void frmCreate::Command2_Click() {
 }
 
 void frmCreate::Command3_Click() {
-    frmAdd dialog(*this, *services_.ui);
-    services_.ui->showModal(dialog);
+    frmAdd dialog(*this, ui_);
+    ui_.showModal(dialog);
 }
 
 void frmCreate::Command4_Click() {
@@ -264,7 +283,7 @@ void frmCreate::Command5_Click() {
     // Loading over pairs not yet saved would lose them.
     if (!MayDiscardUnsaved())
         return;
-    const QString path = services_.ui->openFileDialog(this, DialogOptions(Texts::LoadDialogTitle));
+    const QString path = ui_.openFileDialog(this, DialogOptions(Texts::LoadDialogTitle));
     if (path.isEmpty())
         return; // cancelled: nothing is loaded
     LoadSet(path);
@@ -283,8 +302,8 @@ bool frmCreate::LoadSet(const QString& path) {
         }
     }
     if (!read.ok) {
-        services_.ui->messageBox(this, GameSetFile::notLoadedText(path, read.error),
-                                 GameSetFile::NotLoadedTitle, MsgButtons::Ok, MsgIcon::Stop);
+        ui_.messageBox(this, GameSetFile::notLoadedText(path, read.error), GameSetFile::NotLoadedTitle,
+                       MsgButtons::Ok, MsgIcon::Stop);
         return false;
     }
 
@@ -301,80 +320,9 @@ void frmCreate::Command6_Click() {
     ContextIDs::ShowHelpContents();
 }
 
-QSize frmCreate::OuterSize() const {
-    const QRect frame = frameGeometry();
-    if (frame.width() >= width() && frame.height() >= height())
-        return frame.size();
-    QSize size = this->size();
-    if (const QWindow* w = windowHandle()) {
-        const QMargins m = w->frameMargins();
-        size += QSize(m.left() + m.right(), m.top() + m.bottom());
-    }
-    return size;
-}
-
-void frmCreate::Form_Resize() {
-    if (isMinimized() || !Label5)
-        return;
-    const QSize outer = OuterSize();
-    const QSize frame = outer - size();
-    // Below the minimum the window snaps back; the layout already uses the corrected size.
-    const QSizeF corrected =
-        CreateLayout::CorrectedOuterSize(Geometry::twips(outer.width()), Geometry::twips(outer.height()));
-    const QSize minClient(
-        int(std::ceil(CreateLayout::MinOuterWidth / Geometry::TwipsPerPixel)) - frame.width(),
-        int(std::ceil(CreateLayout::MinOuterHeight / Geometry::TwipsPerPixel)) - frame.height());
-    // The frame is known only once the window is shown; until then it keeps its design size.
-    if (isVisible()) {
-        if (minimumSize() != minClient)
-            setMinimumSize(minClient); // lets the window manager hold the minimum while dragging too
-        if (width() < minClient.width() || height() < minClient.height())
-            resize(std::max(width(), minClient.width()), std::max(height(), minClient.height()));
-    }
-
-    const CreateLayout::Layout l = CreateLayout::Compute(corrected.width(), corrected.height());
-    auto place = [](QWidget* w, const QRectF& r) {
-        w->setGeometry(Geometry::rect(r.x(), r.y(), r.width(), r.height()));
-    };
-    place(Label1, l.Label1);
-    place(Label2, l.Label2);
-    place(Label3, l.Label3);
-    place(Label5, l.Label5);
-    place(Text1, l.Text1);
-    place(Text2, l.Text2);
-    place(Text3, l.Text3);
-    place(MSFlexGrid1, l.MSFlexGrid1);
-    place(Command1, l.Command1);
-    place(Command2, l.Command2);
-    place(Command3, l.Command3);
-    place(Command4, l.Command4);
-    place(Command5, l.Command5);
-    place(Command6, l.Command6);
-    MSFlexGrid1->horizontalHeader()->resizeSection(0, Geometry::px(l.ClueColumnWidth));
-    MSFlexGrid1->horizontalHeader()->resizeSection(1, Geometry::px(l.PuzzleColumnWidth));
-}
-
-void frmCreate::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    Form_Resize();
-}
-
-void frmCreate::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    Form_Resize(); // the minimum holds from now on
-}
-
-void frmCreate::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    // The window manager often frames the window only after it is shown, and framing moves
-    // it: only now is the outer size, and with it the minimum and the layout, known.
-    Form_Resize();
-}
-
-void frmCreate::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        Form_Resize(); // restored from minimised: lay out for the restored size
+void frmCreate::Form_Resize(const CreateLayout::Layout& layout) {
+    MSFlexGrid1->horizontalHeader()->resizeSection(0, Geometry::px(layout.ClueColumnWidth));
+    MSFlexGrid1->horizontalHeader()->resizeSection(1, Geometry::px(layout.PuzzleColumnWidth));
 }
 
 void frmCreate::closeEvent(QCloseEvent* event) {

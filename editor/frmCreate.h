@@ -4,6 +4,7 @@
 // stands for "this set has something worth saving".
 #pragma once
 
+#include "CreateLayout.h"
 #include "EditorServices.h"
 
 #include <QWidget>
@@ -18,9 +19,24 @@ struct FileDialogOptions;
 class frmCreate : public QWidget {
     Q_OBJECT
 public:
+    // Both services are required; main builds the platform's, tests hand in doubles.
     explicit frmCreate(const EditorServices& services, QWidget* parent = nullptr);
 
-    // Controls, in tab order; the labels take no focus.
+    // Loads the set at path as Load Set does once its dialog has answered (the same checks
+    // and messages); also used for a file named on the command line.
+    bool LoadSet(const QString& path);
+
+    // What the add dialog calls once it has stored a pair:
+    // Rewrites the grid and the count label from SetEntries.
+    void RefreshClueGrid();
+    // "Save" and "Delete This Clue" are always enabled or disabled together.
+    void SetSaveAndDeleteEnabled(bool enabled);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Controls, in tab order; the labels take no focus. Each is named after its member.
     LimitedLineEdit* Text1 = nullptr;      // author
     LimitedLineEdit* Text2 = nullptr;      // title
     LimitedPlainTextEdit* Text3 = nullptr; // information
@@ -42,30 +58,10 @@ public:
     void Command4_Click(); // Delete This Clue
     void Command5_Click(); // Load Set
     void Command6_Click(); // Help
-    // Loads the set at path as Load Set does once its dialog has answered (the same checks
-    // and messages); also used for a file named on the command line.
-    bool LoadSet(const QString& path);
 
-    // Rewrites the grid and the count label from SetEntries.
-    void RefreshClueGrid();
-    // "Save" and "Delete This Clue" are always enabled or disabled together.
-    void SetSaveAndDeleteEnabled(bool enabled);
-
-    // Lays the controls out for the window's current outer size.
-    void Form_Resize();
-    // The window's outer size in pixels: the frame geometry, or the client size plus the
-    // frame margins where the frame is not known.
-    QSize OuterSize() const;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void Form_Load();
+    // Where the layout ends, once every control is placed: the grid's column widths.
+    void Form_Resize(const CreateLayout::Layout& layout);
     void Form_UnLoad();
     // The New Set question; true when the user may go on (Yes, or nothing unsaved to lose).
     bool MayDiscardUnsaved();
@@ -73,7 +69,9 @@ private:
     void StartNewSet();
     FileDialogOptions DialogOptions(const QString& title) const;
 
-    EditorServices services_;
+    UiLayer& ui_;
+    Clock& clock_;
+    QString folder_;       // the program folder, as handed in
     QString dialogFolder_; // the program folder; where the file dialogs start
     QString lastPath_;     // the path chosen last in a file dialog
 };

@@ -22,10 +22,8 @@ int main(int argc, char* argv[]) {
 
     QtUiLayer ui;
     SystemClock clock;
-    EditorServices services;
-    services.ui = &ui;
-    services.clock = &clock;
-    services.folder = InstallFolders::dataFolder(ProgramFolder::current(), QStringLiteral("KazCreate.HLP"));
+    const EditorServices services{
+        &ui, &clock, InstallFolders::dataFolder(ProgramFolder::current(), QStringLiteral("KazCreate.HLP"))};
     frmCreate window(services);
     window.show();
     if (!args.file.isEmpty())

@@ -4,9 +4,9 @@
 #include "KazCreateMod.h"
 #include "LimitedTextBox.h"
 #include "ScriptedUi.h"
-#include "frmAdd.h"
 #include "frmCreate.h"
 
+#include <QDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -25,6 +25,7 @@ private slots:
         EditorServices services{&ui, &clock, dir.path()};
         ClearSetEntries();
         frmCreate form(services);
+        auto button = [&form](const char* name) { return form.findChild<QPushButton*>(name); };
 
         const QList<PuzzleEntry> typed = {
             {QStringLiteral("It's 4 U!"), QStringLiteral("Big Dog")},
@@ -33,22 +34,22 @@ private slots:
             {QStringLiteral("Comma, inside"), QStringLiteral("Lion")}};
         for (const PuzzleEntry& e : typed) {
             ui.modalHandlers.enqueue([&](QDialog& d) {
-                auto& add = static_cast<frmAdd&>(d);
-                add.Text1->setPlainText(e.Clue);
-                add.Text2->setPlainText(e.Puzzle);
-                add.Command1->click();
+                d.findChild<LimitedPlainTextEdit*>("Text1")->setPlainText(e.Clue);
+                d.findChild<LimitedPlainTextEdit*>("Text2")->setPlainText(e.Puzzle);
+                d.findChild<QPushButton*>("Command1")->click();
             });
-            form.Command3->click();
+            button("Command3")->click();
         }
         QCOMPARE(PairCount(), 3);
         const PuzzleTable stored = SetEntries;
-        form.Text1->setText(QStringLiteral("Ren\u00e9e, \"the\" author"));
-        form.Text2->setText(QStringLiteral("Mixed bag"));
-        form.Text3->setPlainText(QStringLiteral("Made for\nfriends, with \u20ac"));
+        form.findChild<LimitedLineEdit*>("Text1")->setText(QStringLiteral("Ren\u00e9e, \"the\" author"));
+        form.findChild<LimitedLineEdit*>("Text2")->setText(QStringLiteral("Mixed bag"));
+        form.findChild<LimitedPlainTextEdit*>("Text3")->setPlainText(
+            QStringLiteral("Made for\nfriends, with \u20ac"));
 
         const QString path = dir.filePath(QStringLiteral("cross.kazset"));
         ui.fileAnswers.enqueue(path);
-        form.Command1->click();
+        button("Command1")->click();
         QVERIFY(ui.messages().isEmpty());
 
         const GameSetReadResult r = GameSetFile::readFile(path);

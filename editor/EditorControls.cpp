@@ -1,0 +1,12 @@
+#include "EditorControls.h"
+
+namespace EditorControls {
+
+QPushButton* makeButton(const QString& text, const QString& name, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(true); // Enter presses the button that has the focus
+    return button;
+}
+
+} // namespace EditorControls
