@@ -47,18 +47,35 @@ QFont fittingFont(const QFont& designed, const QLabel* label, const QString& tex
 }
 
 // The board as a screen reader should say it: the letters found, "blank" for each hidden
-// one, and the gaps between words marked.
+// one, and the gaps between words marked. Past the first hundred words, which is more than
+// anyone listens to, only the number of words left is said, so that the longest puzzle a set
+// can hold costs no more to name than a short one.
 QString spokenBoard(const QString& board) {
     if (board.isEmpty())
         return QStringLiteral("Puzzle board: no game");
-    QStringList words;
-    for (const QString& word : board.split(QStringLiteral("    "), Qt::SkipEmptyParts)) {
-        QStringList cells;
-        for (const QChar c : word)
-            cells << (c == u'-' ? QStringLiteral("blank") : QString(c));
-        words << cells.join(u' ');
+    constexpr int MostWords = 100;
+    QString spoken = QStringLiteral("Puzzle board: ");
+    int words = 0;
+    bool inWord = false;
+    for (const QChar c : board) { // words are runs of cells; only the gaps hold blanks
+        if (c == u' ') {
+            inWord = false;
+            continue;
+        }
+        if (!inWord)
+            ++words;
+        if (words <= MostWords) {
+            if (!inWord && words > 1)
+                spoken += QStringLiteral(", gap, ");
+            else if (inWord)
+                spoken += u' ';
+            spoken += c == u'-' ? QStringLiteral("blank") : QString(c);
+        }
+        inWord = true;
     }
-    return QStringLiteral("Puzzle board: ") + words.join(QStringLiteral(", gap, "));
+    if (words > MostWords)
+        spoken += QStringLiteral(", and %1 more words").arg(words - MostWords);
+    return spoken;
 }
 
 void showFitted(QLabel* label, const QFont& designed, const QString& text) {
