@@ -47,9 +47,9 @@ protected:
             return false;
         if (QWidget* popup = QApplication::activePopupWidget())
             widget = popup;
-        const int id = ContextIDs::HelpContextIdOf(widget);
+        const int id = ContextIDs::helpContextIdOf(widget);
         if (id > 0)
-            ContextIDs::ShowHelpTopic(id);
+            ContextIDs::showHelpTopic(id);
         else
             ContextIDs::ShowHelpContents();
         return true;
@@ -58,7 +58,7 @@ protected:
 
 } // namespace
 
-QString ContextIDs::HelpFileFor(const QString& programTitle, const QString& programFolder) {
+QString ContextIDs::helpFileFor(const QString& programTitle, const QString& programFolder) {
     const QString name =
         programTitle == GameTitle ? QStringLiteral("Kaz.HLP") : QStringLiteral("KazCreate.HLP");
     return ProgramFolder::file(programFolder, name);
@@ -67,7 +67,7 @@ QString ContextIDs::HelpFileFor(const QString& programTitle, const QString& prog
 void ContextIDs::StartHelp(QWidget* owner, const QString& programTitle, const QString& programFolder) {
     HelpState& s = state();
     s.owner = owner;
-    s.helpFile = HelpFileFor(programTitle, programFolder);
+    s.helpFile = helpFileFor(programTitle, programFolder);
     if (!s.started && qApp) {
         qApp->installEventFilter(new HelpKeyFilter(qApp));
         s.started = true;
@@ -78,7 +78,7 @@ void ContextIDs::ShowHelpContents() {
     ensureViewer()->showContents(state().helpFile);
 }
 
-void ContextIDs::ShowHelpTopic(int contextId) {
+void ContextIDs::showHelpTopic(int contextId) {
     ensureViewer()->showTopic(state().helpFile, contextId);
 }
 
@@ -91,11 +91,11 @@ void ContextIDs::QuitHelp() {
     }
 }
 
-void ContextIDs::SetHelpContextId(QWidget* widget, int contextId) {
+void ContextIDs::setHelpContextId(QWidget* widget, int contextId) {
     widget->setProperty(HelpIdProperty, contextId);
 }
 
-int ContextIDs::HelpContextIdOf(const QWidget* widget) {
+int ContextIDs::helpContextIdOf(const QWidget* widget) {
     for (const QWidget* w = widget; w; w = w->parentWidget()) {
         const QVariant v = w->property(HelpIdProperty);
         if (v.isValid() && v.toInt() > 0)
@@ -106,10 +106,10 @@ int ContextIDs::HelpContextIdOf(const QWidget* widget) {
     return 0;
 }
 
-QString ContextIDs::HelpFile() {
+QString ContextIDs::helpFile() {
     return state().helpFile;
 }
 
-HelpViewer* ContextIDs::Viewer() {
+HelpViewer* ContextIDs::viewer() {
     return state().viewer;
 }

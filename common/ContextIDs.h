@@ -21,16 +21,16 @@ void StartHelp(QWidget* owner, const QString& programTitle, const QString& progr
 void ShowHelpContents();
 void QuitHelp();
 // Opens the help file at a topic; F1 does this with the topic of the window (or open menu).
-void ShowHelpTopic(int contextId);
+void showHelpTopic(int contextId);
 
 // Gives a window or a menu its help context number.
-void SetHelpContextId(QWidget* widget, int contextId);
+void setHelpContextId(QWidget* widget, int contextId);
 // The number of the widget, or of the nearest window or menu holding it; 0 when none has one.
-int HelpContextIdOf(const QWidget* widget);
+int helpContextIdOf(const QWidget* widget);
 
-QString HelpFile();
-QString HelpFileFor(const QString& programTitle, const QString& programFolder);
+QString helpFile();
+QString helpFileFor(const QString& programTitle, const QString& programFolder);
 // The viewer window, while one is open (for tests and for the owner to find it).
-HelpViewer* Viewer();
+HelpViewer* viewer();
 
 } // namespace ContextIDs

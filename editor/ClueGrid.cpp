@@ -31,13 +31,13 @@ void setCellText(QTableWidget& grid, int row, int column, const QString& text) {
 }
 } // namespace
 
-int GridRows(const QTableWidget& grid) {
+int gridRows(const QTableWidget& grid) {
     return grid.rowCount() + 1;
 }
 
-int GridCurrentRow(const QTableWidget& grid) {
+int gridCurrentRow(const QTableWidget& grid) {
     const int row = grid.currentRow();
-    return row < 0 ? 0 : GridRowOf(row);
+    return row < 0 ? 0 : gridRowOf(row);
 }
 
 void RefreshClueGrid(QTableWidget& grid, QLabel& countLabel, const PuzzleTable& entries) {
@@ -46,7 +46,7 @@ void RefreshClueGrid(QTableWidget& grid, QLabel& countLabel, const PuzzleTable& 
     for (int i = 0; i < MaxPuzzles; ++i) {
         if (entries[i].Clue.isEmpty())
             break;
-        const int row = TableRowOf(i + 1);
+        const int row = tableRowOf(i + 1);
         grid.setCurrentCell(row, 0);
         setCellText(grid, row, 0, entries[i].Clue);
         grid.setCurrentCell(row, 1);

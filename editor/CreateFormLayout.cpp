@@ -46,7 +46,7 @@ void CreateFormLayout::setGeometry(const QRect& rect) {
     const QSize frame = outer - window_.size();
     // Below the minimum the window snaps back; the layout already uses the corrected size.
     const QSizeF corrected =
-        CreateLayout::CorrectedOuterSize(Geometry::twips(outer.width()), Geometry::twips(outer.height()));
+        CreateLayout::correctedOuterSize(Geometry::twips(outer.width()), Geometry::twips(outer.height()));
     const QSize minClient(
         int(std::ceil(CreateLayout::MinOuterWidth / Geometry::TwipsPerPixel)) - frame.width(),
         int(std::ceil(CreateLayout::MinOuterHeight / Geometry::TwipsPerPixel)) - frame.height());
@@ -59,7 +59,7 @@ void CreateFormLayout::setGeometry(const QRect& rect) {
                            std::max(window_.height(), minClient.height()));
     }
 
-    const CreateLayout::Layout l = CreateLayout::Compute(corrected.width(), corrected.height());
+    const CreateLayout::Layout l = CreateLayout::compute(corrected.width(), corrected.height());
     for (qsizetype i = 0; i < items_.size(); ++i) {
         const QRectF& r = l.*rects_[i];
         // The rectangle exactly, whatever the control's size policy would make of it.

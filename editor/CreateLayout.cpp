@@ -18,11 +18,11 @@ float single(double v) {
 }
 } // namespace
 
-QSizeF CorrectedOuterSize(double outerWidth, double outerHeight) {
+QSizeF correctedOuterSize(double outerWidth, double outerHeight) {
     return QSizeF(std::max(outerWidth, MinOuterWidth), std::max(outerHeight, MinOuterHeight));
 }
 
-long RoundHalfEven(double value) {
+long roundHalfEven(double value) {
     const double down = std::floor(value);
     const double fraction = value - down;
     long result = static_cast<long>(down);
@@ -31,13 +31,13 @@ long RoundHalfEven(double value) {
     return result;
 }
 
-void ColumnWidths(double gridWidth, long* clueColumn, long* puzzleColumn) {
-    *clueColumn = RoundHalfEven(gridWidth * 0.3);
-    *puzzleColumn = RoundHalfEven(gridWidth * 0.75);
+void columnWidths(double gridWidth, long* clueColumn, long* puzzleColumn) {
+    *clueColumn = roundHalfEven(gridWidth * 0.3);
+    *puzzleColumn = roundHalfEven(gridWidth * 0.75);
 }
 
-Layout Compute(double outerWidth, double outerHeight) {
-    const QSizeF size = CorrectedOuterSize(outerWidth, outerHeight);
+Layout compute(double outerWidth, double outerHeight) {
+    const QSizeF size = correctedOuterSize(outerWidth, outerHeight);
     const double W = single(size.width());
     const double H = single(size.height());
     const double g = 0.0205 * H; // a small vertical gap
@@ -101,7 +101,7 @@ Layout Compute(double outerWidth, double outerHeight) {
     out.Command4 = del.rect();
     out.Command5 = load.rect();
     out.Command6 = help.rect();
-    ColumnWidths(grid.width, &out.ClueColumnWidth, &out.PuzzleColumnWidth);
+    columnWidths(grid.width, &out.ClueColumnWidth, &out.PuzzleColumnWidth);
     return out;
 }
 

@@ -14,10 +14,10 @@ inline constexpr double MinOuterWidth = 4800.0;
 inline constexpr double MinOuterHeight = 6450.0;
 
 // A size with each dimension raised to its minimum where it falls short.
-QSizeF CorrectedOuterSize(double outerWidth, double outerHeight);
+QSizeF correctedOuterSize(double outerWidth, double outerHeight);
 
 // Rounds to the nearest whole number, halves to the even one.
-long RoundHalfEven(double value);
+long roundHalfEven(double value);
 
 struct Layout {
     // Twips, relative to the client area's top left corner.
@@ -30,9 +30,9 @@ struct Layout {
 };
 
 // The grid's two column widths for a grid width: 0.3 and 0.75 of it, whole twips.
-void ColumnWidths(double gridWidth, long* clueColumn, long* puzzleColumn);
+void columnWidths(double gridWidth, long* clueColumn, long* puzzleColumn);
 
 // The layout for a window of this outer size, corrected to the minimum first.
-Layout Compute(double outerWidth, double outerHeight);
+Layout compute(double outerWidth, double outerHeight);
 
 } // namespace CreateLayout

@@ -31,18 +31,18 @@ void CompactSetEntries(PuzzleTable& entries) {
     }
 }
 
-int PairCount(const PuzzleTable& entries) {
+int pairCount(const PuzzleTable& entries) {
     for (int i = 0; i < MaxPuzzles; ++i)
         if (entries[i].Clue.isEmpty())
             return i;
     return MaxPuzzles;
 }
 
-void ClearSetEntries(PuzzleTable& entries) {
+void clearSetEntries(PuzzleTable& entries) {
     entries.fill(PuzzleEntry{});
 }
 
-QString RemoveLineBreaks(const QString& text) {
+QString removeLineBreaks(const QString& text) {
     QString out;
     out.reserve(text.size());
     for (QChar c : text)
@@ -51,13 +51,13 @@ QString RemoveLineBreaks(const QString& text) {
     return out;
 }
 
-bool IsEntryEmpty(const QString& clueText, const QString& puzzleText) {
+bool isEntryEmpty(const QString& clueText, const QString& puzzleText) {
     return BlankNonLetters(clueText).isEmpty() || BlankNonLetters(puzzleText).isEmpty() ||
            TextFormat::trimBlanks(clueText) == Texts::CluePrompt ||
            TextFormat::trimBlanks(puzzleText) == Texts::PuzzlePrompt;
 }
 
-bool HasProperSpacing(const QString& puzzleText) {
+bool hasProperSpacing(const QString& puzzleText) {
     const QString p = BlankNonLetters(puzzleText);
     const qsizetype length = p.size();
     if (length <= 25)
@@ -75,30 +75,30 @@ bool HasProperSpacing(const QString& puzzleText) {
     return true;
 }
 
-SetTexts ReplaceUntouchedPrompts(SetTexts texts) {
+SetTexts replaceUntouchedPrompts(SetTexts texts) {
     if (TextFormat::trimBlanks(texts.author) == Texts::AuthorPrompt)
         texts.author = Texts::NoneGiven;
     if (TextFormat::trimBlanks(texts.title) == Texts::TitlePrompt)
         texts.title = Texts::NoneGiven;
-    if (TextFormat::trimBlanks(RemoveLineBreaks(texts.info)) == Texts::InfoPrompt)
+    if (TextFormat::trimBlanks(removeLineBreaks(texts.info)) == Texts::InfoPrompt)
         texts.info = Texts::NoInformationGiven;
     return texts;
 }
 
-GameSet SetForSaving(const SetTexts& texts, const PuzzleTable& entries, const QDate& today) {
+GameSet setForSaving(const SetTexts& texts, const PuzzleTable& entries, const QDate& today) {
     GameSet set;
     set.title = TextFormat::trimBlanks(texts.title);
     set.author = TextFormat::trimBlanks(texts.author);
     set.date = today;
-    set.info = TextFormat::trimBlanks(RemoveLineBreaks(texts.info));
-    const int n = PairCount(entries);
+    set.info = TextFormat::trimBlanks(removeLineBreaks(texts.info));
+    const int n = pairCount(entries);
     set.pairs.reserve(n);
     for (int i = 0; i < n; ++i)
         set.pairs.append(entries[i]);
     return set;
 }
 
-QString UnholdableReason(const GameSet& set) {
+QString unholdableReason(const GameSet& set) {
     if (set.pairs.size() > MaxPuzzles)
         return QStringLiteral("it holds more than %1 pairs").arg(MaxPuzzles);
     for (qsizetype k = 0; k < set.pairs.size(); ++k)
@@ -109,8 +109,8 @@ QString UnholdableReason(const GameSet& set) {
     return QString();
 }
 
-void InstallPairs(const GameSet& set, PuzzleTable& entries) {
-    ClearSetEntries(entries);
+void installPairs(const GameSet& set, PuzzleTable& entries) {
+    clearSetEntries(entries);
     for (qsizetype k = 0; k < set.pairs.size() && k < MaxPuzzles; ++k)
         entries[k] = set.pairs[k];
 }

@@ -69,23 +69,23 @@ QString BlankNonLetters(const QString& text);
 void CompactSetEntries(PuzzleTable& entries = SetEntries);
 
 // The number of pairs: the index of the first free slot, or 101 when none is free.
-int PairCount(const PuzzleTable& entries = SetEntries);
+int pairCount(const PuzzleTable& entries = SetEntries);
 
 // Empties every slot.
-void ClearSetEntries(PuzzleTable& entries = SetEntries);
+void clearSetEntries(PuzzleTable& entries = SetEntries);
 
 // Every line break removed (CR LF, LF, a lone CR and Qt's line and paragraph separators),
 // with nothing in its place: the words on either side run together.
-QString RemoveLineBreaks(const QString& text);
+QString removeLineBreaks(const QString& text);
 
 // True when a new pair counts as empty: either text has no letter, or a box still holds
 // exactly its prompt (blanks around it aside). Takes the texts after line-break removal.
-bool IsEntryEmpty(const QString& clueText, const QString& puzzleText);
+bool isEntryEmpty(const QString& clueText, const QString& puzzleText);
 
 // True when the filtered puzzle has the word breaks the game board needs to wrap it:
 // any puzzle of up to 25 characters, or a longer one with a blank at or before position 26,
 // another at 26 or later when longer than 50, and another at 51 or later when longer than 74.
-bool HasProperSpacing(const QString& puzzleText);
+bool hasProperSpacing(const QString& puzzleText);
 
 // The three text boxes as Save reads and rewrites them.
 struct SetTexts {
@@ -96,31 +96,31 @@ struct SetTexts {
 
 // Save's replacement of untouched prompts: "None Given" for the author and title,
 // "No information given" for the information.
-SetTexts ReplaceUntouchedPrompts(SetTexts texts);
+SetTexts replaceUntouchedPrompts(SetTexts texts);
 
 // The game set that Save writes: title and author trimmed, the information without line
 // breaks and trimmed, the given day, and pairs 0 to PairCount - 1 as stored.
-GameSet SetForSaving(const SetTexts& texts, const PuzzleTable& entries, const QDate& today);
+GameSet setForSaving(const SetTexts& texts, const PuzzleTable& entries, const QDate& today);
 
 // Why a read set cannot be held by the editor (empty when it can): the editor marks a free
 // slot by an empty clue, so a pair without a clue would hide every pair after it.
-QString UnholdableReason(const GameSet& set);
+QString unholdableReason(const GameSet& set);
 
 // Puts a loaded set's pairs into slots 0 to n - 1 and empties the rest.
-void InstallPairs(const GameSet& set, PuzzleTable& entries = SetEntries);
+void installPairs(const GameSet& set, PuzzleTable& entries = SetEntries);
 
 // The grid's header stands for its fixed row 0, so data row r (pair r, slot r - 1) is
 // table row r - 1.
-inline int TableRowOf(int gridRow) {
+inline int tableRowOf(int gridRow) {
     return gridRow - 1;
 }
-inline int GridRowOf(int tableRow) {
+inline int gridRowOf(int tableRow) {
     return tableRow + 1;
 }
 // Rows of the grid counting its header row, as the editor's rules count them.
-int GridRows(const QTableWidget& grid);
+int gridRows(const QTableWidget& grid);
 // The grid's current row counting the header as row 0; 0 when no data row is current.
-int GridCurrentRow(const QTableWidget& grid);
+int gridCurrentRow(const QTableWidget& grid);
 
 // Writes the pairs into the grid, one data row each, leaving the current cell on the last
 // pair's puzzle, and the count label "Number of clues in set: n".

@@ -16,7 +16,7 @@ using namespace KazCreateMod;
 frmAdd::frmAdd(frmCreate& owner, UiLayer& ui) : QDialog(&owner), owner_(owner), ui_(ui) {
     setWindowTitle(QStringLiteral("Add a Clue"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    ContextIDs::SetHelpContextId(this, 20);
+    ContextIDs::setHelpContextId(this, 20);
     setFixedSize(Geometry::px(4680), Geometry::px(3195));
 
     Text1 = new LimitedPlainTextEdit(ClueMaxLength, this);
@@ -87,23 +87,23 @@ bool frmAdd::eventFilter(QObject* watched, QEvent* event) {
 
 void frmAdd::Command1_Click() {
     // The boxes keep this change even when a check below fails.
-    Text1->setPlainText(RemoveLineBreaks(Text1->toPlainText()));
-    Text2->setPlainText(RemoveLineBreaks(Text2->toPlainText()));
+    Text1->setPlainText(removeLineBreaks(Text1->toPlainText()));
+    Text2->setPlainText(removeLineBreaks(Text2->toPlainText()));
     const QString clue = Text1->toPlainText();
     const QString puzzle = Text2->toPlainText();
 
-    if (IsEntryEmpty(clue, puzzle)) {
+    if (isEntryEmpty(clue, puzzle)) {
         ui_.messageBox(this, Texts::EmptyEntryText, Texts::EmptyEntryTitle, MsgButtons::Ok, MsgIcon::Stop);
         Text1->setFocus();
         return;
     }
-    if (!HasProperSpacing(puzzle)) {
+    if (!hasProperSpacing(puzzle)) {
         ui_.messageBox(this, Texts::BadSpacingText, Texts::BadSpacingTitle, MsgButtons::Ok, MsgIcon::None);
         Text2->setFocus();
         return;
     }
 
-    const int slot = PairCount();
+    const int slot = pairCount();
     if (slot >= MaxPuzzles) {
         // The pair has nowhere to go: say so and keep it in the dialog rather than lose it.
         ui_.messageBox(this, Texts::SetFullText, Texts::SetFullTitle, MsgButtons::Ok, MsgIcon::None);
@@ -113,7 +113,7 @@ void frmAdd::Command1_Click() {
     SetEntries[slot].Puzzle = BlankNonLetters(puzzle);
 
     owner_.RefreshClueGrid();
-    owner_.SetSaveAndDeleteEnabled(true);
+    owner_.setSaveAndDeleteEnabled(true);
     accept();
 }
 

@@ -80,7 +80,7 @@ frmCreate::frmCreate(const EditorServices& services, QWidget* parent)
     setWindowTitle(QStringLiteral("KAZ Puzzle Set Creator"));
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowIcon(editorIcon());
-    ContextIDs::SetHelpContextId(this, 10);
+    ContextIDs::setHelpContextId(this, 10);
 
     Text1 = new LimitedLineEdit(InfoMaxLength, this);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -176,7 +176,7 @@ void frmCreate::Form_Load() {
     dialogFolder_ = ProgramFolder::withSeparator(folder_);
     long clue = 0;
     long puzzle = 0;
-    CreateLayout::ColumnWidths(Geometry::twips(MSFlexGrid1->width()), &clue, &puzzle);
+    CreateLayout::columnWidths(Geometry::twips(MSFlexGrid1->width()), &clue, &puzzle);
     MSFlexGrid1->horizontalHeader()->resizeSection(0, Geometry::px(clue));
     MSFlexGrid1->horizontalHeader()->resizeSection(1, Geometry::px(puzzle));
 }
@@ -194,28 +194,28 @@ void frmCreate::RefreshClueGrid() {
     sideways->setValue(left);
 }
 
-void frmCreate::SetSaveAndDeleteEnabled(bool enabled) {
+void frmCreate::setSaveAndDeleteEnabled(bool enabled) {
     Command1->setEnabled(enabled);
     Command4->setEnabled(enabled);
 }
 
-bool frmCreate::MayDiscardUnsaved() {
+bool frmCreate::mayDiscardUnsaved() {
     if (!Command1->isEnabled())
         return true;
     return ui_.messageBox(this, Texts::AreYouSureText, Texts::AreYouSureTitle, MsgButtons::YesNo,
                           MsgIcon::None) == MsgResult::Yes;
 }
 
-void frmCreate::StartNewSet() {
-    ClearSetEntries();
+void frmCreate::startNewSet() {
+    clearSetEntries();
     RefreshClueGrid();
     Text1->setTextUncut(Texts::AuthorPrompt);
     Text2->setTextUncut(Texts::TitlePrompt);
     Text3->setPlainText(Texts::InfoPrompt); // without the line break it has at start-up
-    SetSaveAndDeleteEnabled(false);
+    setSaveAndDeleteEnabled(false);
 }
 
-FileDialogOptions frmCreate::DialogOptions(const QString& title) const {
+FileDialogOptions frmCreate::dialogOptions(const QString& title) const {
     FileDialogOptions o;
     o.title = title;
     o.filter = Texts::FileFilter;
@@ -228,12 +228,12 @@ FileDialogOptions frmCreate::DialogOptions(const QString& title) const {
 void frmCreate::Command1_Click() {
     if (SetEntries[0].Clue.isEmpty())
         return;
-    const QString path = ui_.saveFileDialog(this, DialogOptions(Texts::SaveDialogTitle));
+    const QString path = ui_.saveFileDialog(this, dialogOptions(Texts::SaveDialogTitle));
     if (path.isEmpty())
         return; // cancelled: nothing is written or replaced
     lastPath_ = path;
 
-    const SetTexts texts = ReplaceUntouchedPrompts({Text1->text(), Text2->text(), Text3->toPlainText()});
+    const SetTexts texts = replaceUntouchedPrompts({Text1->text(), Text2->text(), Text3->toPlainText()});
     if (texts.author != Text1->text())
         Text1->setTextUncut(texts.author);
     if (texts.title != Text2->text())
@@ -241,7 +241,7 @@ void frmCreate::Command1_Click() {
     if (texts.info != Text3->toPlainText())
         Text3->setPlainText(texts.info);
 
-    const GameSet set = SetForSaving(texts, SetEntries, clock_.today());
+    const GameSet set = setForSaving(texts, SetEntries, clock_.today());
     if (const FileResult<> saved = GameSetFile::writeFile(path, set); !saved.ok) {
         // The set stays in the editor and any old file stays whole; say why it was not saved.
         ui_.messageBox(this,
@@ -250,13 +250,13 @@ void frmCreate::Command1_Click() {
                        Texts::NotSavedTitle, MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
-    StartNewSet();
+    startNewSet();
 }
 
 void frmCreate::Command2_Click() {
-    if (!MayDiscardUnsaved())
+    if (!mayDiscardUnsaved())
         return;
-    StartNewSet();
+    startNewSet();
 }
 
 void frmCreate::Command3_Click() {
@@ -265,37 +265,37 @@ void frmCreate::Command3_Click() {
 }
 
 void frmCreate::Command4_Click() {
-    if (GridRows(*MSFlexGrid1) == 1)
+    if (gridRows(*MSFlexGrid1) == 1)
         return;
-    const int r = GridCurrentRow(*MSFlexGrid1);
+    const int r = gridCurrentRow(*MSFlexGrid1);
     if (r == 0)
         return;
     SetEntries[r - 1] = PuzzleEntry{};
     CompactSetEntries();
     RefreshClueGrid();
-    if (GridRows(*MSFlexGrid1) == 1) {
-        SetSaveAndDeleteEnabled(false);
+    if (gridRows(*MSFlexGrid1) == 1) {
+        setSaveAndDeleteEnabled(false);
         Label5->setText(Texts::EmptyCountLabel);
     }
 }
 
 void frmCreate::Command5_Click() {
     // Loading over pairs not yet saved would lose them.
-    if (!MayDiscardUnsaved())
+    if (!mayDiscardUnsaved())
         return;
-    const QString path = ui_.openFileDialog(this, DialogOptions(Texts::LoadDialogTitle));
+    const QString path = ui_.openFileDialog(this, dialogOptions(Texts::LoadDialogTitle));
     if (path.isEmpty())
         return; // cancelled: nothing is loaded
-    LoadSet(path);
+    loadSet(path);
 }
 
-bool frmCreate::LoadSet(const QString& path) {
+bool frmCreate::loadSet(const QString& path) {
     lastPath_ = path;
 
     // The whole file is read and checked before anything in the editor changes.
     GameSetReadResult read = GameSetFile::readFile(path);
     if (read.ok) {
-        const QString reason = UnholdableReason(read.value);
+        const QString reason = unholdableReason(read.value);
         if (!reason.isEmpty()) {
             read.ok = false;
             read.error = reason;
@@ -310,9 +310,9 @@ bool frmCreate::LoadSet(const QString& path) {
     Text2->setTextUncut(read.value.title);
     Text1->setTextUncut(read.value.author);
     Text3->setPlainText(read.value.info);
-    InstallPairs(read.value);
+    installPairs(read.value);
     RefreshClueGrid();
-    SetSaveAndDeleteEnabled(true);
+    setSaveAndDeleteEnabled(true);
     return true;
 }
 
@@ -327,7 +327,7 @@ void frmCreate::Form_Resize(const CreateLayout::Layout& layout) {
 
 void frmCreate::closeEvent(QCloseEvent* event) {
     // Closing with pairs not yet saved asks first, as New Set does.
-    if (!MayDiscardUnsaved()) {
+    if (!mayDiscardUnsaved()) {
         event->ignore();
         return;
     }

@@ -24,13 +24,13 @@ public:
 
     // Loads the set at path as Load Set does once its dialog has answered (the same checks
     // and messages); also used for a file named on the command line.
-    bool LoadSet(const QString& path);
+    bool loadSet(const QString& path);
 
     // What the add dialog calls once it has stored a pair:
     // Rewrites the grid and the count label from SetEntries.
     void RefreshClueGrid();
     // "Save" and "Delete This Clue" are always enabled or disabled together.
-    void SetSaveAndDeleteEnabled(bool enabled);
+    void setSaveAndDeleteEnabled(bool enabled);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -64,10 +64,10 @@ private:
     void Form_Resize(const CreateLayout::Layout& layout);
     void Form_UnLoad();
     // The New Set question; true when the user may go on (Yes, or nothing unsaved to lose).
-    bool MayDiscardUnsaved();
+    bool mayDiscardUnsaved();
     // Empty set, prompts back, Save and Delete disabled.
-    void StartNewSet();
-    FileDialogOptions DialogOptions(const QString& title) const;
+    void startNewSet();
+    FileDialogOptions dialogOptions(const QString& title) const;
 
     UiLayer& ui_;
     Clock& clock_;

@@ -27,6 +27,6 @@ int main(int argc, char* argv[]) {
     frmCreate window(services);
     window.show();
     if (!args.file.isEmpty())
-        window.LoadSet(args.file);
+        window.loadSet(args.file);
     return app.exec();
 }

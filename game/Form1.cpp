@@ -139,7 +139,7 @@ Form1::Form1(const GameServices& services, QWidget* parent)
     // The client area is fixed in size; the border can still be dragged, and the controls
     // stay where they are.
     resize(Geometry::px(7410), Geometry::px(5445) + menuBar()->sizeHint().height());
-    ContextIDs::SetHelpContextId(this, 10);
+    ContextIDs::setHelpContextId(this, 10);
     Form_Load();
 }
 
@@ -267,8 +267,8 @@ void Form1::buildMenu() {
     for (const auto& [action, name] : names)
         action->setObjectName(QLatin1String(name));
 
-    ContextIDs::SetHelpContextId(mnuFile, 210);
-    ContextIDs::SetHelpContextId(mnuA, 220);
+    ContextIDs::setHelpContextId(mnuFile, 210);
+    ContextIDs::setHelpContextId(mnuA, 220);
 }
 
 // Space spins and Enter solves wherever the focus is, a focused letter button included:
@@ -338,7 +338,7 @@ bool Form1::confirmAbandonGame() {
 }
 
 void Form1::UpdateStatus() {
-    lblDescript->setText(KazMod::StatusText(state_));
+    lblDescript->setText(KazMod::statusText(state_));
     nameStatus();
 }
 
@@ -399,7 +399,7 @@ bool Form1::loadGameSet(const QString& path) {
     }
 
     resetBoard();
-    KazMod::InstallGameSet(state_, read.value);
+    KazMod::installGameSet(state_, read.value);
     state_.SetLoaded = true;
     mnuSetInfo->setEnabled(true);
     UpdateStatus();
@@ -442,7 +442,7 @@ void Form1::mnuGame_Click() {
     state_.HasSpun = false;
 
     services_.random->reseed(services_.clock->secondsSinceMidnight());
-    const int n = KazMod::DrawSlot(services_.random->next(), state_.PuzzleCount);
+    const int n = KazMod::drawSlot(services_.random->next(), state_.PuzzleCount);
     setWindowTitle(QStringLiteral("Kazoola - Game %1 of %2").arg(n + 1).arg(state_.PuzzleCount));
 
     PuzzleEntry& pair = state_.Puzzles[static_cast<std::size_t>(n)];
@@ -450,7 +450,7 @@ void Form1::mnuGame_Click() {
     state_.CurrentPuzzle = KazMod::NormalizePuzzleText(pair.Puzzle);
     showClue(QStringLiteral("Clue: ") + state_.CurrentClue);
 
-    state_.BoardText = KazMod::BuildBoard(state_.CurrentPuzzle);
+    state_.BoardText = KazMod::buildBoard(state_.CurrentPuzzle);
     showBoard(state_.BoardText);
     cmdSpin->setFocus(Qt::OtherFocusReason); // Space spins, letters can be typed
 }
@@ -497,7 +497,7 @@ void Form1::cmdSpin_Click() {
     }
     spin.wheelTurning(false);
 
-    state_.SpinCount = KazMod::NextSpinCount(state_.SpinCount);
+    state_.SpinCount = KazMod::nextSpinCount(state_.SpinCount);
     const Wheel::Result result = Wheel::resultFor(ring.middle());
     if (result.allPointsLost) {
         ui().messageBox(
@@ -574,7 +574,7 @@ void Form1::cmdAlpha_Click(int index) {
     const int found = KazMod::RevealLetter(state_, letter);
     showBoard(state_.BoardText);
     button->setEnabled(false);
-    state_.Score = Scoring::ScoreAfterGuess(state_.Score, state_.SpinValue, found);
+    state_.Score = Scoring::scoreAfterGuess(state_.Score, state_.SpinValue, found);
     outcome_ = found == 1 ? QStringLiteral("Letter %1 found once").arg(letter)
                           : QStringLiteral("Letter %1 found %2 times").arg(letter).arg(found);
     UpdateStatus();
@@ -598,12 +598,12 @@ void Form1::cmdSolve_Click() {
 
     HighScoreMessage recorded;
     const QString normalized = KazMod::NormalizePuzzleText(answer); // answer keeps the case typed
-    if (Scoring::IsRightAnswer(normalized, state_.CurrentPuzzle)) {
-        const int letters = Scoring::LetterCount(state_.CurrentPuzzle);
-        const double finalScore = Scoring::FinalScore(letters, state_.Score, state_.SpinCount);
-        ui().messageBox(this, Scoring::CongratulationsText(state_.SpinCount, letters, finalScore),
+    if (Scoring::isRightAnswer(normalized, state_.CurrentPuzzle)) {
+        const int letters = Scoring::letterCount(state_.CurrentPuzzle);
+        const double finalScore = Scoring::finalScore(letters, state_.Score, state_.SpinCount);
+        ui().messageBox(this, Scoring::congratulationsText(state_.SpinCount, letters, finalScore),
                         QStringLiteral("congratulations"), MsgButtons::Ok, MsgIcon::None);
-        lblDescript->setText(Scoring::FinalScoreStatus(finalScore));
+        lblDescript->setText(Scoring::finalScoreStatus(finalScore));
         outcome_ = QStringLiteral("Solved");
         nameStatus();
         const QString name = ui().inputBox(
@@ -613,7 +613,7 @@ void Form1::cmdSolve_Click() {
         if (!recorded.isEmpty())
             ui().messageBox(this, recorded.text, recorded.title, MsgButtons::Ok, MsgIcon::Stop);
     } else {
-        ui().messageBox(this, Scoring::SorryText(answer, state_.CurrentPuzzle), QStringLiteral("Sorry!"),
+        ui().messageBox(this, Scoring::sorryText(answer, state_.CurrentPuzzle), QStringLiteral("Sorry!"),
                         MsgButtons::Ok, MsgIcon::None);
     }
 

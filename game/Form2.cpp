@@ -20,7 +20,7 @@ Form2::Form2(const GameState& state, QWidget* parent)
     setWindowTitle(QStringLiteral("Game Set Information"));
     setFont(DialogFont::font());
     setFixedSize(Geometry::px(4680), Geometry::px(3765));
-    ContextIDs::SetHelpContextId(this, HelpContext);
+    ContextIDs::setHelpContextId(this, HelpContext);
 
     using Controls::label, Controls::readOnlyBox;
     using Geometry::rect;

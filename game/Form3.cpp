@@ -49,7 +49,7 @@ Form3::Form3(const GameServices& services, QWidget* parent, bool reportProblems)
     setWindowTitle(QStringLiteral("High Scores for KAZ"));
     setFont(FontFit::timesNewRoman(12));
     setFixedSize(Geometry::px(7200), Geometry::px(4980));
-    ContextIDs::SetHelpContextId(this, HelpContext);
+    ContextIDs::setHelpContextId(this, HelpContext);
 
     MSFlexGrid1 = new QTableWidget(this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
@@ -83,12 +83,12 @@ void Form3::Form_Load() {
     for (int r = 0; r < DataRows; ++r)
         MSFlexGrid1->setRowHeight(r, rowHeight);
 
-    const KazMod::HighScoresForWindow loaded = KazMod::LoadHighScores(services_);
+    const KazMod::HighScoresForWindow loaded = KazMod::loadHighScores(services_);
 
     // Grid row r + 1 is place r + 1 of the table; the header is the grid's row 0. A file that
     // could not be read shows no rows rather than made-up ones.
     for (int r = 0; r < DataRows && !loaded.show.unreadable; ++r) {
-        const QStringList texts = KazMod::HighScoreRowTexts(loaded.show.table[r]);
+        const QStringList texts = KazMod::highScoreRowTexts(loaded.show.table[r]);
         for (int c = 0; c < texts.size() && c < MSFlexGrid1->columnCount(); ++c) {
             auto* item = new QTableWidgetItem(texts.at(c));
             item->setTextAlignment(alignments.value(c));

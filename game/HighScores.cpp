@@ -47,7 +47,7 @@ private:
 const QString NoFolderReason = QStringLiteral("the program's own folder could not be found");
 } // namespace
 
-HighScoreRecord KazMod::FinishedGameEntry(const QString& playerName, double finalScore, const QDate& today,
+HighScoreRecord KazMod::finishedGameEntry(const QString& playerName, double finalScore, const QDate& today,
                                           const QString& setTitle) {
     HighScoreRecord r;
     r.PlayerName = playerName;
@@ -57,7 +57,7 @@ HighScoreRecord KazMod::FinishedGameEntry(const QString& playerName, double fina
     return r;
 }
 
-void KazMod::SortHighScores(std::array<HighScoreRecord, 11>& places) {
+void KazMod::sortHighScores(std::array<HighScoreRecord, 11>& places) {
     // Always all twenty passes: a new entry at the bottom climbs one place a pass, so ten
     // would do, and the rest cost nothing worth saving.
     for (int pass = 0; pass < 20; ++pass)
@@ -66,19 +66,19 @@ void KazMod::SortHighScores(std::array<HighScoreRecord, 11>& places) {
                 std::swap(places[j], places[j + 1]);
 }
 
-HighScoreTable KazMod::MergeHighScore(const HighScoreTable& table, const HighScoreRecord& entry) {
+HighScoreTable KazMod::mergeHighScore(const HighScoreTable& table, const HighScoreRecord& entry) {
     std::array<HighScoreRecord, 11> places;
     for (std::size_t n = 0; n < table.size(); ++n)
         places[n] = table[n];
     places[10] = entry;
-    SortHighScores(places);
+    sortHighScores(places);
     HighScoreTable out;
     for (std::size_t n = 0; n < out.size(); ++n)
         out[n] = places[n];
     return out;
 }
 
-HighScoreTable KazMod::FreshHighScoreTable(const HighScoreRecord& entry, const QDate& today) {
+HighScoreTable KazMod::freshHighScoreTable(const HighScoreRecord& entry, const QDate& today) {
     // The entry first and the defaults below it, then sorted like any merge: the defaults
     // stay in their order, and the entry sinks below them only when it scored less.
     std::array<HighScoreRecord, 11> places;
@@ -86,14 +86,14 @@ HighScoreTable KazMod::FreshHighScoreTable(const HighScoreRecord& entry, const Q
     for (std::size_t n = 1; n < places.size(); ++n)
         places[n] = HighScoreFile::defaultEntry(today);
     places[10].FinalScore = -std::numeric_limits<double>::infinity(); // always the one dropped
-    SortHighScores(places);
+    sortHighScores(places);
     HighScoreTable table;
     for (std::size_t n = 0; n < table.size(); ++n)
         table[n] = places[n];
     return table;
 }
 
-KazMod::HighScoresToShow KazMod::TableToShow(const HighScoreFile::Contents& contents, const QDate& today) {
+KazMod::HighScoresToShow KazMod::tableToShow(const HighScoreFile::Contents& contents, const QDate& today) {
     HighScoresToShow show;
     if (contents.ok) {
         show.table = HighScoreFile::completed(contents.value, today);
@@ -105,19 +105,19 @@ KazMod::HighScoresToShow KazMod::TableToShow(const HighScoreFile::Contents& cont
     return show;
 }
 
-QStringList KazMod::HighScoreRowTexts(const HighScoreRecord& record) {
+QStringList KazMod::highScoreRowTexts(const HighScoreRecord& record) {
     return {record.PlayerName.trimmed(), TextFormat::generalNumber(record.FinalScore),
             TextFormat::shortDate(OleDate::toDate(record.DatePlayed)), record.GameSetTitle.trimmed()};
 }
 
-QString KazMod::HighScoresNotSavedText(const QString& path, const QString& reason) {
+QString KazMod::highScoresNotSavedText(const QString& path, const QString& reason) {
     QString text = QStringLiteral("The high-score file could not be written:") + TextFormat::CrLf;
     if (!path.isEmpty())
         text += path + TextFormat::CrLf;
     return text + reason;
 }
 
-QString KazMod::HighScoresNotReadText(const QString& path, const QString& reason) {
+QString KazMod::highScoresNotReadText(const QString& path, const QString& reason) {
     return QStringLiteral("The high-score file could not be read:") + TextFormat::CrLf + path +
            TextFormat::CrLf + reason;
 }
@@ -129,47 +129,47 @@ HighScoreMessage KazMod::RecordHighScore(const GameState& state, const GameServi
     const QString path = HighScoreFile::path(services.highScoreFolder());
     // Without a folder of its own the game writes nowhere at all, rather than somewhere else.
     if (path.isEmpty())
-        return {HighScoresNotSavedTitle, HighScoresNotSavedText(path, NoFolderReason)};
+        return {HighScoresNotSavedTitle, highScoresNotSavedText(path, NoFolderReason)};
     const QDate today = services.clock->today();
-    const HighScoreRecord entry = FinishedGameEntry(playerName, finalScore, today, state.SetTitle);
+    const HighScoreRecord entry = finishedGameEntry(playerName, finalScore, today, state.SetTitle);
 
     // The player's data folder may not exist yet on the first game after installing.
     if (const FileResult<> made = SafeFile::makeFolders(services.highScoreFolder()); !made.ok)
-        return {HighScoresNotSavedTitle, HighScoresNotSavedText(path, made.error)};
+        return {HighScoresNotSavedTitle, highScoresNotSavedText(path, made.error)};
     TableLock lock(path);
     if (const FileResult<> locked = lock.acquire(); !locked.ok)
-        return {HighScoresNotSavedTitle, HighScoresNotSavedText(path, locked.error)};
+        return {HighScoresNotSavedTitle, highScoresNotSavedText(path, locked.error)};
 
     // A short file keeps the records it has: the places it lacks are default entries, sorted
     // in with the rest. A file that is there but unreadable is left alone.
     const HighScoreFile::Contents contents = HighScoreFile::read(path);
     if (!contents.ok && !contents.missing)
-        return {HighScoresNotSavedTitle, HighScoresNotReadText(path, contents.error)};
+        return {HighScoresNotSavedTitle, highScoresNotReadText(path, contents.error)};
     const HighScoreTable table = contents.ok
-                                     ? MergeHighScore(HighScoreFile::completed(contents.value, today), entry)
-                                     : FreshHighScoreTable(entry, today);
+                                     ? mergeHighScore(HighScoreFile::completed(contents.value, today), entry)
+                                     : freshHighScoreTable(entry, today);
 
     // A failed write leaves the old file whole, with every record it held.
     if (const FileResult<> written = HighScoreFile::write(path, table); !written.ok)
-        return {HighScoresNotSavedTitle, HighScoresNotSavedText(path, written.error)};
+        return {HighScoresNotSavedTitle, highScoresNotSavedText(path, written.error)};
     return {};
 }
 
-KazMod::HighScoresForWindow KazMod::LoadHighScores(const GameServices& services) {
+KazMod::HighScoresForWindow KazMod::loadHighScores(const GameServices& services) {
     HighScoresForWindow out;
     const QDate today = services.clock->today();
     const QString path = HighScoreFile::path(services.highScoreFolder());
     if (path.isEmpty()) {
-        out.show = TableToShow(HighScoreFile::Contents::failure(NoFolderReason, true), today);
+        out.show = tableToShow(HighScoreFile::Contents::failure(NoFolderReason, true), today);
         out.show.writeFreshTable = false;
-        out.message = {HighScoresNotSavedTitle, HighScoresNotSavedText(path, NoFolderReason)};
+        out.message = {HighScoresNotSavedTitle, highScoresNotSavedText(path, NoFolderReason)};
         return out;
     }
     // Shows what was read; true when there is nothing more to do.
     auto showRead = [&](const HighScoreFile::Contents& contents) {
-        out.show = TableToShow(contents, today);
+        out.show = tableToShow(contents, today);
         if (out.show.unreadable)
-            out.message = {HighScoresNotReadTitle, HighScoresNotReadText(path, contents.error)};
+            out.message = {HighScoresNotReadTitle, highScoresNotReadText(path, contents.error)};
         return !out.show.writeFreshTable;
     };
     if (showRead(HighScoreFile::read(path)))
@@ -178,17 +178,17 @@ KazMod::HighScoresForWindow KazMod::LoadHighScores(const GameServices& services)
     // No table yet: write the default one, unless a game finishing in another window wrote
     // a real one meanwhile.
     if (const FileResult<> made = SafeFile::makeFolders(services.highScoreFolder()); !made.ok) {
-        out.message = {HighScoresNotSavedTitle, HighScoresNotSavedText(path, made.error)};
+        out.message = {HighScoresNotSavedTitle, highScoresNotSavedText(path, made.error)};
         return out;
     }
     TableLock lock(path);
     if (const FileResult<> locked = lock.acquire(); !locked.ok) {
-        out.message = {HighScoresNotSavedTitle, HighScoresNotSavedText(path, locked.error)};
+        out.message = {HighScoresNotSavedTitle, highScoresNotSavedText(path, locked.error)};
         return out;
     }
     if (showRead(HighScoreFile::read(path)))
         return out;
     if (const FileResult<> written = HighScoreFile::write(path, out.show.table); !written.ok)
-        out.message = {HighScoresNotSavedTitle, HighScoresNotSavedText(path, written.error)};
+        out.message = {HighScoresNotSavedTitle, highScoresNotSavedText(path, written.error)};
     return out;
 }

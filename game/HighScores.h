@@ -27,21 +27,21 @@ HighScoreMessage RecordHighScore(const GameState& state, const GameServices& ser
                                  const QString& playerName, double finalScore);
 
 // The finished game as the eleventh place of the merge.
-HighScoreRecord FinishedGameEntry(const QString& playerName, double finalScore, const QDate& today,
+HighScoreRecord finishedGameEntry(const QString& playerName, double finalScore, const QDate& today,
                                   const QString& setTitle);
 
 // Twenty exchange passes, best first. Only a strictly higher score climbs past another, so
 // among equal scores the earlier place stays ahead. A score that is not a finite number
 // (from a damaged file) counts as the lowest, so it cannot keep winners out.
-void SortHighScores(std::array<HighScoreRecord, 11>& places);
+void sortHighScores(std::array<HighScoreRecord, 11>& places);
 
 // The table after a finished game: the ten places and the new entry sorted, the lowest
 // dropped. A new score equal to the tenth stays out.
-HighScoreTable MergeHighScore(const HighScoreTable& table, const HighScoreRecord& entry);
+HighScoreTable mergeHighScore(const HighScoreTable& table, const HighScoreRecord& entry);
 
 // The table written when there is no file yet: the finished game and nine default
 // entries, best first (an entry below the defaults' score of 1 is last, not first).
-HighScoreTable FreshHighScoreTable(const HighScoreRecord& entry, const QDate& today);
+HighScoreTable freshHighScoreTable(const HighScoreRecord& entry, const QDate& today);
 
 // What the high-score window shows. A file it can read is shown as it is, its missing
 // places as default entries, and is never rewritten; with no file yet ten default entries
@@ -51,7 +51,7 @@ struct HighScoresToShow {
     bool writeFreshTable = false;
     bool unreadable = false;
 };
-HighScoresToShow TableToShow(const HighScoreFile::Contents& contents, const QDate& today);
+HighScoresToShow tableToShow(const HighScoreFile::Contents& contents, const QDate& today);
 
 // Reads the table for the high-score window, writing the default table (under the lock)
 // when there is none yet. `message` says what went wrong, if anything.
@@ -59,15 +59,15 @@ struct HighScoresForWindow {
     HighScoresToShow show;
     HighScoreMessage message;
 };
-HighScoresForWindow LoadHighScores(const GameServices& services);
+HighScoresForWindow loadHighScores(const GameServices& services);
 
 // One grid row: name and title trimmed at both ends, the score in the general number
 // form, the day in the short date form.
-QStringList HighScoreRowTexts(const HighScoreRecord& record);
+QStringList highScoreRowTexts(const HighScoreRecord& record);
 
 // The stop-icon messages; the game goes on.
 inline const QString HighScoresNotSavedTitle = QStringLiteral("High Scores Not Saved");
 inline const QString HighScoresNotReadTitle = QStringLiteral("High Scores Not Read");
-QString HighScoresNotSavedText(const QString& path, const QString& reason);
-QString HighScoresNotReadText(const QString& path, const QString& reason);
+QString highScoresNotSavedText(const QString& path, const QString& reason);
+QString highScoresNotReadText(const QString& path, const QString& reason);
 } // namespace KazMod

@@ -7,13 +7,13 @@
 #include <algorithm>
 #include <limits>
 
-QString KazMod::StatusText(const GameState& state) {
+QString KazMod::statusText(const GameState& state) {
     return QStringLiteral("Current Score: ") + TextFormat::generalNumber(state.Score) + TextFormat::CrLf +
            QStringLiteral("# Of Spins So Far: ") + QString::number(state.SpinCount) + TextFormat::CrLf +
            QStringLiteral("Spin Value: ") + state.SpinValue;
 }
 
-void KazMod::InstallGameSet(GameState& state, const GameSet& set) {
+void KazMod::installGameSet(GameState& state, const GameSet& set) {
     state.SetTitle = set.title;
     state.SetAuthor = set.author;
     state.SetDate = OleDate::fromDate(set.date);
@@ -40,7 +40,7 @@ QString KazMod::NormalizePuzzleText(QString& text) {
     return upper;
 }
 
-QString KazMod::BuildBoard(const QString& puzzle) {
+QString KazMod::buildBoard(const QString& puzzle) {
     QString board;
     board.reserve(puzzle.size() * 2);
     for (const QChar c : puzzle)
@@ -87,7 +87,7 @@ std::int16_t KazMod::RevealLetter(GameState& state, const QString& letter) {
         std::min(count, static_cast<int>(std::numeric_limits<std::int16_t>::max())));
 }
 
-int KazMod::DrawSlot(double r, int count) {
+int KazMod::drawSlot(double r, int count) {
     if (count < 1)
         return 0;
     // r is below 1, but r * count can still round up to count itself.
@@ -95,7 +95,7 @@ int KazMod::DrawSlot(double r, int count) {
     return std::clamp(n, 0, count - 1);
 }
 
-std::int16_t KazMod::NextSpinCount(std::int16_t spinCount) {
+std::int16_t KazMod::nextSpinCount(std::int16_t spinCount) {
     if (spinCount == std::numeric_limits<std::int16_t>::max())
         return spinCount;
     return static_cast<std::int16_t>(spinCount + 1);

@@ -30,11 +30,11 @@ struct GameState {
 namespace KazMod {
 
 // The status panel's three lines: score (general number form), spins, last spin value.
-QString StatusText(const GameState& state);
+QString statusText(const GameState& state);
 
 // Makes a set read whole from its file the one the game plays: the set fields and slots
 // 0 to N - 1 of Puzzles. Slots above stay as they were; they are never read.
-void InstallGameSet(GameState& state, const GameSet& set);
+void installGameSet(GameState& state, const GameSet& set);
 
 // Trims blanks (only the space character) from both ends and shrinks every run of blanks
 // to one, writing that back into text in the case it had; returns it in upper case.
@@ -42,7 +42,7 @@ QString NormalizePuzzleText(QString& text);
 
 // The fully hidden board of a normalised puzzle: "-" for every character but the blank,
 // each blank between words widened to four so the words stand apart on the board.
-QString BuildBoard(const QString& puzzle);
+QString buildBoard(const QString& puzzle);
 
 // Uncovers every position of the board whose character in CurrentPuzzle is exactly the
 // letter (case-sensitive) and returns how many there were; an already uncovered letter
@@ -50,10 +50,10 @@ QString BuildBoard(const QString& puzzle);
 std::int16_t RevealLetter(GameState& state, const QString& letter);
 
 // The 0-based slot a draw r from [0, 1) picks among count pairs, each equally likely.
-int DrawSlot(double r, int count);
+int drawSlot(double r, int count);
 
 // The spin counter after one more spin. It stops at the top of its 16-bit range rather than
 // wrapping to a negative count.
-std::int16_t NextSpinCount(std::int16_t spinCount);
+std::int16_t nextSpinCount(std::int16_t spinCount);
 
 } // namespace KazMod

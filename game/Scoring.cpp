@@ -7,7 +7,7 @@
 #include <cmath>
 #include <utility>
 
-double Scoring::ScoreAfterGuess(double score, const QString& spinValue, int found) {
+double Scoring::scoreAfterGuess(double score, const QString& spinValue, int found) {
     static const std::array<std::pair<QStringView, double>, 6> perLetter = {{{u"100", 100.0},
                                                                              {u"200", 200.0},
                                                                              {u"300", 300.0},
@@ -23,42 +23,42 @@ double Scoring::ScoreAfterGuess(double score, const QString& spinValue, int foun
     return score;
 }
 
-int Scoring::LetterCount(const QString& puzzle) {
+int Scoring::letterCount(const QString& puzzle) {
     return static_cast<int>(puzzle.size() - puzzle.count(u' '));
 }
 
-double Scoring::FinalScore(int letterCount, double score, int spinCount) {
+double Scoring::finalScore(int letterCount, double score, int spinCount) {
     if (spinCount == 0)
         return static_cast<double>(letterCount) * 10000.0;
     return std::floor(static_cast<double>(letterCount) * score / spinCount);
 }
 
-bool Scoring::IsRightAnswer(const QString& normalizedAnswer, const QString& currentPuzzle) {
+bool Scoring::isRightAnswer(const QString& normalizedAnswer, const QString& currentPuzzle) {
     return TextFormat::trimBlanks(normalizedAnswer.toUpper()) ==
            TextFormat::trimBlanks(currentPuzzle.toUpper());
 }
 
-QString Scoring::IntegerText(double value) {
+QString Scoring::integerText(double value) {
     if (value == 0.0)
         return QStringLiteral("0"); // never "-0"
     return QString::number(value, 'f', 0);
 }
 
-QString Scoring::CongratulationsText(int spinCount, int letterCount, double finalScore) {
+QString Scoring::congratulationsText(int spinCount, int letterCount, double finalScore) {
     const QString& crlf = TextFormat::CrLf;
     return QStringLiteral("You Got It!") + crlf + crlf + QStringLiteral("It took ") +
            QString::number(spinCount) + QStringLiteral(" spin(s) for you") + crlf +
            QStringLiteral("to solve this ") + QString::number(letterCount) +
            QStringLiteral(" letter puzzle.") + crlf + QStringLiteral("Your final (adjusted) score is ") +
-           IntegerText(finalScore);
+           integerText(finalScore);
 }
 
-QString Scoring::SorryText(const QString& answerAsTyped, const QString& currentPuzzle) {
+QString Scoring::sorryText(const QString& answerAsTyped, const QString& currentPuzzle) {
     const QString& crlf = TextFormat::CrLf;
     return QStringLiteral("Sorry, but that was not it.") + crlf + QStringLiteral("You Entered: ") +
            answerAsTyped + crlf + QStringLiteral("The Puzzle was: ") + currentPuzzle;
 }
 
-QString Scoring::FinalScoreStatus(double finalScore) {
-    return QStringLiteral("Final Score: ") + IntegerText(finalScore);
+QString Scoring::finalScoreStatus(double finalScore) {
+    return QStringLiteral("Final Score: ") + integerText(finalScore);
 }

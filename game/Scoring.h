@@ -10,22 +10,22 @@ namespace Scoring {
 // occurrence by the value's first three characters ("500" is tested before "50 "), or the
 // whole score doubled after "Double". Worked in double precision, so no count of letters
 // can overflow it.
-double ScoreAfterGuess(double score, const QString& spinValue, int found);
+double scoreAfterGuess(double score, const QString& spinValue, int found);
 
 // L: the characters of the puzzle that are not blanks.
-int LetterCount(const QString& puzzle);
+int letterCount(const QString& puzzle);
 
 // F: L x 10000 when solved before any spin, else L x Score / SpinCount rounded down.
-double FinalScore(int letterCount, double score, int spinCount);
+double finalScore(int letterCount, double score, int spinCount);
 
 // The typed answer, normalised, against the puzzle; case never matters, punctuation does.
-bool IsRightAnswer(const QString& normalizedAnswer, const QString& currentPuzzle);
+bool isRightAnswer(const QString& normalizedAnswer, const QString& currentPuzzle);
 
 // A whole number as plain decimal digits, however large.
-QString IntegerText(double value);
+QString integerText(double value);
 
-QString CongratulationsText(int spinCount, int letterCount, double finalScore);
-QString SorryText(const QString& answerAsTyped, const QString& currentPuzzle);
-QString FinalScoreStatus(double finalScore);
+QString congratulationsText(int spinCount, int letterCount, double finalScore);
+QString sorryText(const QString& answerAsTyped, const QString& currentPuzzle);
+QString finalScoreStatus(double finalScore);
 
 } // namespace Scoring

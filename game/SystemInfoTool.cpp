@@ -61,7 +61,7 @@ QString SystemInfo::execFromDesktopEntry(const QByteArray& entry) {
     return QString();
 }
 
-bool SystemInfo::StartTool(SystemInfoTool& tool) {
+bool SystemInfo::startTool(SystemInfoTool& tool) {
     QString path;
     if (tool.firstLookup(path))
         return tool.start(path); // named outright: no existence test, a failed start says it all

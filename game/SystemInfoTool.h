@@ -44,7 +44,7 @@ private:
 namespace SystemInfo {
 // Runs the two look-ups in order and starts what they find; false when neither names a
 // tool, the second one's file is missing, or the start fails.
-bool StartTool(SystemInfoTool& tool);
+bool startTool(SystemInfoTool& tool);
 
 // The second look-up's folder and the tool's file name, joined by one separator as the
 // folder is given (a folder that already ends in one gets another: it is not tidied).

@@ -122,7 +122,7 @@ void frmAbout::Form_Load() {
 }
 
 void frmAbout::StartSysInfo() {
-    if (SystemInfo::StartTool(*services_.sysInfo))
+    if (SystemInfo::startTool(*services_.sysInfo))
         return;
     services_.ui->messageBox(this, UnavailableText, Form1::ProgramTitle, MsgButtons::Ok, MsgIcon::None);
 }

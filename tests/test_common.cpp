@@ -38,13 +38,13 @@ private slots:
                  QStringLiteral("/hs.lst"));
         QCOMPARE(ProgramFolder::file(QStringLiteral("C:\\"), QStringLiteral("hs.lst")),
                  QStringLiteral("C:\\hs.lst"));
-        QCOMPARE(ContextIDs::HelpFileFor(QStringLiteral("KAZ"), QStringLiteral("C:\\")),
+        QCOMPARE(ContextIDs::helpFileFor(QStringLiteral("KAZ"), QStringLiteral("C:\\")),
                  QStringLiteral("C:\\Kaz.HLP"));
-        QCOMPARE(ContextIDs::HelpFileFor(QStringLiteral("KAZ"), QStringLiteral("/opt/kaz")),
+        QCOMPARE(ContextIDs::helpFileFor(QStringLiteral("KAZ"), QStringLiteral("/opt/kaz")),
                  QStringLiteral("/opt/kaz/Kaz.HLP"));
-        QCOMPARE(ContextIDs::HelpFileFor(QStringLiteral("kaz"), QStringLiteral("/opt/")),
+        QCOMPARE(ContextIDs::helpFileFor(QStringLiteral("kaz"), QStringLiteral("/opt/")),
                  QStringLiteral("/opt/KazCreate.HLP"));
-        QCOMPARE(ContextIDs::HelpFileFor(QStringLiteral("KazCreate"), QStringLiteral("/x")),
+        QCOMPARE(ContextIDs::helpFileFor(QStringLiteral("KazCreate"), QStringLiteral("/x")),
                  QStringLiteral("/x/KazCreate.HLP"));
     }
 
@@ -63,12 +63,12 @@ private slots:
     void statusPanelShowsScoreSpinsAndValue() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         GameState s;
-        QCOMPARE(KazMod::StatusText(s),
+        QCOMPARE(KazMod::statusText(s),
                  QStringLiteral("Current Score: 0\r\n# Of Spins So Far: 0\r\nSpin Value: "));
         s.Score = 1500;
         s.SpinCount = 3;
         s.SpinValue = QStringLiteral("50 Points");
-        QCOMPARE(KazMod::StatusText(s),
+        QCOMPARE(KazMod::statusText(s),
                  QStringLiteral("Current Score: 1500\r\n# Of Spins So Far: 3\r\nSpin Value: 50 Points"));
         QLocale::setDefault(QLocale::c());
     }

@@ -23,7 +23,7 @@ private slots:
         FixedClock clock;
         clock.day = QDate(2024, 7, 9);
         EditorServices services{&ui, &clock, dir.path()};
-        ClearSetEntries();
+        clearSetEntries();
         frmCreate form(services);
         auto button = [&form](const char* name) { return form.findChild<QPushButton*>(name); };
 
@@ -40,7 +40,7 @@ private slots:
             });
             button("Command3")->click();
         }
-        QCOMPARE(PairCount(), 3);
+        QCOMPARE(pairCount(), 3);
         const PuzzleTable stored = SetEntries;
         form.findChild<LimitedLineEdit*>("Text1")->setText(QStringLiteral("Ren\u00e9e, \"the\" author"));
         form.findChild<LimitedLineEdit*>("Text2")->setText(QStringLiteral("Mixed bag"));

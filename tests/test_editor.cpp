@@ -51,7 +51,7 @@ private slots:
         PuzzleTable t = tableOf({"a", "b", "c", "d"});
         t[1] = PuzzleEntry{};
         CompactSetEntries(t);
-        QCOMPARE(PairCount(t), 3);
+        QCOMPARE(pairCount(t), 3);
         QCOMPARE(t[0].Clue, QStringLiteral("a"));
         QCOMPARE(t[1].Clue, QStringLiteral("c"));
         QCOMPARE(t[2].Puzzle, QStringLiteral("D"));
@@ -61,15 +61,15 @@ private slots:
         first[0] = PuzzleEntry{};
         CompactSetEntries(first);
         QCOMPARE(first[0].Clue, QStringLiteral("b"));
-        QCOMPARE(PairCount(first), 1);
+        QCOMPARE(pairCount(first), 1);
 
         PuzzleTable full;
         for (int i = 0; i < MaxPuzzles; ++i)
             full[i] = {QString::number(i), QStringLiteral("p")};
-        QCOMPARE(PairCount(full), 101);
+        QCOMPARE(pairCount(full), 101);
         full[50] = PuzzleEntry{};
         CompactSetEntries(full);
-        QCOMPARE(PairCount(full), 100);
+        QCOMPARE(pairCount(full), 100);
         QCOMPARE(full[50].Clue, QStringLiteral("51"));
         QCOMPARE(full[99].Clue, QStringLiteral("100"));
         QVERIFY(full[100].Clue.isEmpty());
@@ -77,35 +77,35 @@ private slots:
 
     // Long puzzles need blanks where the board wraps; the numbers are exactly 25, 26, 50, 74, 51.
     void spacingCheckAtItsBoundaries() {
-        QVERIFY(HasProperSpacing(puzzleOf(25, {})));
-        QVERIFY(!HasProperSpacing(puzzleOf(26, {})));
-        QVERIFY(HasProperSpacing(puzzleOf(40, {26})));  // first word of 25 letters
-        QVERIFY(!HasProperSpacing(puzzleOf(40, {27}))); // first word of 26 letters
-        QVERIFY(!HasProperSpacing(puzzleOf(51, {11})));
-        QVERIFY(HasProperSpacing(puzzleOf(51, {26})));
-        QVERIFY(HasProperSpacing(puzzleOf(50, {11}))); // 50 is not over 50
-        QVERIFY(HasProperSpacing(puzzleOf(74, {20, 45})));
-        QVERIFY(!HasProperSpacing(puzzleOf(75, {20, 45})));
-        QVERIFY(HasProperSpacing(puzzleOf(75, {20, 51})));
+        QVERIFY(hasProperSpacing(puzzleOf(25, {})));
+        QVERIFY(!hasProperSpacing(puzzleOf(26, {})));
+        QVERIFY(hasProperSpacing(puzzleOf(40, {26})));  // first word of 25 letters
+        QVERIFY(!hasProperSpacing(puzzleOf(40, {27}))); // first word of 26 letters
+        QVERIFY(!hasProperSpacing(puzzleOf(51, {11})));
+        QVERIFY(hasProperSpacing(puzzleOf(51, {26})));
+        QVERIFY(hasProperSpacing(puzzleOf(50, {11}))); // 50 is not over 50
+        QVERIFY(hasProperSpacing(puzzleOf(74, {20, 45})));
+        QVERIFY(!hasProperSpacing(puzzleOf(75, {20, 45})));
+        QVERIFY(hasProperSpacing(puzzleOf(75, {20, 51})));
         // A hyphen or an apostrophe is a break once filtered; blanks at the ends are trimmed
         // away before the length counts.
         QString hyphen = puzzleOf(30, {});
         hyphen[14] = u'-';
-        QVERIFY(HasProperSpacing(hyphen));
-        QVERIFY(HasProperSpacing(QStringLiteral("   ") + puzzleOf(25, {}) + QStringLiteral("!!")));
-        QVERIFY(!HasProperSpacing(QStringLiteral("1") + puzzleOf(26, {})));
+        QVERIFY(hasProperSpacing(hyphen));
+        QVERIFY(hasProperSpacing(QStringLiteral("   ") + puzzleOf(25, {}) + QStringLiteral("!!")));
+        QVERIFY(!hasProperSpacing(QStringLiteral("1") + puzzleOf(26, {})));
     }
 
     // An entry is empty when either text lacks letters or a box still holds its prompt.
     void emptyCheckHasFourConditions() {
-        QVERIFY(IsEntryEmpty(QStringLiteral("1999"), QStringLiteral("Party")));
-        QVERIFY(IsEntryEmpty(QStringLiteral("Year"), QStringLiteral("?!")));
-        QVERIFY(IsEntryEmpty(QStringLiteral("  ") + Texts::CluePrompt + QStringLiteral(" "),
+        QVERIFY(isEntryEmpty(QStringLiteral("1999"), QStringLiteral("Party")));
+        QVERIFY(isEntryEmpty(QStringLiteral("Year"), QStringLiteral("?!")));
+        QVERIFY(isEntryEmpty(QStringLiteral("  ") + Texts::CluePrompt + QStringLiteral(" "),
                              QStringLiteral("x")));
-        QVERIFY(IsEntryEmpty(QStringLiteral("x"), Texts::PuzzlePrompt));
-        QVERIFY(!IsEntryEmpty(QStringLiteral("x"), Texts::PuzzlePrompt + QStringLiteral("Yes")));
-        QVERIFY(!IsEntryEmpty(Texts::CluePrompt.toLower(), QStringLiteral("x")));
-        QVERIFY(!IsEntryEmpty(QStringLiteral("x"), QStringLiteral("y")));
+        QVERIFY(isEntryEmpty(QStringLiteral("x"), Texts::PuzzlePrompt));
+        QVERIFY(!isEntryEmpty(QStringLiteral("x"), Texts::PuzzlePrompt + QStringLiteral("Yes")));
+        QVERIFY(!isEntryEmpty(Texts::CluePrompt.toLower(), QStringLiteral("x")));
+        QVERIFY(!isEntryEmpty(QStringLiteral("x"), QStringLiteral("y")));
     }
 
     // Untouched prompts (blanks and line breaks aside) become "None Given" and "No information
@@ -113,16 +113,16 @@ private slots:
     void saveReplacesPromptsAndBuildsTheSet() {
         SetTexts untouched{QStringLiteral("  Your Name "), QStringLiteral("Title For Set  "),
                            Texts::InfoPrompt + QStringLiteral("\n")};
-        const SetTexts replaced = ReplaceUntouchedPrompts(untouched);
+        const SetTexts replaced = replaceUntouchedPrompts(untouched);
         QCOMPARE(replaced.author, QStringLiteral("None Given"));
         QCOMPARE(replaced.title, QStringLiteral("None Given"));
         QCOMPARE(replaced.info, QStringLiteral("No information given"));
 
         SetTexts typed{QStringLiteral("your name"), QStringLiteral(" Animals "),
                        QStringLiteral(" first line\r\nsecond\nthird\rend ")};
-        QCOMPARE(ReplaceUntouchedPrompts(typed).author, QStringLiteral("your name"));
+        QCOMPARE(replaceUntouchedPrompts(typed).author, QStringLiteral("your name"));
         const PuzzleTable t = tableOf({"a", "b"});
-        const GameSet set = SetForSaving(typed, t, QDate(2001, 2, 25));
+        const GameSet set = setForSaving(typed, t, QDate(2001, 2, 25));
         QCOMPARE(set.title, QStringLiteral("Animals"));
         QCOMPARE(set.info, QStringLiteral("first linesecondthirdend"));
         QCOMPARE(set.date, QDate(2001, 2, 25));
@@ -132,7 +132,7 @@ private slots:
 
     // At the minimum outer size every control sits where the rules put it.
     void layoutAtTheMinimumSize() {
-        const CreateLayout::Layout l = CreateLayout::Compute(4800, 6450);
+        const CreateLayout::Layout l = CreateLayout::compute(4800, 6450);
         auto near = [](double actual, double expected) { return std::abs(actual - expected) < 0.1; };
         for (const QRectF& label : {l.Label1, l.Label2, l.Label3, l.Label5}) {
             QVERIFY(near(label.left(), 240));
@@ -170,12 +170,12 @@ private slots:
     // Too small a size is corrected to the minimum; doubling the width scales every left edge
     // and width and moves nothing vertically; column widths round halves to even.
     void layoutScalesAndKeepsItsMinimum() {
-        const CreateLayout::Layout min = CreateLayout::Compute(4800, 6450);
-        const CreateLayout::Layout small = CreateLayout::Compute(1000, 2000);
+        const CreateLayout::Layout min = CreateLayout::compute(4800, 6450);
+        const CreateLayout::Layout small = CreateLayout::compute(1000, 2000);
         QCOMPARE(small.Command6, min.Command6);
-        QCOMPARE(CreateLayout::CorrectedOuterSize(9000, 100), QSizeF(9000, 6450));
+        QCOMPARE(CreateLayout::correctedOuterSize(9000, 100), QSizeF(9000, 6450));
 
-        const CreateLayout::Layout wide = CreateLayout::Compute(9600, 6450);
+        const CreateLayout::Layout wide = CreateLayout::compute(9600, 6450);
         const QRectF CreateLayout::Layout::*rects[] = {
             &CreateLayout::Layout::Label1,      &CreateLayout::Layout::Label5,
             &CreateLayout::Layout::Text1,       &CreateLayout::Layout::Text3,
@@ -192,15 +192,15 @@ private slots:
         QCOMPARE(wide.ClueColumnWidth, 2736L);
         QCOMPARE(wide.PuzzleColumnWidth, 6840L);
 
-        const CreateLayout::Layout tall = CreateLayout::Compute(4800, 12900);
+        const CreateLayout::Layout tall = CreateLayout::compute(4800, 12900);
         QVERIFY(std::abs(tall.Command4.top() - 2 * min.Command4.top()) < 0.1);
         QCOMPARE(tall.Text1.left(), min.Text1.left());
 
-        QCOMPARE(CreateLayout::RoundHalfEven(1372.5), 1372L);
-        QCOMPARE(CreateLayout::RoundHalfEven(1373.5), 1374L);
-        QCOMPARE(CreateLayout::RoundHalfEven(1372.51), 1373L);
+        QCOMPARE(CreateLayout::roundHalfEven(1372.5), 1372L);
+        QCOMPARE(CreateLayout::roundHalfEven(1373.5), 1374L);
+        QCOMPARE(CreateLayout::roundHalfEven(1372.51), 1373L);
         long clue = 0, puzzle = 0;
-        CreateLayout::ColumnWidths(4575, &clue, &puzzle); // 1372.5 and 3431.25
+        CreateLayout::columnWidths(4575, &clue, &puzzle); // 1372.5 and 3431.25
         QCOMPARE(clue, 1372L);
         QCOMPARE(puzzle, 3431L);
     }

@@ -65,7 +65,7 @@ struct AddControls {
 };
 
 QString cell(const CreateControls& form, int gridRow, int column) {
-    const QTableWidgetItem* item = form.MSFlexGrid1->item(TableRowOf(gridRow), column);
+    const QTableWidgetItem* item = form.MSFlexGrid1->item(tableRowOf(gridRow), column);
     return item ? item->text() : QString();
 }
 } // namespace
@@ -106,7 +106,7 @@ class TestEditorWindows : public QObject {
         for (int i = 0; i < n; ++i)
             SetEntries[i] = {QStringLiteral("Clue %1").arg(QChar(u'A' + i % 26)), QStringLiteral("Puzzle")};
         form->RefreshClueGrid();
-        form->SetSaveAndDeleteEnabled(true);
+        form->setSaveAndDeleteEnabled(true);
     }
 
     // The state of "Save" and "Delete This Clue", which always agree.
@@ -119,7 +119,7 @@ class TestEditorWindows : public QObject {
 private slots:
     void init() {
         dir = std::make_unique<QTemporaryDir>();
-        ClearSetEntries();
+        clearSetEntries();
         ui = ScriptedUi();
         form = std::make_unique<frmCreate>(EditorServices{&ui, &clock, dir->path()});
         c = std::make_unique<CreateControls>(*form);
@@ -148,11 +148,11 @@ private slots:
             QVERIFY(b->isEnabled());
         QCOMPARE(c->Text1->limit(), 255);
         QCOMPARE(c->Text3->limit(), 255);
-        QCOMPARE(ContextIDs::HelpContextIdOf(c->Text1), 10);
-        QCOMPARE(ContextIDs::HelpFile(), dir->path() + QStringLiteral("/KazCreate.HLP"));
+        QCOMPARE(ContextIDs::helpContextIdOf(c->Text1), 10);
+        QCOMPARE(ContextIDs::helpFile(), dir->path() + QStringLiteral("/KazCreate.HLP"));
         c->Command6->click();
-        QVERIFY(ContextIDs::Viewer());
-        QCOMPARE(ContextIDs::Viewer()->currentAnchor(), QStringLiteral("contents"));
+        QVERIFY(ContextIDs::viewer());
+        QCOMPARE(ContextIDs::viewer()->currentAnchor(), QStringLiteral("contents"));
     }
 
     // The dialog refuses an empty entry (prompts, digits only, after Clear) and a badly spaced
@@ -164,7 +164,7 @@ private slots:
             QCOMPARE(d.Text2->toPlainText(), Texts::PuzzlePrompt + u'\n');
             QCOMPARE(d.Text1->toolTip(), QStringLiteral("A Clue Can Have No More Than 30 Characters"));
             QCOMPARE(d.Text2->toolTip(), QStringLiteral("A Clue Can Have No More Than 75 Characters"));
-            QCOMPARE(ContextIDs::HelpContextIdOf(d.Text2), 20);
+            QCOMPARE(ContextIDs::helpContextIdOf(d.Text2), 20);
 
             d.Command1->click();
             QCOMPARE(d.Text1->toPlainText(), Texts::CluePrompt); // line break gone even on refusal
@@ -205,7 +205,7 @@ private slots:
             QVERIFY(d.self.isVisible());
             d.self.reject(); // the close box
         });
-        QCOMPARE(PairCount(), 0);
+        QCOMPARE(pairCount(), 0);
         QVERIFY(!saveButtonsEnabled());
         QCOMPARE(c->Label5->text(), QStringLiteral("Number of Clues in Set: 0"));
     }
@@ -214,7 +214,7 @@ private slots:
     // the dialog closes; the grid and label follow, Save and Delete come on.
     void addDialogStoresTheFilteredPair() {
         fillSlots(3);
-        form->SetSaveAndDeleteEnabled(false);
+        form->setSaveAndDeleteEnabled(false);
         bool closed = false;
         withAddDialog([&](AddControls& d) {
             d.Text1->setPlainText(QStringLiteral("It's 4 U!"));
@@ -229,14 +229,14 @@ private slots:
         QCOMPARE(cell(*c, 4, 0), QStringLiteral("It s   U"));
         QCOMPARE(cell(*c, 4, 1), QStringLiteral("BigDog house"));
         QCOMPARE(c->Label5->text(), QStringLiteral("Number of clues in set: 4"));
-        QCOMPARE(GridCurrentRow(*c->MSFlexGrid1), 4);
+        QCOMPARE(gridCurrentRow(*c->MSFlexGrid1), 4);
         QVERIFY(saveButtonsEnabled());
 
         // A prompt with more typed after it is a real entry.
         addPair(QStringLiteral("x"), Texts::PuzzlePrompt + QStringLiteral(" Yes"));
         QCOMPARE(SetEntries[4].Puzzle, QStringLiteral("Enter the puzzle to be solved here  Yes"));
         // Too wide for its column, the puzzle can still be read whole by pointing at it.
-        QCOMPARE(c->MSFlexGrid1->item(TableRowOf(5), 1)->toolTip(), SetEntries[4].Puzzle);
+        QCOMPARE(c->MSFlexGrid1->item(tableRowOf(5), 1)->toolTip(), SetEntries[4].Puzzle);
     }
 
     // A full set says so and keeps the dialog, and the pair in it, open; nothing is stored.
@@ -263,7 +263,7 @@ private slots:
         QCOMPARE(ui.messages()[0],
                  UiCall::message(QStringLiteral("This set already holds 101 clues.\r\nNo more can be added."),
                                  QStringLiteral("Set Is Full")));
-        QCOMPARE(PairCount(), 101);
+        QCOMPARE(pairCount(), 101);
         QCOMPARE(SetEntries[100].Puzzle, QStringLiteral("Puzzle"));
     }
 
@@ -278,21 +278,21 @@ private slots:
         SetEntries[1] = {QStringLiteral("two"), QStringLiteral("TWO")};
         SetEntries[2] = {QStringLiteral("three"), QStringLiteral("THREE")};
         form->RefreshClueGrid();
-        form->SetSaveAndDeleteEnabled(true);
-        c->MSFlexGrid1->setCurrentCell(TableRowOf(2), 0);
+        form->setSaveAndDeleteEnabled(true);
+        c->MSFlexGrid1->setCurrentCell(tableRowOf(2), 0);
         c->Command4->click();
-        QCOMPARE(PairCount(), 2);
+        QCOMPARE(pairCount(), 2);
         QCOMPARE(cell(*c, 2, 0), QStringLiteral("three"));
         QCOMPARE(c->Label5->text(), QStringLiteral("Number of clues in set: 2"));
         QVERIFY(saveButtonsEnabled());
 
         c->Command4->click(); // without touching the grid: the last pair goes
-        QCOMPARE(PairCount(), 1);
+        QCOMPARE(pairCount(), 1);
         QCOMPARE(SetEntries[0].Clue, QStringLiteral("one"));
         QCOMPARE(c->Label5->text(), QStringLiteral("Number of clues in set: 1"));
 
         c->Command4->click();
-        QCOMPARE(PairCount(), 0);
+        QCOMPARE(pairCount(), 0);
         QCOMPARE(c->MSFlexGrid1->rowCount(), 0);
         QCOMPARE(c->Label5->text(), QStringLiteral("Number of Clues in Set: 0"));
         QVERIFY(!saveButtonsEnabled());
@@ -317,13 +317,13 @@ private slots:
             UiCall::message(
                 QStringLiteral("Are You Sure?\r\nAll unsaved puzzle data entered thus far will be lost!"),
                 QStringLiteral("ARE YOU SURE?"), MsgButtons::YesNo));
-        QCOMPARE(PairCount(), 1);
+        QCOMPARE(pairCount(), 1);
         QCOMPARE(c->Text2->text(), QStringLiteral("Animals"));
         QVERIFY(saveButtonsEnabled());
 
         ui.messageAnswers.enqueue(MsgResult::Yes);
         c->Command2->click();
-        QCOMPARE(PairCount(), 0);
+        QCOMPARE(pairCount(), 0);
         QCOMPARE(c->MSFlexGrid1->rowCount(), 0);
         QCOMPARE(c->Text2->text(), QStringLiteral("Title For Set"));
         QVERIFY(!saveButtonsEnabled());
@@ -353,7 +353,7 @@ private slots:
             "\"Animals\"\r\n\"None Given\"\r\n#2001-02-25#\r\n\"No information given\"\r\n2\r\n"
             "\"It barks at the mailman\"\r\n\"Big Dog\"\r\n\"King of the jungle\"\r\n\"Lion\"\r\n";
         QCOMPARE(readAll(first), expected);
-        QCOMPARE(PairCount(), 0);
+        QCOMPARE(pairCount(), 0);
         QCOMPARE(c->Text1->text(), QStringLiteral("Your Name"));
         QCOMPARE(c->Text3->toPlainText(), Texts::InfoPrompt);
         QCOMPARE(c->Label5->text(), QStringLiteral("Number of clues in set: 0"));
@@ -369,7 +369,7 @@ private slots:
         QCOMPARE(c->Text3->toPlainText(), QStringLiteral("No information given"));
         QCOMPARE(cell(*c, 2, 1), QStringLiteral("Lion"));
         QCOMPARE(c->Label5->text(), QStringLiteral("Number of clues in set: 2"));
-        QCOMPARE(GridCurrentRow(*c->MSFlexGrid1), 2);
+        QCOMPARE(gridCurrentRow(*c->MSFlexGrid1), 2);
         QVERIFY(saveButtonsEnabled());
 
         const QString second = path(QStringLiteral("again.kazset"));
@@ -382,7 +382,7 @@ private slots:
         ui.messageAnswers.enqueue(MsgResult::Yes);
         ui.fileAnswers.enqueue(first);
         c->Command5->click();
-        QCOMPARE(PairCount(), 2);
+        QCOMPARE(pairCount(), 2);
         QCOMPARE(c->MSFlexGrid1->rowCount(), 2);
     }
 
@@ -410,14 +410,14 @@ private slots:
         QCOMPARE(ui.calls.last().kind, UiCall::SaveFile);
         QCOMPARE(c->Text1->text(), QStringLiteral("Your Name"));
         QCOMPARE(c->Text3->toPlainText(), Texts::InfoPrompt + u'\n');
-        QCOMPARE(PairCount(), 1);
+        QCOMPARE(pairCount(), 1);
         QVERIFY(saveButtonsEnabled());
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
 
         ui.messageAnswers.enqueue(MsgResult::Yes);
         c->Command5->click();
         QCOMPARE(ui.calls.last().kind, UiCall::OpenFile);
-        QCOMPARE(PairCount(), 1);
+        QCOMPARE(pairCount(), 1);
         QCOMPARE(c->Label5->text(), QStringLiteral("Number of clues in set: 1"));
         QVERIFY(ui.messages().size() == 1); // only the question
     }
@@ -435,7 +435,7 @@ private slots:
                                                  QDir::toNativeSeparators(missing) + QStringLiteral("\r\n")));
         QVERIFY(ui.messages()[0].text.size() >
                 QStringLiteral("The game set could not be saved:\r\n\r\n").size() + missing.size());
-        QCOMPARE(PairCount(), 1);
+        QCOMPARE(pairCount(), 1);
         QVERIFY(saveButtonsEnabled());
         QCOMPARE(c->Text1->text(), QStringLiteral("None Given")); // the replacements stay
 
@@ -447,7 +447,7 @@ private slots:
         c->Command1->click();
         QCOMPARE(ui.messages().size(), 2);
         QCOMPARE(readAll(folder + QStringLiteral("/inside.txt")), QByteArray("keep"));
-        QCOMPARE(PairCount(), 1);
+        QCOMPARE(pairCount(), 1);
     }
 
     // A damaged file, or one with a pair the editor cannot hold, changes nothing and is
@@ -477,7 +477,7 @@ private slots:
         QVERIFY(m.text.startsWith(GameSetFile::notLoadedText(file, QString())));
         QVERIFY(m.text.size() > GameSetFile::notLoadedText(file, QString()).size());
         QCOMPARE(c->Text2->text(), QStringLiteral("Mine"));
-        QCOMPARE(PairCount(), 1);
+        QCOMPARE(pairCount(), 1);
         QCOMPARE(SetEntries[0].Puzzle, QStringLiteral("Dog"));
         QCOMPARE(c->MSFlexGrid1->rowCount(), 1);
         QCOMPARE(c->Label5->text(), QStringLiteral("Number of clues in set: 1"));
@@ -493,20 +493,20 @@ private slots:
         QCOMPARE(ui.messages()[0],
                  UiCall::message(Texts::AreYouSureText, Texts::AreYouSureTitle, MsgButtons::YesNo));
         QVERIFY(form->isVisible());
-        QCOMPARE(PairCount(), 1);
+        QCOMPARE(pairCount(), 1);
 
         ui.fileAnswers.enqueue(path(QStringLiteral("never.kazset")));
         c->Command5->click(); // No again: the open dialog never shows
         QCOMPARE(ui.calls.size(), 2);
         QCOMPARE(ui.calls.last().kind, UiCall::Message);
-        QCOMPARE(PairCount(), 1);
+        QCOMPARE(pairCount(), 1);
 
         ui.messageAnswers.enqueue(MsgResult::Yes);
         QVERIFY(form->close());
 
         ui.clear();
         form->show();
-        form->SetSaveAndDeleteEnabled(false);
+        form->setSaveAndDeleteEnabled(false);
         QVERIFY(form->close()); // nothing unsaved: no question
         QVERIFY(ui.calls.isEmpty());
     }
@@ -581,13 +581,13 @@ private slots:
         QApplication::setActiveWindow(form.get());
         c->MSFlexGrid1->setFocus();
         QTest::keyClick(c->MSFlexGrid1, Qt::Key_Delete);
-        QCOMPARE(PairCount(), 0);
+        QCOMPARE(pairCount(), 0);
         addPair(QStringLiteral("Two"), QStringLiteral("Second"));
         QApplication::setActiveWindow(form.get());
         ui.clear();
         for (Qt::Key k : {Qt::Key_S, Qt::Key_N, Qt::Key_O, Qt::Key_D}) // Cancel, No, No, Delete
             QTest::keyClick(form.get(), k, Qt::ControlModifier);
-        QVERIFY(ui.calls.size() == 3 && ui.calls[0].kind == UiCall::SaveFile && PairCount() == 0);
+        QVERIFY(ui.calls.size() == 3 && ui.calls[0].kind == UiCall::SaveFile && pairCount() == 0);
         QVERIFY(ui.calls[1].title == Texts::AreYouSureTitle && ui.calls[2].title == Texts::AreYouSureTitle);
         QVERIFY(form->windowIcon().cacheKey() != QApplication::windowIcon().cacheKey());
     }
@@ -605,11 +605,11 @@ private slots:
             QCOMPARE(c->MSFlexGrid1->horizontalHeader()->sectionSize(0), Geometry::px(l.ClueColumnWidth));
             QCOMPARE(c->MSFlexGrid1->horizontalHeader()->sectionSize(1), Geometry::px(l.PuzzleColumnWidth));
         };
-        expectAt(CreateLayout::Compute(Geometry::twips(outer.width()), Geometry::twips(outer.height())));
+        expectAt(CreateLayout::compute(Geometry::twips(outer.width()), Geometry::twips(outer.height())));
 
         const QSize frame = outerSize() - form->size();
         form->resize(640 - frame.width(), 430 - frame.height());
-        expectAt(CreateLayout::Compute(9600, 6450));
+        expectAt(CreateLayout::compute(9600, 6450));
         QCOMPARE(c->Command6->geometry().top(), Geometry::px(5348.4));
 
         const QRect before = c->Command6->geometry();
@@ -619,7 +619,7 @@ private slots:
         form->setWindowState(Qt::WindowNoState);
         const QSize restored = outerSize();
         expectAt(
-            CreateLayout::Compute(Geometry::twips(restored.width()), Geometry::twips(restored.height())));
+            CreateLayout::compute(Geometry::twips(restored.width()), Geometry::twips(restored.height())));
     }
 };
 

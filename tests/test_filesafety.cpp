@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(win.title + win.text, QStringLiteral("High Scores Not SavedThe high-score file could not be "
                                                       "read:\r\n%1\r\nit is a folder, not a file")
                                            .arg(path));
-        const KazMod::HighScoresForWindow shown = KazMod::LoadHighScores(services);
+        const KazMod::HighScoresForWindow shown = KazMod::loadHighScores(services);
         QVERIFY(shown.show.unreadable);
         QCOMPARE(shown.message.title, QStringLiteral("High Scores Not Read"));
         QVERIFY(QFileInfo(path).isDir());

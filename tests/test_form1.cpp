@@ -94,11 +94,11 @@ private slots:
         for (QAction* a : {t.w.mnuGame, t.w.mnuLoad, t.w.mnuHigh, t.w.mnuExit, t.w.mnuHelp, t.w.mnuAbout})
             QVERIFY(a->isEnabled());
 
-        QCOMPARE(ContextIDs::HelpContextIdOf(&f), 10);
-        QCOMPARE(ContextIDs::HelpContextIdOf(t.w.cmdSpin), 10);
-        QCOMPARE(ContextIDs::HelpContextIdOf(t.w.mnuFile), 210);
-        QCOMPARE(ContextIDs::HelpContextIdOf(t.w.mnuA), 220);
-        QCOMPARE(ContextIDs::HelpFile(), t.dir.path() + QStringLiteral("/Kaz.HLP"));
+        QCOMPARE(ContextIDs::helpContextIdOf(&f), 10);
+        QCOMPARE(ContextIDs::helpContextIdOf(t.w.cmdSpin), 10);
+        QCOMPARE(ContextIDs::helpContextIdOf(t.w.mnuFile), 210);
+        QCOMPARE(ContextIDs::helpContextIdOf(t.w.mnuA), 220);
+        QCOMPARE(ContextIDs::helpFile(), t.dir.path() + QStringLiteral("/Kaz.HLP"));
     }
 
     // The open dialog starts in the program folder, with exactly one separator at its end.
@@ -298,8 +298,8 @@ private slots:
                  (QStringList{QStringLiteral("Form2"), QStringLiteral("Form3"), QStringLiteral("frmAbout")}));
 
         t.w.mnuHelp->trigger();
-        QVERIFY(ContextIDs::Viewer());
-        QCOMPARE(ContextIDs::Viewer()->helpFile(), t.dir.path() + QStringLiteral("/Kaz.HLP"));
+        QVERIFY(ContextIDs::viewer());
+        QCOMPARE(ContextIDs::viewer()->helpFile(), t.dir.path() + QStringLiteral("/Kaz.HLP"));
         ContextIDs::QuitHelp();
     }
 
@@ -308,10 +308,10 @@ private slots:
         GameTable t;
         t.form->show();
         ContextIDs::ShowHelpContents();
-        QVERIFY(ContextIDs::Viewer());
+        QVERIFY(ContextIDs::viewer());
         QVERIFY(t.form->close());
         QVERIFY(t.ui.calls.isEmpty());
-        QVERIFY(!ContextIDs::Viewer());
+        QVERIFY(!ContextIDs::viewer());
 
         GameTable viaMenu;
         viaMenu.form->show();
@@ -345,7 +345,7 @@ private slots:
                 QVERIFY(!t.form->close());
             QCOMPARE(t.ui.calls.size(), 1);
             QCOMPARE(t.ui.calls[0], ReallyQuitBox);
-            QVERIFY(!ContextIDs::Viewer()); // help went first, whatever the answer
+            QVERIFY(!ContextIDs::viewer()); // help went first, whatever the answer
             QVERIFY(t.form->isVisible());
             QVERIFY(t.state().GameInProgress && t.state().HasSpun);
             QCOMPARE(t.state().SpinCount, std::int16_t(1));

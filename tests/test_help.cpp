@@ -42,29 +42,29 @@ private slots:
         const GameServices services = nulls.services(folder.path());
         auto form = std::make_unique<Form1>(services);
         QMenu* mnuFile = find<QMenu>(*form, QStringLiteral("mnuFile"));
-        QCOMPARE(ContextIDs::HelpFile(), folder.path() + QStringLiteral("Kaz.HLP"));
+        QCOMPARE(ContextIDs::helpFile(), folder.path() + QStringLiteral("Kaz.HLP"));
 
         pressF1(form.get());
-        QVERIFY(ContextIDs::Viewer());
-        QVERIFY(ContextIDs::Viewer()->fileFound());
-        QCOMPARE(ContextIDs::Viewer()->currentAnchor(), QStringLiteral("10"));
+        QVERIFY(ContextIDs::viewer());
+        QVERIFY(ContextIDs::viewer()->fileFound());
+        QCOMPARE(ContextIDs::viewer()->currentAnchor(), QStringLiteral("10"));
 
         mnuFile->popup(QPoint(0, 0));
         QTRY_VERIFY(QApplication::activePopupWidget() == mnuFile);
         pressF1(mnuFile);
-        QCOMPARE(ContextIDs::Viewer()->currentAnchor(), QStringLiteral("210"));
+        QCOMPARE(ContextIDs::viewer()->currentAnchor(), QStringLiteral("210"));
         mnuFile->close();
 
         Form3 scores(services, form.get());
         pressF1(&scores);
-        QCOMPARE(ContextIDs::Viewer()->currentAnchor(), QStringLiteral("240"));
+        QCOMPARE(ContextIDs::viewer()->currentAnchor(), QStringLiteral("240"));
         Form2 info(form->gameState(), form.get());
         pressF1(&info);
-        QCOMPARE(ContextIDs::Viewer()->currentAnchor(), QStringLiteral("230"));
+        QCOMPARE(ContextIDs::viewer()->currentAnchor(), QStringLiteral("230"));
 
         // The help goes with the main window.
         form->close();
-        QVERIFY(!ContextIDs::Viewer());
+        QVERIFY(!ContextIDs::viewer());
     }
 
     void editorWindowsOpenTheirTopics() {
@@ -76,15 +76,15 @@ private slots:
         services.clock = &clock;
         services.folder = folder.path();
         frmCreate create(services);
-        QCOMPARE(ContextIDs::HelpFile(), folder.path() + QStringLiteral("KazCreate.HLP"));
+        QCOMPARE(ContextIDs::helpFile(), folder.path() + QStringLiteral("KazCreate.HLP"));
         pressF1(&create);
-        QCOMPARE(ContextIDs::Viewer()->currentAnchor(), QStringLiteral("10"));
+        QCOMPARE(ContextIDs::viewer()->currentAnchor(), QStringLiteral("10"));
         frmAdd add(create, ui);
         pressF1(&add);
-        QCOMPARE(ContextIDs::Viewer()->helpFile(), folder.path() + QStringLiteral("KazCreate.HLP"));
-        QCOMPARE(ContextIDs::Viewer()->currentAnchor(), QStringLiteral("20"));
+        QCOMPARE(ContextIDs::viewer()->helpFile(), folder.path() + QStringLiteral("KazCreate.HLP"));
+        QCOMPARE(ContextIDs::viewer()->currentAnchor(), QStringLiteral("20"));
         ContextIDs::QuitHelp();
-        QVERIFY(!ContextIDs::Viewer());
+        QVERIFY(!ContextIDs::viewer());
     }
 
     // A missing help file is reported in the viewer itself; the program goes on.
@@ -93,9 +93,9 @@ private slots:
         QWidget owner;
         ContextIDs::StartHelp(&owner, QStringLiteral("KAZ"), empty.path());
         ContextIDs::ShowHelpContents();
-        QVERIFY(ContextIDs::Viewer());
-        QVERIFY(!ContextIDs::Viewer()->fileFound());
-        QVERIFY(ContextIDs::Viewer()->browser()->toPlainText().contains(QStringLiteral("Kaz.HLP")));
+        QVERIFY(ContextIDs::viewer());
+        QVERIFY(!ContextIDs::viewer()->fileFound());
+        QVERIFY(ContextIDs::viewer()->browser()->toPlainText().contains(QStringLiteral("Kaz.HLP")));
         ContextIDs::QuitHelp();
     }
 };

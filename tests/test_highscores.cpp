@@ -89,7 +89,7 @@ private slots:
             rec(QStringLiteral("  Bo  "), 5.0, Feb25, QStringLiteral("Caf\u00e9"))));
         QCOMPARE(back.PlayerName, QStringLiteral("  Bo"));
         QCOMPARE(back.GameSetTitle, QStringLiteral("Caf\u00e9"));
-        QCOMPARE(KazMod::HighScoreRowTexts(back).first(), QStringLiteral("Bo"));
+        QCOMPARE(KazMod::highScoreRowTexts(back).first(), QStringLiteral("Bo"));
     }
 
     // hs.lst lies in the program folder with exactly one separator before it.
@@ -168,7 +168,7 @@ private slots:
         std::array<HighScoreRecord, 11> places;
         for (int n = 0; n < 11; ++n)
             places[n] = rec(QStringLiteral("x%1").arg(n), n);
-        KazMod::SortHighScores(places);
+        KazMod::sortHighScores(places);
         for (int n = 0; n < 11; ++n)
             QCOMPARE(places[n].FinalScore, 10.0 - n);
     }

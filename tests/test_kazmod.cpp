@@ -23,7 +23,7 @@ public:
 GameState boardOf(const QString& puzzle) {
     GameState s;
     s.CurrentPuzzle = puzzle;
-    s.BoardText = KazMod::BuildBoard(puzzle);
+    s.BoardText = KazMod::buildBoard(puzzle);
     return s;
 }
 } // namespace
@@ -62,9 +62,9 @@ private slots:
 
     // Every character but the blank starts hidden; word gaps are four blanks wide.
     void boardHidesEverythingButTheGaps() {
-        QCOMPARE(KazMod::BuildBoard(QStringLiteral("THE CAT")), QStringLiteral("---    ---"));
-        QCOMPARE(KazMod::BuildBoard(QStringLiteral("IT'S A-OK")), QStringLiteral("----    ----"));
-        QCOMPARE(KazMod::BuildBoard(QString()), QString());
+        QCOMPARE(KazMod::buildBoard(QStringLiteral("THE CAT")), QStringLiteral("---    ---"));
+        QCOMPARE(KazMod::buildBoard(QStringLiteral("IT'S A-OK")), QStringLiteral("----    ----"));
+        QCOMPARE(KazMod::buildBoard(QString()), QString());
     }
 
     // Every occurrence is uncovered and counted, exactly (case-sensitive); a letter that is
@@ -102,19 +102,19 @@ private slots:
             QList<int> hits(count, 0);
             const int perSlot = 200;
             for (int i = 0; i < count * perSlot; ++i)
-                ++hits[KazMod::DrawSlot((i + 0.5) / (count * perSlot), count)];
+                ++hits[KazMod::drawSlot((i + 0.5) / (count * perSlot), count)];
             QCOMPARE(hits, QList<int>(count, perSlot));
-            QCOMPARE(KazMod::DrawSlot(std::nextafter(1.0, 0.0), count), count - 1);
-            QCOMPARE(KazMod::DrawSlot(0.0, count), 0);
+            QCOMPARE(KazMod::drawSlot(std::nextafter(1.0, 0.0), count), count - 1);
+            QCOMPARE(KazMod::drawSlot(0.0, count), 0);
         }
-        QCOMPARE(KazMod::DrawSlot(0.999, 0), 0);
+        QCOMPARE(KazMod::drawSlot(0.999, 0), 0);
     }
 
     // The spin counter stops at its ceiling instead of turning negative.
     void spinCountStopsAtItsCeiling() {
-        QCOMPARE(KazMod::NextSpinCount(0), std::int16_t(1));
-        QCOMPARE(KazMod::NextSpinCount(32766), std::int16_t(32767));
-        QCOMPARE(KazMod::NextSpinCount(32767), std::int16_t(32767));
+        QCOMPARE(KazMod::nextSpinCount(0), std::int16_t(1));
+        QCOMPARE(KazMod::nextSpinCount(32766), std::int16_t(32767));
+        QCOMPARE(KazMod::nextSpinCount(32767), std::int16_t(32767));
     }
 
     // A set read from its file fills the set fields and its slots; later slots are left alone.
@@ -128,7 +128,7 @@ private slots:
         set.info = QStringLiteral("Some animals");
         set.pairs = {{QStringLiteral("barks"), QStringLiteral("Big Dog")},
                      {QStringLiteral("roars"), QStringLiteral("Lion")}};
-        KazMod::InstallGameSet(s, set);
+        KazMod::installGameSet(s, set);
         QCOMPARE(s.SetTitle, QStringLiteral("Animals"));
         QCOMPARE(s.SetAuthor, QStringLiteral("Ann"));
         QCOMPARE(s.SetDate, 36947.0);
@@ -200,50 +200,50 @@ private slots:
     // Points per found letter by the first three characters of the spin value, "500" before
     // "50 "; Double doubles whatever was found; no count of letters can overflow the points.
     void scoringTableInItsOrder() {
-        QCOMPARE(Scoring::ScoreAfterGuess(0, QStringLiteral("500 Points"), 3), 1500.0);
-        QCOMPARE(Scoring::ScoreAfterGuess(10, QStringLiteral("50 Points"), 2), 110.0);
-        QCOMPARE(Scoring::ScoreAfterGuess(0, QStringLiteral("100 Points"), 1), 100.0);
-        QCOMPARE(Scoring::ScoreAfterGuess(0, QStringLiteral("200 Points"), 2), 400.0);
-        QCOMPARE(Scoring::ScoreAfterGuess(0, QStringLiteral("300 Points"), 1), 300.0);
-        QCOMPARE(Scoring::ScoreAfterGuess(0, QStringLiteral("400 Points"), 4), 1600.0);
-        QCOMPARE(Scoring::ScoreAfterGuess(250, QStringLiteral("Double"), 3), 500.0);
-        QCOMPARE(Scoring::ScoreAfterGuess(0, QStringLiteral("Double"), 1), 0.0);
-        QCOMPARE(Scoring::ScoreAfterGuess(700, QStringLiteral("All Points Lost"), 2), 700.0);
-        QCOMPARE(Scoring::ScoreAfterGuess(700, QString(), 2), 700.0);
-        QCOMPARE(Scoring::ScoreAfterGuess(0, QStringLiteral("500 Points"), 75), 37500.0);
-        QCOMPARE(Scoring::ScoreAfterGuess(0, QStringLiteral("500 Points"), 32767), 16383500.0);
+        QCOMPARE(Scoring::scoreAfterGuess(0, QStringLiteral("500 Points"), 3), 1500.0);
+        QCOMPARE(Scoring::scoreAfterGuess(10, QStringLiteral("50 Points"), 2), 110.0);
+        QCOMPARE(Scoring::scoreAfterGuess(0, QStringLiteral("100 Points"), 1), 100.0);
+        QCOMPARE(Scoring::scoreAfterGuess(0, QStringLiteral("200 Points"), 2), 400.0);
+        QCOMPARE(Scoring::scoreAfterGuess(0, QStringLiteral("300 Points"), 1), 300.0);
+        QCOMPARE(Scoring::scoreAfterGuess(0, QStringLiteral("400 Points"), 4), 1600.0);
+        QCOMPARE(Scoring::scoreAfterGuess(250, QStringLiteral("Double"), 3), 500.0);
+        QCOMPARE(Scoring::scoreAfterGuess(0, QStringLiteral("Double"), 1), 0.0);
+        QCOMPARE(Scoring::scoreAfterGuess(700, QStringLiteral("All Points Lost"), 2), 700.0);
+        QCOMPARE(Scoring::scoreAfterGuess(700, QString(), 2), 700.0);
+        QCOMPARE(Scoring::scoreAfterGuess(0, QStringLiteral("500 Points"), 75), 37500.0);
+        QCOMPARE(Scoring::scoreAfterGuess(0, QStringLiteral("500 Points"), 32767), 16383500.0);
     }
 
     // F is L x 10000 before any spin, otherwise L x Score / SpinCount rounded down.
     void finalScoreFromLettersScoreAndSpins() {
-        QCOMPARE(Scoring::LetterCount(QStringLiteral("BIG DOG")), 6);
-        QCOMPARE(Scoring::LetterCount(QStringLiteral("ABCD EFGHI")), 9);
-        QCOMPARE(Scoring::FinalScore(10, 450, 3), 1500.0);
-        QCOMPARE(Scoring::FinalScore(10, 450, 0), 100000.0);
-        QCOMPARE(Scoring::FinalScore(3, 100, 7), 42.0);
-        QCOMPARE(Scoring::FinalScore(7, 0, 4), 0.0);
-        QCOMPARE(Scoring::FinalScore(300000, 0, 0), 3000000000.0); // beyond 32 bits
-        QCOMPARE(Scoring::IntegerText(3000000000.0), QStringLiteral("3000000000"));
-        QCOMPARE(Scoring::IntegerText(0.0), QStringLiteral("0"));
+        QCOMPARE(Scoring::letterCount(QStringLiteral("BIG DOG")), 6);
+        QCOMPARE(Scoring::letterCount(QStringLiteral("ABCD EFGHI")), 9);
+        QCOMPARE(Scoring::finalScore(10, 450, 3), 1500.0);
+        QCOMPARE(Scoring::finalScore(10, 450, 0), 100000.0);
+        QCOMPARE(Scoring::finalScore(3, 100, 7), 42.0);
+        QCOMPARE(Scoring::finalScore(7, 0, 4), 0.0);
+        QCOMPARE(Scoring::finalScore(300000, 0, 0), 3000000000.0); // beyond 32 bits
+        QCOMPARE(Scoring::integerText(3000000000.0), QStringLiteral("3000000000"));
+        QCOMPARE(Scoring::integerText(0.0), QStringLiteral("0"));
     }
 
     // Case never matters in an answer, punctuation does.
     void answersCompareInUpperCase() {
-        QVERIFY(Scoring::IsRightAnswer(QStringLiteral("the lion"), QStringLiteral("THE LION")));
-        QVERIFY(!Scoring::IsRightAnswer(QStringLiteral("its"), QStringLiteral("IT'S")));
-        QVERIFY(!Scoring::IsRightAnswer(QString(), QStringLiteral("A")));
+        QVERIFY(Scoring::isRightAnswer(QStringLiteral("the lion"), QStringLiteral("THE LION")));
+        QVERIFY(!Scoring::isRightAnswer(QStringLiteral("its"), QStringLiteral("IT'S")));
+        QVERIFY(!Scoring::isRightAnswer(QString(), QStringLiteral("A")));
     }
 
     // The messages of a solved and of a missed puzzle, line by line.
     void solvedAndMissedTexts() {
-        QCOMPARE(Scoring::CongratulationsText(0, 9, 90000),
+        QCOMPARE(Scoring::congratulationsText(0, 9, 90000),
                  QStringLiteral(
                      "You Got It!\r\n\r\nIt took 0 spin(s) for you\r\nto solve this 9 letter puzzle.\r\n"
                      "Your final (adjusted) score is 90000"));
-        QCOMPARE(Scoring::SorryText(QStringLiteral("the lyon"), QStringLiteral("THE LION")),
+        QCOMPARE(Scoring::sorryText(QStringLiteral("the lyon"), QStringLiteral("THE LION")),
                  QStringLiteral(
                      "Sorry, but that was not it.\r\nYou Entered: the lyon\r\nThe Puzzle was: THE LION"));
-        QCOMPARE(Scoring::FinalScoreStatus(2450), QStringLiteral("Final Score: 2450"));
+        QCOMPARE(Scoring::finalScoreStatus(2450), QStringLiteral("Final Score: 2450"));
     }
 };
 

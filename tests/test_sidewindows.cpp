@@ -113,7 +113,7 @@ private slots:
         QVERIFY(!(f.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QCOMPARE(f.font().family(), QStringLiteral("Times New Roman"));
         QCOMPARE(f.font().pointSize(), 12);
-        QCOMPARE(ContextIDs::HelpContextIdOf(find<QTableWidget>(f, "MSFlexGrid1")), 240);
+        QCOMPARE(ContextIDs::helpContextIdOf(find<QTableWidget>(f, "MSFlexGrid1")), 240);
         QCOMPARE(find<QTableWidget>(f, "MSFlexGrid1")->geometry(), QRect(12, 8, 457, 257));
         QCOMPARE(Form3::columnWidthTwips(6855), 1676);
         QCOMPARE(find<QTableWidget>(f, "MSFlexGrid1")->rowCount(), 10);
@@ -226,7 +226,7 @@ private slots:
         Form2 f(state);
         QCOMPARE(f.windowTitle(), QStringLiteral("Game Set Information"));
         QCOMPARE(f.size(), QSize(312, 251));
-        QCOMPARE(ContextIDs::HelpContextIdOf(find<QPlainTextEdit>(f, "Text3")), 230);
+        QCOMPARE(ContextIDs::helpContextIdOf(find<QPlainTextEdit>(f, "Text3")), 230);
         QCOMPARE(find<QLineEdit>(f, "Text1")->text(), QStringLiteral("None Given"));
         QCOMPARE(find<QLineEdit>(f, "Text2")->text(), QStringLiteral("Animals"));
         QCOMPARE(find<QLineEdit>(f, "Text4")->text(), QStringLiteral("2/25/2001"));
@@ -272,7 +272,7 @@ private slots:
         QVERIFY(captionFits(find<QPushButton>(f, "cmdSysInfo")));
         QVERIFY(find<QPushButton>(f, "cmdOK")->isDefault());
         QVERIFY(!find<QLabel>(f, "picIcon")->pixmap().isNull());
-        QCOMPARE(ContextIDs::HelpContextIdOf(find<QPushButton>(f, "cmdOK")), 0);
+        QCOMPARE(ContextIDs::helpContextIdOf(find<QPushButton>(f, "cmdOK")), 0);
 
         for (int key : {Qt::Key_Escape, Qt::Key_Return}) {
             frmAbout about(services);

@@ -79,10 +79,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // What the high-score window shows of it.
     NullServices nulls; // the day: 25 Feb 2001
     const FixedClock& clock = nulls.clock;
-    const KazMod::HighScoresToShow show = KazMod::TableToShow(contents, clock.today());
+    const KazMod::HighScoresToShow show = KazMod::tableToShow(contents, clock.today());
     FUZZ_CHECK(!show.writeFreshTable, "a readable file is never replaced by the window");
     for (const HighScoreRecord& r : show.table)
-        FUZZ_CHECK(KazMod::HighScoreRowTexts(r).size() == 4, "four columns a row");
+        FUZZ_CHECK(KazMod::highScoreRowTexts(r).size() == 4, "four columns a row");
 
     // The merge, as a solved game runs it.
     GameState state;
@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<HighScoreRecord> places;
     for (const HighScoreRecord& r : HighScoreFile::completed(contents.value, clock.today()))
         places.push_back(r);
-    places.push_back(KazMod::FinishedGameEntry(name, score, clock.today(), state.SetTitle));
+    places.push_back(KazMod::finishedGameEntry(name, score, clock.today(), state.SetTitle));
     // A score that is not a finite number ranks below every other.
     auto rank = [](const HighScoreRecord& r) {
         return std::isfinite(r.FinalScore) ? r.FinalScore : -INFINITY;
