@@ -2,7 +2,32 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
+
+CommandLine::Outcome CommandLine::answerWithoutWindows(int argc, char* argv[], const QString& name,
+                                                       const QString& description) {
+    static const QStringList asks = {QStringLiteral("-h"), QStringLiteral("--help"),
+                                     QStringLiteral("--help-all"), QStringLiteral("-v"),
+                                     QStringLiteral("--version")};
+    bool asked = false;
+    for (int i = 1; i < argc && !asked; ++i)
+        asked = asks.contains(QString::fromLocal8Bit(argv[i]));
+    if (!asked)
+        return {};
+    const QCoreApplication core(argc, argv); // no window system needed to print
+    QCoreApplication::setApplicationName(name);
+    QCoreApplication::setApplicationVersion(QStringLiteral(KAZ_VERSION));
+    return parse(QCoreApplication::arguments(), description);
+}
+
+CommandLine::Outcome CommandLine::start(const QString& name, const QString& desktopId,
+                                        const QString& description) {
+    QCoreApplication::setApplicationName(name);
+    QCoreApplication::setApplicationVersion(QStringLiteral(KAZ_VERSION));
+    QGuiApplication::setDesktopFileName(desktopId);
+    return parse(QCoreApplication::arguments(), description);
+}
 
 CommandLine::Outcome CommandLine::parse(const QStringList& arguments, const QString& description) {
     QCommandLineParser parser;

@@ -16,6 +16,15 @@ struct Outcome {
 
 // arguments as QCoreApplication::arguments() gives them, the program's name first.
 Outcome parse(const QStringList& arguments, const QString& description);
+// Answers --help and --version before the window system is reached, so that they work in a
+// terminal with no display; `exit` is false (and nothing else is set) when neither was asked
+// for. Call it before the QApplication exists.
+Outcome answerWithoutWindows(int argc, char* argv[], const QString& name, const QString& description);
+
+// Names the running program for the desktop (its name, version and desktop entry, so the
+// window manager matches its windows to the entry), then parses its command line, as the
+// QApplication left it (Qt's own options taken out).
+Outcome start(const QString& name, const QString& desktopId, const QString& description);
 // Prints the outcome's texts and returns its exit code.
 int finish(const Outcome& outcome);
 } // namespace CommandLine

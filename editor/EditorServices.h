@@ -7,10 +7,10 @@
 class UiLayer;
 class Clock;
 
-// Both services are required (frmCreate refuses to start without them): main.cpp builds the
-// platform's, tests hand in their doubles.
+// Both services are required, so they are references: main.cpp builds the platform's, tests
+// hand in their doubles.
 struct EditorServices {
-    UiLayer* ui = nullptr;
-    Clock* clock = nullptr;
-    QString folder; // the program folder, ending in a separator
+    UiLayer& ui;
+    Clock& clock;
+    QString folder; // help file and sample sets, ending in a separator
 };

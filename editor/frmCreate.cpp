@@ -28,14 +28,6 @@ using EditorControls::makeButton;
 using EditorControls::makeLabel;
 
 namespace {
-// The services are required: a window that could not show its boxes or date its sets would
-// lose the user's work without a word.
-template <class Service> Service& required(Service* service, const char* what) {
-    if (!service)
-        qFatal("frmCreate needs a %s", what);
-    return *service;
-}
-
 // A key that presses a button; the button's tooltip names the key, as a menu would.
 void addKey(QWidget* scope, const QKeySequence& key, QPushButton* button,
             Qt::ShortcutContext context = Qt::WindowShortcut) {
@@ -75,8 +67,7 @@ QIcon editorIcon() {
 } // namespace
 
 frmCreate::frmCreate(const EditorServices& services, QWidget* parent)
-    : QWidget(parent), ui_(required(services.ui, "UI layer")), clock_(required(services.clock, "clock")),
-      folder_(services.folder) {
+    : QWidget(parent), ui_(services.ui), clock_(services.clock), folder_(services.folder) {
     setWindowTitle(QStringLiteral("KAZ Puzzle Set Creator"));
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowIcon(editorIcon());

@@ -11,19 +11,22 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    if (const auto early =
+            CommandLine::answerWithoutWindows(argc, argv, QStringLiteral("KazCreate"),
+                                              QStringLiteral("KazCreate, the Kazoola game set editor."));
+        early.exit)
+        return CommandLine::finish(early);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("KazCreate"));
-    QApplication::setApplicationVersion(QStringLiteral(KAZ_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kazoola.KazCreate"));
     const CommandLine::Outcome args =
-        CommandLine::parse(app.arguments(), QStringLiteral("KazCreate, the Kazoola game set editor."));
+        CommandLine::start(QStringLiteral("KazCreate"), QStringLiteral("io.github.kazoola.KazCreate"),
+                           QStringLiteral("KazCreate, the Kazoola game set editor."));
     if (args.exit)
         return CommandLine::finish(args);
 
     QtUiLayer ui;
     SystemClock clock;
     const EditorServices services{
-        &ui, &clock, InstallFolders::dataFolder(ProgramFolder::current(), QStringLiteral("KazCreate.HLP"))};
+        ui, clock, InstallFolders::dataFolder(ProgramFolder::current(), QStringLiteral("KazCreate.HLP"))};
     frmCreate window(services);
     window.show();
     if (!args.file.isEmpty())

@@ -86,4 +86,3 @@ private:
     QElapsedTimer clock_;
 };
 
-namespace Wheel {} // namespace Wheel

@@ -14,12 +14,14 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    if (const auto early = CommandLine::answerWithoutWindows(
+            argc, argv, Form1::ProgramTitle, QStringLiteral("Kazoola, the word-puzzle game."));
+        early.exit)
+        return CommandLine::finish(early);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(Form1::ProgramTitle);
-    QApplication::setApplicationVersion(QStringLiteral(KAZ_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kazoola.KAZ"));
     const CommandLine::Outcome args =
-        CommandLine::parse(app.arguments(), QStringLiteral("Kazoola, the word-puzzle game."));
+        CommandLine::start(Form1::ProgramTitle, QStringLiteral("io.github.kazoola.KAZ"),
+                           QStringLiteral("Kazoola, the word-puzzle game."));
     if (args.exit)
         return CommandLine::finish(args);
 

@@ -22,7 +22,7 @@ private slots:
         ScriptedUi ui;
         FixedClock clock;
         clock.day = QDate(2024, 7, 9);
-        EditorServices services{&ui, &clock, dir.path()};
+        EditorServices services{ui, clock, dir.path()};
         clearSetEntries();
         frmCreate form(services);
         auto button = [&form](const char* name) { return form.findChild<QPushButton*>(name); };

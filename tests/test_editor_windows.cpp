@@ -121,7 +121,7 @@ private slots:
         dir = std::make_unique<QTemporaryDir>();
         clearSetEntries();
         ui = ScriptedUi();
-        form = std::make_unique<frmCreate>(EditorServices{&ui, &clock, dir->path()});
+        form = std::make_unique<frmCreate>(EditorServices{ui, clock, dir->path()});
         c = std::make_unique<CreateControls>(*form);
         form->show();
     }

@@ -71,11 +71,7 @@ private slots:
         Folder folder(QStringLiteral("editor/KazCreate.HLP"));
         ScriptedUi ui;
         FixedClock clock;
-        EditorServices services;
-        services.ui = &ui;
-        services.clock = &clock;
-        services.folder = folder.path();
-        frmCreate create(services);
+        frmCreate create(EditorServices{ui, clock, folder.path()});
         QCOMPARE(ContextIDs::helpFile(), folder.path() + QStringLiteral("KazCreate.HLP"));
         pressF1(&create);
         QCOMPARE(ContextIDs::viewer()->currentAnchor(), QStringLiteral("10"));
