@@ -25,9 +25,6 @@ class LimitedPlainTextEdit : public QPlainTextEdit {
 public:
     explicit LimitedPlainTextEdit(int limit, QWidget* parent = nullptr);
     int limit() const { return limit_; }
-    QString text() const { return toPlainText(); }
-    // Sets the text whole, however long it is (setPlainText does the same).
-    void setText(const QString& text) { setPlainText(text); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
