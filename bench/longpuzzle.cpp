@@ -3,6 +3,7 @@
 // it, of New Game and of one guess, each with the window repainted; the goal is under
 // 100 ms for New Game and for a guess, so that the window never freezes.
 #include "../tests/support/GameDoubles.h"
+#include "AnsweringUi.h"
 #include "Clock.h"
 #include "Form1.h"
 #include "GameServices.h"
@@ -20,22 +21,6 @@
 #include <vector>
 
 namespace {
-
-// Answers every box at once: the set's path for the open dialog, OK or Yes for the rest.
-class AnsweringUi : public UiLayer {
-public:
-    explicit AnsweringUi(QString path) : path_(std::move(path)) {}
-    MsgResult messageBox(QWidget*, const QString&, const QString&, MsgButtons b, MsgIcon) override {
-        return b == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::Ok;
-    }
-    QString inputBox(QWidget*, const QString&, const QString&) override { return {}; }
-    QString openFileDialog(QWidget*, const FileDialogOptions&) override { return path_; }
-    QString saveFileDialog(QWidget*, const FileDialogOptions&) override { return {}; }
-    void showModal(QDialog&) override {}
-
-private:
-    QString path_;
-};
 
 // Every spin stops after its first hundred and one steps, on a points value.
 class FirstStop : public RandomSource {
@@ -83,7 +68,8 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    AnsweringUi ui(path);
+    AnsweringUi ui;
+    ui.setPath = path;
     SystemClock clock;
     FirstStop random;
     RealTimePace pace;

@@ -2,6 +2,7 @@
 // real clock and prints the median spin time and how often the middle lamp was repainted
 // per second while the wheel turned. Boxes are answered at once; nothing is written.
 #include "../tests/support/GameDoubles.h"
+#include "AnsweringUi.h"
 #include "Clock.h"
 #include "Form1.h"
 #include "GameSetFile.h"
@@ -19,18 +20,6 @@
 #include <vector>
 
 namespace {
-// Every box answered at once, the file dialog with the bench's own set.
-class AnsweringUi : public UiLayer {
-public:
-    QString setPath;
-    MsgResult messageBox(QWidget*, const QString&, const QString&, MsgButtons buttons, MsgIcon) override {
-        return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::Ok;
-    }
-    QString inputBox(QWidget*, const QString&, const QString&) override { return {}; }
-    QString openFileDialog(QWidget*, const FileDialogOptions&) override { return setPath; }
-    QString saveFileDialog(QWidget*, const FileDialogOptions&) override { return {}; }
-    void showModal(QDialog&) override {}
-};
 
 class PaintCounter : public QObject {
 public:
