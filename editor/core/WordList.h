@@ -1,0 +1,59 @@
+// Word lists a teacher already has, read into records of a clue and a puzzle, and the set's
+// pairs written back as CSV. The readers only take a file apart; whether a pair may join the
+// set is for the import rules (ImportRules.h). Every read goes through the file layer.
+//
+//  - CSV (RFC 4180): commas, quoted fields with "" inside, LF, CRLF or a lone CR;
+//  - TSV and .txt: clue TAB puzzle on each line, quoted fields as in CSV;
+//  - KVTML 2 (KDE's vocabulary format): per entry, translation 0's comment is the clue and
+//    its text the puzzle; without a comment, the clue is translation 1's text.
+//
+// Text files are UTF-8 (with or without a byte-order mark), else Windows-1252. A record's
+// line is the physical line it starts on; a KVTML record's line is the entry's position.
+// Qt Core only.
+#pragma once
+
+#include "FileResult.h"
+#include "PuzzleEntry.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace WordList {
+
+inline constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
+
+enum class Format { Csv, Tsv, Kvtml };
+
+struct Record {
+    int line = 0; // CSV/TSV: physical line the record starts on; KVTML: the entry's number
+    QString clue;
+    QString puzzle;
+    QString problem; // why the record is not a pair at all (a missing puzzle); empty if it is
+};
+
+struct List {
+    QList<Record> records;
+    bool fromKvtml = false;
+    QString title; // KVTML only: the set information it carries
+    QString author;
+    QString info;
+};
+
+// The format a file name asks for (.kvtml, .csv, .tsv or .txt); for any other name, what the
+// bytes look like.
+Format formatFor(const QString& path, const QByteArray& bytes);
+
+// Parses a whole file's bytes. A failure refuses the whole file and nothing is imported.
+FileResult<List> parse(const QByteArray& bytes, Format format);
+
+// Reads and parses a file; anything but a regular file of at most MaxFileBytes is refused.
+FileResult<List> readFile(const QString& path);
+
+// The pairs as CSV: UTF-8, the header "Clue,Puzzle", RFC 4180 quoting, CRLF line ends.
+QByteArray writeCsv(const QList<PuzzleEntry>& pairs);
+
+// Writes that CSV through the file layer: the old file stays whole unless the new one is.
+FileResult<> writeCsvFile(const QString& path, const QList<PuzzleEntry>& pairs);
+
+} // namespace WordList
