@@ -26,16 +26,25 @@ CreateFormLayout::~CreateFormLayout() {
     qDeleteAll(items_);
 }
 
+int CreateFormLayout::menuHeight() const {
+    const QWidget* bar = menuBar();
+    if (!bar || bar->isHidden())
+        return 0;
+    const int h = bar->heightForWidth(window_.width());
+    return h > 0 ? h : bar->sizeHint().height();
+}
+
 QSize CreateFormLayout::outerSize() const {
+    const QSize menu(0, menuHeight());
     const QRect frame = window_.frameGeometry();
     if (frame.width() >= window_.width() && frame.height() >= window_.height())
-        return frame.size();
+        return frame.size() - menu;
     QSize size = window_.size();
     if (const QWindow* w = window_.windowHandle()) {
         const QMargins m = w->frameMargins();
         size += QSize(m.left() + m.right(), m.top() + m.bottom());
     }
-    return size;
+    return size - menu;
 }
 
 void CreateFormLayout::setGeometry(const QRect& rect) {
@@ -59,11 +68,16 @@ void CreateFormLayout::setGeometry(const QRect& rect) {
                            std::max(window_.height(), minClient.height()));
     }
 
+    // The client area starts below the menu bar.
+    const int top = menuHeight();
+    if (QWidget* bar = menuBar())
+        bar->setGeometry(0, 0, window_.width(), top);
     const CreateLayout::Layout l = CreateLayout::compute(corrected.width(), corrected.height());
     for (qsizetype i = 0; i < items_.size(); ++i) {
         const QRectF& r = l.*rects_[i];
         // The rectangle exactly, whatever the control's size policy would make of it.
-        items_[i]->widget()->setGeometry(Geometry::rect(r.x(), r.y(), r.width(), r.height()));
+        items_[i]->widget()->setGeometry(
+            Geometry::rect(r.x(), r.y(), r.width(), r.height()).translated(0, top));
     }
     if (placed_)
         placed_(l);

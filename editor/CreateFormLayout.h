@@ -24,9 +24,12 @@ public:
     CreateFormLayout(QWidget& window, std::initializer_list<Entry> table, Handler placed);
     ~CreateFormLayout() override;
 
-    // The window's outer size in pixels: the frame geometry, or the client size plus the
-    // frame margins where the frame is not known.
+    // The outer size the layout rules are given, in pixels: the frame geometry (or the window
+    // plus its frame margins where the frame is not known) less the menu bar, which sits
+    // above the client area the rules lay out.
     QSize outerSize() const;
+    // The menu bar's height; the client area begins below it.
+    int menuHeight() const;
 
     void setGeometry(const QRect& rect) override;
     void addItem(QLayoutItem* item) override;

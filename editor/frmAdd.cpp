@@ -13,8 +13,10 @@
 
 using namespace KazCreateMod;
 
-frmAdd::frmAdd(frmCreate& owner, UiLayer& ui) : QDialog(&owner), owner_(owner), ui_(ui) {
-    setWindowTitle(QStringLiteral("Add a Clue"));
+frmAdd::frmAdd(frmCreate& owner, UiLayer& ui, int editSlot)
+    : QDialog(&owner), owner_(owner), editSlot_(editSlot), ui_(ui) {
+    const bool editing = editSlot_ >= 0;
+    setWindowTitle(editing ? QStringLiteral("Edit a Clue") : QStringLiteral("Add a Clue"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     ContextIDs::setHelpContextId(this, 20);
     setFixedSize(Geometry::px(4680), Geometry::px(3195));
@@ -37,7 +39,13 @@ frmAdd::frmAdd(frmCreate& owner, UiLayer& ui) : QDialog(&owner), owner_(owner), 
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     }
 
-    Command1 = EditorControls::makeButton(QStringLiteral("Add"), QStringLiteral("Command1"), this);
+    if (editing) {
+        Text1->setPlainText(SetEntries[editSlot_].Clue);
+        Text2->setPlainText(SetEntries[editSlot_].Puzzle);
+    }
+
+    Command1 = EditorControls::makeButton(editing ? QStringLiteral("OK") : QStringLiteral("Add"),
+                                          QStringLiteral("Command1"), this);
     Command1->setGeometry(Geometry::rect(713, 2400, 1215, 495));
     Command2 = EditorControls::makeButton(QStringLiteral("Clear"), QStringLiteral("Command2"), this);
     Command2->setGeometry(Geometry::rect(2753, 2400, 1215, 495));
@@ -103,7 +111,7 @@ void frmAdd::Command1_Click() {
         return;
     }
 
-    const int slot = pairCount();
+    const int slot = editSlot_ >= 0 ? editSlot_ : pairCount();
     if (slot >= MaxPuzzles) {
         // The pair has nowhere to go: say so and keep it in the dialog rather than lose it.
         ui_.messageBox(this, Texts::SetFullText, Texts::SetFullTitle, MsgButtons::Ok, MsgIcon::None);
@@ -113,6 +121,8 @@ void frmAdd::Command1_Click() {
     SetEntries[slot].Puzzle = BlankNonLetters(puzzle);
 
     owner_.RefreshClueGrid();
+    if (editSlot_ >= 0)
+        owner_.setCurrentPair(editSlot_);
     owner_.setSaveAndDeleteEnabled(true);
     accept();
 }

@@ -1,7 +1,7 @@
 // The dialog that enters one clue/puzzle pair. It removes line breaks, refuses an empty
 // entry and a long puzzle without the word breaks the game board wraps at, and stores the
 // filtered pair in the first free slot of SetEntries; then it closes. Closing it by its
-// close box stores nothing.
+// close box stores nothing. The same dialog edits a pair in place.
 #pragma once
 
 #include <QDialog>
@@ -15,7 +15,9 @@ class frmCreate;
 class frmAdd : public QDialog {
     Q_OBJECT
 public:
-    frmAdd(frmCreate& owner, UiLayer& ui);
+    // editSlot -1 adds a pair; a slot number edits that pair in place ("Edit a Clue"): the
+    // same checks, and OK replaces the pair where it stands.
+    frmAdd(frmCreate& owner, UiLayer& ui, int editSlot = -1);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,5 +35,6 @@ private:
     void Command2_Click(); // Clear
 
     frmCreate& owner_;
+    int editSlot_;
     UiLayer& ui_;
 };

@@ -6,13 +6,21 @@
 #include "EditorControls.h"
 #include "FittingLabel.h"
 #include "Geometry.h"
+#include "ImportRules.h"
 #include "KazCreateMod.h"
 #include "LimitedTextBox.h"
 #include "ProgramFolder.h"
 #include "ScreenCentre.h"
+#include "SheetChoice.h"
+#include "SheetPrinter.h"
 #include "TextFormat.h"
 #include "UiLayer.h"
+#include "WordList.h"
 #include "frmAdd.h"
+
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include <QCloseEvent>
 #include <QDir>
@@ -157,6 +165,8 @@ frmCreate::frmCreate(const EditorServices& services, QWidget* parent)
                                          {Command5, &L::Command5},
                                          {Command6, &L::Command6}}, // the bottom row
                                         [this](const L& l) { Form_Resize(l); });
+    buildMenus();
+    layout->setMenuBar(menuBar_);
     layout->setGeometry(rect()); // at design size, before Form_Load reads the grid's width
 
     Form_Load();
@@ -183,6 +193,151 @@ void frmCreate::RefreshClueGrid() {
     const int left = sideways->value();
     KazCreateMod::RefreshClueGrid(*MSFlexGrid1, *Label5);
     sideways->setValue(left);
+    editClue_->setEnabled(pairCount() > 0);
+}
+
+void frmCreate::setCurrentPair(int slot) {
+    QScrollBar* sideways = MSFlexGrid1->horizontalScrollBar();
+    const int left = sideways->value();
+    MSFlexGrid1->setCurrentCell(tableRowOf(slot + 1), std::max(0, MSFlexGrid1->currentColumn()));
+    sideways->setValue(left);
+}
+
+void frmCreate::buildMenus() {
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("menuBar"));
+    QMenu* file = menuBar_->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&Import Pairs..."), this, &frmCreate::mnuImport_Click);
+    file->addAction(QStringLiteral("&Export Pairs..."), this, &frmCreate::mnuExport_Click);
+    file->addSeparator();
+    file->addAction(QStringLiteral("&Print..."), QKeySequence::Print, this, &frmCreate::mnuPrint_Click);
+    file->addAction(QStringLiteral("Export P&DF..."), this, &frmCreate::mnuPdf_Click);
+    QMenu* edit = menuBar_->addMenu(QStringLiteral("&Edit"));
+    editClue_ = edit->addAction(QStringLiteral("Edit This &Clue"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
+                                &frmCreate::mnuEditClue_Click);
+    editClue_->setEnabled(false);
+    // A double-click on a row, or Enter in the grid, edits that row's pair too.
+    connect(MSFlexGrid1, &QTableWidget::cellDoubleClicked, this, [this](int row) {
+        MSFlexGrid1->setCurrentCell(row, MSFlexGrid1->currentColumn());
+        mnuEditClue_Click();
+    });
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+        new QShortcut(QKeySequence(key), MSFlexGrid1, this, &frmCreate::mnuEditClue_Click,
+                      Qt::WidgetShortcut);
+}
+
+void frmCreate::mnuEditClue_Click() {
+    const int r = gridCurrentRow(*MSFlexGrid1);
+    if (r == 0 || r > pairCount())
+        return;
+    frmAdd dialog(*this, ui_, r - 1);
+    ui_.showModal(dialog);
+}
+
+void frmCreate::mnuImport_Click() {
+    FileDialogOptions o;
+    o.title = QStringLiteral("Import Pairs");
+    o.filter = QStringLiteral("Word lists (*.csv *.tsv *.txt *.kvtml)|*.csv *.tsv *.txt *.kvtml");
+    o.initialFolder = lastImportPath_.isEmpty() ? dialogFolder_ : lastImportPath_;
+    const QString path = ui_.openFileDialog(this, o);
+    if (path.isEmpty())
+        return;
+    lastImportPath_ = path;
+    importPairs(path);
+}
+
+void frmCreate::importPairs(const QString& path) {
+    const FileResult<WordList::List> read = WordList::readFile(path);
+    if (!read.ok) {
+        ui_.messageBox(this,
+                       QStringLiteral("This word list could not be imported:") + TextFormat::CrLf +
+                           QDir::toNativeSeparators(path) + TextFormat::CrLf + read.error,
+                       ImportRules::ReportTitle, MsgButtons::Ok, MsgIcon::Stop);
+        return;
+    }
+    const ImportRules::Outcome outcome = ImportRules::apply(read.value.records, pairCount());
+    if (!outcome.added.isEmpty()) {
+        int slot = pairCount();
+        for (const PuzzleEntry& pair : outcome.added)
+            SetEntries[slot++] = pair;
+        // A KVTML file's own title, author and comment go only where the prompts still stand.
+        const WordList::List& list = read.value;
+        if (!list.author.isEmpty() && TextFormat::trimBlanks(Text1->text()) == Texts::AuthorPrompt)
+            Text1->setTextUncut(list.author);
+        if (!list.title.isEmpty() && TextFormat::trimBlanks(Text2->text()) == Texts::TitlePrompt)
+            Text2->setTextUncut(list.title);
+        if (!list.info.isEmpty() &&
+            TextFormat::trimBlanks(removeLineBreaks(Text3->toPlainText())) == Texts::InfoPrompt)
+            Text3->setPlainText(list.info);
+        RefreshClueGrid();
+        setSaveAndDeleteEnabled(true);
+    }
+    ui_.messageBox(this, ImportRules::reportText(outcome), ImportRules::ReportTitle, MsgButtons::Ok,
+                   MsgIcon::None);
+}
+
+void frmCreate::mnuExport_Click() {
+    FileDialogOptions o;
+    o.title = QStringLiteral("Export Pairs");
+    o.filter = QStringLiteral("CSV file (*.csv)|*.csv");
+    o.defaultExtension = QStringLiteral(".csv");
+    o.initialFolder = dialogFolder_;
+    const QString path = ui_.saveFileDialog(this, o);
+    if (path.isEmpty())
+        return;
+    const GameSet set = setForSaving({}, SetEntries, clock_.today());
+    if (const FileResult<> saved = WordList::writeCsvFile(path, set.pairs); !saved.ok)
+        ui_.messageBox(this,
+                       QStringLiteral("The pairs could not be exported:") + TextFormat::CrLf +
+                           QDir::toNativeSeparators(path) + TextFormat::CrLf + saved.error,
+                       QStringLiteral("Export Pairs"), MsgButtons::Ok, MsgIcon::Stop);
+}
+
+GameSet frmCreate::setForPrinting() const {
+    auto unlessPrompt = [](const QString& text, const QString& prompt) {
+        const QString trimmed = TextFormat::trimBlanks(removeLineBreaks(text));
+        return trimmed == prompt ? QString() : trimmed;
+    };
+    return setForSaving({unlessPrompt(Text1->text(), Texts::AuthorPrompt),
+                         unlessPrompt(Text2->text(), Texts::TitlePrompt),
+                         unlessPrompt(Text3->toPlainText(), Texts::InfoPrompt)},
+                        SetEntries, clock_.today());
+}
+
+void frmCreate::mnuPrint_Click() {
+    SheetChoice choice(QStringLiteral("Print"), this);
+    ui_.showModal(choice);
+    if (choice.result() != QDialog::Accepted)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(SheetPrinter::localePageSize());
+    printer.setPageMargins(QMarginsF(20, 20, 20, 15), QPageLayout::Millimeter);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!SheetPrinter::paint(printer, choice.kind(), setForPrinting()))
+        ui_.messageBox(this, QStringLiteral("The sheet could not be printed."), QStringLiteral("Print"),
+                       MsgButtons::Ok, MsgIcon::Stop);
+}
+
+void frmCreate::mnuPdf_Click() {
+    SheetChoice choice(QStringLiteral("Export PDF"), this);
+    ui_.showModal(choice);
+    if (choice.result() != QDialog::Accepted)
+        return;
+    FileDialogOptions o;
+    o.title = QStringLiteral("Export PDF");
+    o.filter = QStringLiteral("PDF document (*.pdf)|*.pdf");
+    o.defaultExtension = QStringLiteral(".pdf");
+    o.initialFolder = dialogFolder_;
+    const QString path = ui_.saveFileDialog(this, o);
+    if (path.isEmpty())
+        return;
+    if (const FileResult<> saved = SheetPrinter::writePdf(path, choice.kind(), setForPrinting()); !saved.ok)
+        ui_.messageBox(this,
+                       QStringLiteral("The PDF could not be written:") + TextFormat::CrLf +
+                           QDir::toNativeSeparators(path) + TextFormat::CrLf + saved.error,
+                       QStringLiteral("Export PDF"), MsgButtons::Ok, MsgIcon::Stop);
 }
 
 void frmCreate::setSaveAndDeleteEnabled(bool enabled) {

@@ -6,10 +6,13 @@
 
 #include "CreateLayout.h"
 #include "EditorServices.h"
+#include "GameSetFile.h"
 
 #include <QWidget>
 
 class FittingLabel;
+class QAction;
+class QMenuBar;
 class QPushButton;
 class QTableWidget;
 class LimitedLineEdit;
@@ -31,6 +34,12 @@ public:
     void RefreshClueGrid();
     // "Save" and "Delete This Clue" are always enabled or disabled together.
     void setSaveAndDeleteEnabled(bool enabled);
+    // Makes the grid row of the pair in this slot the current row.
+    void setCurrentPair(int slot);
+
+    // Adds a word list's pairs to the set as File, Import Pairs does once its dialog has
+    // answered, and shows the report.
+    void importPairs(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -51,6 +60,8 @@ private:
     FittingLabel* Label2 = nullptr;
     FittingLabel* Label3 = nullptr;
     FittingLabel* Label5 = nullptr; // the count label
+    QMenuBar* menuBar_ = nullptr;
+    QAction* editClue_ = nullptr; // Edit, Edit This Clue: only while the set has pairs
 
     void Command1_Click(); // Save
     void Command2_Click(); // New Set
@@ -58,6 +69,15 @@ private:
     void Command4_Click(); // Delete This Clue
     void Command5_Click(); // Load Set
     void Command6_Click(); // Help
+
+    void mnuImport_Click();
+    void mnuExport_Click();
+    void mnuPrint_Click();
+    void mnuPdf_Click();
+    void mnuEditClue_Click();
+    void buildMenus();
+    // The set as the sheets print it: untouched prompts print as nothing.
+    GameSet setForPrinting() const;
 
     void Form_Load();
     // Where the layout ends, once every control is placed: the grid's column widths.
@@ -74,4 +94,5 @@ private:
     QString folder_;       // the program folder, as handed in
     QString dialogFolder_; // the program folder; where the file dialogs start
     QString lastPath_;     // the path chosen last in a file dialog
+    QString lastImportPath_;
 };

@@ -1,25 +1,42 @@
 // KazCreate: the game set editor. Everything lives in kazeditor; this reads the command line
-// and starts it.
+// and starts it, with a window or, for the commands that need none, without.
 #include "Clock.h"
 #include "CommandLine.h"
 #include "EditorServices.h"
+#include "HeadlessCommands.h"
 #include "InstallFolders.h"
 #include "ProgramFolder.h"
 #include "UiLayer.h"
 #include "frmCreate.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
+    const QString description =
+        QStringLiteral("KazCreate, the Kazoola game set editor.\n\nWithout a window:") +
+        HeadlessCommands::helpText();
     if (const auto early =
-            CommandLine::answerWithoutWindows(argc, argv, QStringLiteral("KazCreate"),
-                                              QStringLiteral("KazCreate, the Kazoola game set editor."));
+            CommandLine::answerWithoutWindows(argc, argv, QStringLiteral("KazCreate"), description);
         early.exit)
         return CommandLine::finish(early);
+    if (HeadlessCommands::wantsHeadless(argc, argv)) {
+        // No window opens, so no display is needed: the platform is chosen before the
+        // application object exists. Fonts for the PDF still come from fontconfig.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Standard error holds the command's own lines only, not the platform's chatter.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+            if (type != QtDebugMsg && type != QtInfoMsg && !message.startsWith(u"QStandardPaths:"))
+                std::fputs((message + u'\n').toLocal8Bit().constData(), stderr);
+        });
+        QGuiApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("KazCreate"));
+        return HeadlessCommands::run(QCoreApplication::arguments());
+    }
     QApplication app(argc, argv);
-    const CommandLine::Outcome args =
-        CommandLine::start(QStringLiteral("KazCreate"), QStringLiteral("io.github.kazoola.KazCreate"),
-                           QStringLiteral("KazCreate, the Kazoola game set editor."));
+    const CommandLine::Outcome args = CommandLine::start(
+        QStringLiteral("KazCreate"), QStringLiteral("io.github.kazoola.KazCreate"), description);
     if (args.exit)
         return CommandLine::finish(args);
 

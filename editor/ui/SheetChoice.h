@@ -1,0 +1,20 @@
+// The small dialog Print... and Export PDF... open first: which sheet, the answer key (with
+// the puzzles) or the worksheet (with the puzzles hidden).
+#pragma once
+
+#include "SheetLayout.h"
+
+#include <QDialog>
+
+class QRadioButton;
+
+class SheetChoice : public QDialog {
+    Q_OBJECT
+public:
+    SheetChoice(const QString& title, QWidget* parent);
+    SheetLayout::Kind kind() const;
+
+private:
+    QRadioButton* key_ = nullptr;
+    QRadioButton* worksheet_ = nullptr;
+};
