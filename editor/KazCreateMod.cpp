@@ -2,6 +2,8 @@
 
 #include "TextFormat.h"
 
+#include <QDir>
+
 namespace KazCreateMod {
 
 PuzzleTable SetEntries;
@@ -101,12 +103,22 @@ GameSet setForSaving(const SetTexts& texts, const PuzzleTable& entries, const QD
 QString unholdableReason(const GameSet& set) {
     if (set.pairs.size() > MaxPuzzles)
         return QStringLiteral("it holds more than %1 pairs").arg(MaxPuzzles);
+    return QString();
+}
+
+int firstPairWithoutClue(const GameSet& set) {
     for (qsizetype k = 0; k < set.pairs.size(); ++k)
         if (set.pairs[k].Clue.isEmpty())
-            return QStringLiteral(
-                       "pair %1 has an empty clue, and the editor cannot hold a pair without a clue")
-                .arg(k + 1);
-    return QString();
+            return int(k) + 1;
+    return 0;
+}
+
+QString partlyLoadedText(const QString& path, int pair) {
+    const QString loaded = pair == 1 ? QStringLiteral("No pair was loaded")
+                                     : QStringLiteral("Pairs 1 to %1 were loaded").arg(pair - 1);
+    return QStringLiteral("Pair %1 of this game set has an empty clue:").arg(pair) + TextFormat::CrLf +
+           QDir::toNativeSeparators(path) + TextFormat::CrLf + loaded +
+           QStringLiteral("; pair %1 and the pairs after it were not.").arg(pair);
 }
 
 void installPairs(const GameSet& set, PuzzleTable& entries) {

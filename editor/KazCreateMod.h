@@ -102,9 +102,15 @@ SetTexts replaceUntouchedPrompts(SetTexts texts);
 // breaks and trimmed, the given day, and pairs 0 to PairCount - 1 as stored.
 GameSet setForSaving(const SetTexts& texts, const PuzzleTable& entries, const QDate& today);
 
-// Why a read set cannot be held by the editor (empty when it can): the editor marks a free
-// slot by an empty clue, so a pair without a clue would hide every pair after it.
+// Why a read set cannot be held by the editor (empty when it can).
 QString unholdableReason(const GameSet& set);
+
+// The editor marks a free slot by an empty clue, so it holds a set up to its first pair
+// without a clue: that pair's number (from 1), or 0 when every pair has a clue.
+int firstPairWithoutClue(const GameSet& set);
+// What Load Set says when it held only the pairs before that one.
+QString partlyLoadedText(const QString& path, int pair);
+inline const QString PartlyLoadedTitle = QStringLiteral("Game Set Partly Loaded");
 
 // Puts a loaded set's pairs into slots 0 to n - 1 and empties the rest.
 void installPairs(const GameSet& set, PuzzleTable& entries = SetEntries);

@@ -3,19 +3,55 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QValidator>
 #include <algorithm>
 
+namespace {
+// Holds a user's edit of a line box to the limit. The box hands over the text an edit would
+// leave; the part that differs from the text before is what was typed, pasted or dropped,
+// and only as much of it goes in as the limit leaves room for beside the text that stays.
+// A text the program placed may be longer than the limit: the user can shorten it, never
+// lengthen it, and typing over a selected long prompt keeps to the limit too.
+class LimitValidator : public QValidator {
+public:
+    LimitValidator(const LimitedLineEdit& box, const QString& before)
+        : QValidator(nullptr), box_(box), before_(before) {}
+    State validate(QString& text, int& pos) const override {
+        if (text.size() <= box_.limit())
+            return Acceptable;
+        qsizetype head = 0;
+        const qsizetype shorter = std::min(text.size(), before_.size());
+        while (head < shorter && text[head] == before_[head])
+            ++head;
+        qsizetype tail = 0;
+        while (tail < shorter - head && text[text.size() - 1 - tail] == before_[before_.size() - 1 - tail])
+            ++tail;
+        const qsizetype inserted = text.size() - head - tail;
+        const qsizetype room = std::max<qsizetype>(0, box_.limit() - (head + tail));
+        if (inserted > room) {
+            text = text.left(head + room) + text.right(tail);
+            pos = int(head + room);
+        }
+        return Acceptable;
+    }
+
+private:
+    const LimitedLineEdit& box_;
+    const QString& before_;
+};
+} // namespace
+
 LimitedLineEdit::LimitedLineEdit(int limit, QWidget* parent) : QLineEdit(parent), limit_(limit) {
-    setMaxLength(limit_);
-    // QLineEdit enforces maxLength on every user edit (typing, paste, drop, input methods).
-    // Keeping it at the larger of the limit and the current length lets an over-long text
-    // set by the program stand, while the user can only ever shorten it.
-    connect(this, &QLineEdit::textChanged, this,
-            [this](const QString& text) { setMaxLength(std::max<int>(limit_, int(text.size()))); });
+    setMaxLength(32767);
+    auto* validator = new LimitValidator(*this, shown_);
+    validator->setParent(this);
+    setValidator(validator);
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { shown_ = text; });
 }
 
 void LimitedLineEdit::setTextUncut(const QString& text) {
-    setMaxLength(std::max<int>(limit_, int(text.size())));
+    // The validator measures an edit against the text before it; a placed text is no edit.
+    shown_ = text;
     setText(text);
 }
 
@@ -27,7 +63,8 @@ LimitedPlainTextEdit::LimitedPlainTextEdit(int limit, QWidget* parent)
 qsizetype LimitedPlainTextEdit::room() const {
     const qsizetype length = toPlainText().size();
     const qsizetype selected = textCursor().selectedText().size();
-    return std::max<qsizetype>(limit_, length) - (length - selected);
+    // Room beside the text that stays: a selected over-long prompt gives no extra room.
+    return std::max<qsizetype>(0, limit_ - (length - selected));
 }
 
 void LimitedPlainTextEdit::keyPressEvent(QKeyEvent* event) {

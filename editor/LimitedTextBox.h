@@ -1,6 +1,8 @@
 // Text boxes with a typing limit. The limit holds against what the user types, pastes or
-// drops; text the program puts in (a prompt, a loaded set's values) is never cut. When the
-// box already holds more than the limit, the user can shorten it but not lengthen it.
+// drops; text the program puts in (a prompt, a loaded set's values) is never cut. What the
+// user puts in fits beside the text that stays: when the box holds more than the limit, the
+// user can shorten it but not lengthen it, and a paste over a selected long prompt is cut
+// to the limit.
 #pragma once
 
 #include <QLineEdit>
@@ -17,6 +19,7 @@ public:
 
 private:
     int limit_;
+    QString shown_; // the text before the edit under way
 };
 
 // Multi-line box; the Enter key puts a line break into the text. Tab moves the focus on.

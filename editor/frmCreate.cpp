@@ -453,12 +453,19 @@ bool frmCreate::loadSet(const QString& path) {
         return false;
     }
 
+    // A pair without a clue ends the set: the pairs before it load, and the user is told.
+    const int withoutClue = firstPairWithoutClue(read.value);
+    if (withoutClue > 0)
+        read.value.pairs.resize(withoutClue - 1);
     Text2->setTextUncut(read.value.title);
     Text1->setTextUncut(read.value.author);
     Text3->setPlainText(read.value.info);
     installPairs(read.value);
     RefreshClueGrid();
     setSaveAndDeleteEnabled(true);
+    if (withoutClue > 0)
+        ui_.messageBox(this, partlyLoadedText(path, withoutClue), PartlyLoadedTitle, MsgButtons::Ok,
+                       MsgIcon::None);
     return true;
 }
 

@@ -450,14 +450,11 @@ private slots:
         QCOMPARE(pairCount(), 1);
     }
 
-    // A damaged file, or one with a pair the editor cannot hold, changes nothing and is
-    // reported with the game's "Game Set Not Loaded" message.
+    // A damaged file changes nothing and is reported with the game's "Game Set Not Loaded" message.
     void failedLoadChangesNothing_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("damaged") << QByteArray(
             "\"T\"\r\n\"A\"\r\n#2001-02-25#\r\n\"I\"\r\n3\r\n\"c1\"\r\n\"p1\"\r\n");
-        QTest::newRow("pair without a clue") << QByteArray(
-            "\"T\"\r\n\"A\"\r\n#2001-02-25#\r\n\"I\"\r\n2\r\n\"c1\"\r\n\"p1\"\r\n\"\"\r\n\"p2\"\r\n");
     }
     void failedLoadChangesNothing() {
         QFETCH(QByteArray, bytes);
@@ -482,6 +479,21 @@ private slots:
         QCOMPARE(c->MSFlexGrid1->rowCount(), 1);
         QCOMPARE(c->Label5->text(), QStringLiteral("Number of clues in set: 1"));
         QVERIFY(saveButtonsEnabled());
+    }
+
+    // A set whose pair 3 has no clue loads pairs 1 and 2, and says so once.
+    void emptyClueEndsTheLoadedSet() {
+        const QString file = path(QStringLiteral("gap.kazset"));
+        QVERIFY(writeBytes(file,
+                           "\"T\"\r\n\"A\"\r\n#2001-02-25#\r\n\"I\"\r\n4\r\n\"c1\"\r\n\"p1\"\r\n\"c2\"\r\n"
+                           "\"p2\"\r\n\"\"\r\n\"p3\"\r\n\"c4\"\r\n\"p4\"\r\n"));
+        QVERIFY(form->loadSet(file));
+        QCOMPARE(ui.messages(), QList<UiCall>{UiCall::message(partlyLoadedText(file, 3), PartlyLoadedTitle)});
+        QVERIFY(partlyLoadedText(file, 3).endsWith(
+            QStringLiteral("Pairs 1 to 2 were loaded; pair 3 and the pairs after it were not.")));
+        QCOMPARE(pairCount(), 2);
+        QCOMPARE(c->Label5->text(), QStringLiteral("Number of clues in set: 2"));
+        QCOMPARE(cell(*c, 2, 1), QStringLiteral("p2"));
     }
 
     // Closing the window or loading another set while Save is on asks first; No keeps all.
@@ -520,6 +532,10 @@ private slots:
             d.Text1->moveCursor(QTextCursor::End);
             QTest::keyClicks(d.Text1, QStringLiteral("more"));
             QCOMPARE(d.Text1->toPlainText(), Texts::CluePrompt + u'\n');
+            QGuiApplication::clipboard()->setText(QString(50, u'q'));
+            d.Text1->selectAll();
+            d.Text1->paste(); // over the selected long prompt: still no more than 30
+            QCOMPARE(d.Text1->toPlainText(), QString(30, u'q'));
             d.Text1->clear();
             QTest::keyClicks(d.Text1, QString(40, u'a'));
             QCOMPARE(d.Text1->toPlainText(), QString(30, u'a'));
@@ -550,6 +566,10 @@ private slots:
         c->Text1->end(false);
         QTest::keyClicks(c->Text1, QStringLiteral("x"));
         QCOMPARE(c->Text1->text().size(), 300);
+        QGuiApplication::clipboard()->setText(QString(300, u'p'));
+        c->Text1->selectAll();
+        c->Text1->paste();
+        QCOMPARE(c->Text1->text(), QString(255, u'p'));
         c->Text3->clear();
         QTest::keyClicks(c->Text3, QString(260, u'i'));
         QCOMPARE(c->Text3->toPlainText().size(), 255);
