@@ -2,9 +2,9 @@
 // in rounds of two per process, all started together, each round scoring above every round
 // before it, so each of its eight entries must be in the table afterwards: an entry lost to
 // another process's read-merge-write shows as a missing name. Links Qt Core only.
-#include "../support/GameDoubles.h"
-#include "GameServices.h"
+#include "../core/support/CoreDoubles.h"
 #include "HighScoreFile.h"
+#include "HighScoreServices.h"
 #include "HighScores.h"
 #include "KazMod.h"
 
@@ -29,8 +29,8 @@ QString entryName(int round, int process, int win) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    NullServices nulls; // the day: 25 Feb 2001
-    const GameServices services = nulls.services(dir.path() + u'/');
+    FixedClock clock; // the day: 25 Feb 2001
+    const HighScoreServices services(clock, dir.path() + u'/');
     GameState finished;
 
     int lost = 0;

@@ -12,7 +12,7 @@
 #include "HighScores.h"
 #include "ProgramFolder.h"
 #include "Scoring.h"
-#include "Wheel.h"
+#include "WheelPalette.h"
 #include "frmAbout.h"
 
 #include <QAction>

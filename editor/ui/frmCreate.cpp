@@ -1,6 +1,7 @@
 #include "frmCreate.h"
 
 #include "Clock.h"
+#include "ClueGrid.h"
 #include "ContextIDs.h"
 #include "CreateFormLayout.h"
 #include "EditorControls.h"

@@ -1,6 +1,6 @@
 // The high-score file: the 526-byte record byte for byte, and what a finished game does to
 // the table on disk (fresh table, merge, short and unwritable files, a game still running).
-#include "GameDoubles.h"
+#include "CoreDoubles.h"
 #include "HighScoreFile.h"
 #include "HighScores.h"
 #include "OleDate.h"
@@ -41,15 +41,15 @@ class TestHighScores : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
-    NullServices nulls; // its clock: 25 Feb 2001
-    GameServices services = nulls.services();
+    FixedClock clock; // 25 Feb 2001
+    HighScoreServices services{clock};
     GameState state;
     QString path;
 
 private slots:
     void init() {
         QFile::remove(dir.filePath(QStringLiteral("hs.lst")));
-        services = nulls.services(dir.path() + u'/');
+        services = HighScoreServices(clock, dir.path() + u'/');
         path = dir.filePath(QStringLiteral("hs.lst"));
         state = GameState{};
         state.SetTitle = QStringLiteral("Animals");
@@ -127,9 +127,9 @@ private slots:
     // the tenth drops out.
     void equalScoreComesInBelowTheStoredOne() {
         QVERIFY(HighScoreFile::write(path, tenPlaces()).ok);
-        nulls.clock.day = QDate(2001, 3, 1);
+        clock.day = QDate(2001, 3, 1);
         KazMod::RecordHighScore(state, services, QStringLiteral("New"), 80.0);
-        nulls.clock.day = QDate(2001, 2, 25);
+        clock.day = QDate(2001, 2, 25);
         const auto r = recordsIn(path);
         QCOMPARE(r.size(), 10);
         const HighScoreTable old = tenPlaces();
@@ -199,7 +199,7 @@ private slots:
             QVERIFY(same(r[n], t[n]));
         QCOMPARE(r[3].PlayerName, QStringLiteral("Ann"));
         for (int n = 4; n < 10; ++n)
-            QVERIFY(same(r[n], HighScoreFile::defaultEntry(nulls.clock.day)));
+            QVERIFY(same(r[n], HighScoreFile::defaultEntry(clock.day)));
 
         QVERIFY(TestFiles::writeBytes(path, HighScoreFile::encodeTable(t) + QByteArray(526, 'y')));
         QCOMPARE(recordsIn(path).size(), 10);
@@ -212,7 +212,7 @@ private slots:
         r = recordsIn(path);
         QCOMPARE(r.size(), 10);
         for (const auto& e : r)
-            QVERIFY(same(e, HighScoreFile::defaultEntry(nulls.clock.day))); // 0.5 stays below the ones
+            QVERIFY(same(e, HighScoreFile::defaultEntry(clock.day))); // 0.5 stays below the ones
     }
 
     // A folder that cannot be written (not even by root: it is a path under a plain file)

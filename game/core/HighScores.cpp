@@ -122,7 +122,7 @@ QString KazMod::highScoresNotReadText(const QString& path, const QString& reason
            TextFormat::CrLf + reason;
 }
 
-HighScoreMessage KazMod::RecordHighScore(const GameState& state, const GameServices& services,
+HighScoreMessage KazMod::RecordHighScore(const GameState& state, const HighScoreServices& services,
                                          const QString& playerName, double finalScore) {
     if (state.GameInProgress)
         return {};
@@ -155,7 +155,7 @@ HighScoreMessage KazMod::RecordHighScore(const GameState& state, const GameServi
     return {};
 }
 
-KazMod::HighScoresForWindow KazMod::loadHighScores(const GameServices& services) {
+KazMod::HighScoresForWindow KazMod::loadHighScores(const HighScoreServices& services) {
     HighScoresForWindow out;
     const QDate today = services.clock->today();
     const QString path = HighScoreFile::path(services.highScoreFolder());
