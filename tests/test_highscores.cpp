@@ -6,9 +6,15 @@
 #include "OleDate.h"
 #include "TestFiles.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 const double Feb25 = 36947.0; // 25 Feb 2001 as an OLE date
@@ -29,6 +35,40 @@ HighScoreTable tenPlaces() {
 
 QList<HighScoreRecord> recordsIn(const QString& path) {
     return HighScoreFile::read(path).value;
+}
+
+// Two pupils of one class and their group, as a shared folder on a school machine has them.
+constexpr uid_t Pupil = 4201, Other = 4202;
+constexpr gid_t Class = 4200;
+
+// Runs `act` as the given pupil (umask 022, in the class group) in a child process; what it
+// returns comes back through a pipe.
+QByteArray asPupil(uid_t uid, const std::function<QByteArray()>& act) {
+    int out[2];
+    if (::pipe(out) != 0)
+        return "<no pipe>";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(out[0]);
+        const gid_t groups[] = {Class};
+        QByteArray said = "<could not become the pupil>";
+        if (::setgroups(1, groups) == 0 && ::setresgid(uid, uid, uid) == 0 &&
+            ::setresuid(uid, uid, uid) == 0) {
+            ::umask(022);
+            said = act();
+        }
+        const ssize_t ignored = ::write(out[1], said.constData(), static_cast<size_t>(said.size()));
+        (void)ignored;
+        ::_exit(0);
+    }
+    ::close(out[1]);
+    QByteArray said;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
+        said.append(buffer, n);
+    ::close(out[0]);
+    ::waitpid(child, nullptr, 0);
+    return said;
 }
 
 bool same(const HighScoreRecord& a, const HighScoreRecord& b) {
@@ -213,6 +253,114 @@ private slots:
         QCOMPARE(r.size(), 10);
         for (const auto& e : r)
             QVERIFY(same(e, HighScoreFile::defaultEntry(nulls.clock.day))); // 0.5 stays below the ones
+    }
+
+    // What another pupil plants in a shared folder gives them nothing and locks no one out:
+    // a set-id table stays theirs and loses its set-id bits, their link is not followed,
+    // a FIFO or folder at the old lock path is ignored, a group's table stays the group's,
+    // and another pupil's table in a sticky folder, or a read-only one, is not replaced.
+    void sharedFolderAttacksHarmNoOne_data() {
+        QTest::addColumn<QString>("attack");
+        QTest::addColumn<QString>("said"); // the end of the message to the winner; empty: saved
+        QTest::newRow("mode 6777") << "6777"
+                                   << "";
+        QTest::newRow("foreign link")
+            << "link"
+            << "it is a link that another user made, and such links are not followed";
+        QTest::newRow("FIFO at the lock path") << "fifo"
+                                               << "";
+        QTest::newRow("folder at the lock path") << "lockdir"
+                                                 << "";
+        QTest::newRow("group folder") << "group"
+                                      << "";
+        QTest::newRow("sticky folder") << "sticky"
+                                       << "Permission denied";
+        QTest::newRow("444 table") << "444"
+                                   << "Permission denied";
+    }
+    void sharedFolderAttacksHarmNoOne() {
+        QFETCH(QString, attack);
+        QFETCH(QString, said);
+        if (::geteuid() != 0)
+            QSKIP("needs root, to play two pupils with their own uids");
+        QTemporaryDir base;
+        ::chmod(QFile::encodeName(base.path()).constData(), 0755);
+        const QString folder = base.filePath(QStringLiteral("shared/"));
+        const QByteArray table = QFile::encodeName(folder + QStringLiteral("hs.lst"));
+        const QByteArray folderName = QFile::encodeName(folder);
+        QVERIFY(QDir().mkdir(folder));
+        ::chmod(folderName.constData(), attack == u"sticky" ? 01777 : attack == u"group" ? 0770 : 0777);
+        ::chown(folderName.constData(), 0, Class);
+        const QString profile = base.filePath(QStringLiteral("profile")); // the winner's own file
+        QVERIFY(TestFiles::writeBytes(profile, "keep"));
+        ::chown(QFile::encodeName(profile).constData(), Pupil, Pupil);
+
+        const GameServices here = nulls.services(folder);
+        auto win = [&](uid_t who, const char* name) {
+            return asPupil(who, [&] {
+                return KazMod::RecordHighScore(state, here, QString::fromLatin1(name), 500).text.toUtf8();
+            });
+        };
+        if (attack == u"group") { // the teacher's table: root:class 0660
+            QVERIFY(
+                HighScoreFile::write(QFile::decodeName(table), HighScoreFile::completed({}, nulls.clock.day))
+                    .ok);
+            ::chown(table.constData(), 0, Class);
+            ::chmod(table.constData(), 0660);
+        }
+        const QByteArray planted = asPupil(Other, [&]() -> QByteArray {
+            if (attack == u"6777")
+                return TestFiles::writeBytes(QFile::decodeName(table), QByteArray(526, '\x7f')) &&
+                               ::chmod(table.constData(), 06777) == 0
+                           ? "ok"
+                           : "no";
+            if (attack == u"link")
+                return ::symlink(QFile::encodeName(profile).constData(), table.constData()) == 0 ? "ok"
+                                                                                                 : "no";
+            if (attack == u"fifo")
+                return ::mkfifo(table + ".lock", 0600) == 0 ? "ok" : "no";
+            if (attack == u"lockdir")
+                return ::mkdir(table + ".lock", 0700) == 0 ? "ok" : "no";
+            const QByteArray first =
+                KazMod::RecordHighScore(state, here, QStringLiteral("Other"), 900).text.toUtf8();
+            if (attack == u"444")
+                ::chmod(table.constData(), 0444);
+            return first.isEmpty() ? "ok" : first;
+        });
+        QCOMPARE(planted, QByteArray("ok"));
+        QElapsedTimer took;
+        took.start();
+        const QString told = QString::fromUtf8(win(Pupil, "Pupil"));
+        QVERIFY2(took.elapsed() < 3000, "the win waited for a lock no one holds");
+        QVERIFY2(said.isEmpty() ? told.isEmpty() : told.endsWith(said), qPrintable(told));
+
+        struct stat st {};
+        QCOMPARE(::lstat(table.constData(), &st), 0);
+        QCOMPARE(TestFiles::readAll(profile), QByteArray("keep"));
+        const QStringList names = [&] {
+            QStringList n;
+            for (const HighScoreRecord& r : recordsIn(QFile::decodeName(table)))
+                n << r.PlayerName;
+            return n;
+        }();
+        if (attack == u"link") {
+            QVERIFY(S_ISLNK(st.st_mode));
+        } else if (attack == u"6777") { // still the planter's, and no longer set-id
+            QCOMPARE(st.st_uid, Other);
+            QCOMPARE(st.st_mode & 07000, 0u);
+            QVERIFY(names.contains(QStringLiteral("Pupil")));
+        } else if (attack == u"group") { // still the teacher's, and the whole class's
+            QCOMPARE(st.st_uid, 0u);
+            QCOMPARE(st.st_gid, Class);
+            QCOMPARE(st.st_mode & 07777, 0660u);
+            QCOMPARE(names.mid(0, 2), QStringList({QStringLiteral("Other"), QStringLiteral("Pupil")}));
+        } else if (attack == u"sticky" || attack == u"444") { // the other pupil's, untouched
+            QCOMPARE(st.st_uid, Other);
+            QVERIFY(!names.contains(QStringLiteral("Pupil")));
+        } else {
+            QCOMPARE(names.first(), QStringLiteral("Pupil"));
+            QCOMPARE(::lstat(table + ".lock", &st), 0); // left as planted
+        }
     }
 
     // A folder that cannot be written (not even by root: it is a path under a plain file)
