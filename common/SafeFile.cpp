@@ -439,13 +439,16 @@ QString staleLockFileReason(const QByteArray& name, QString* holder) {
     struct stat st {};
     if (::lstat(name.constData(), &st) != 0)
         return {};
+    // Only a regular file can be one of ours; anything else was planted, and goes at once
+    // where the folder lets us remove it.
+    if (!S_ISREG(st.st_mode)) {
+        *holder = QStringLiteral("its lock file %1 is in the way (%2)")
+                      .arg(QFile::decodeName(name),
+                           S_ISLNK(st.st_mode) ? QStringLiteral("it is a link") : kindReason(st.st_mode));
+        return QStringLiteral("it was not a lock file (%1)").arg(kindReason(st.st_mode));
+    }
     if (ageSeconds(st) > StaleLockFileSeconds)
         return QStringLiteral("it was more than 10 minutes old");
-    if (!S_ISREG(st.st_mode)) {
-        *holder = QStringLiteral("its lock file %1 is in the way: %2")
-                      .arg(QFile::decodeName(name), kindReason(st.st_mode));
-        return {};
-    }
     int error = 0;
     const Descriptor fd(openRegular(name, O_RDONLY, &st, &error));
     char buffer[300] = {};
