@@ -260,107 +260,82 @@ private slots:
     // a FIFO or folder at the old lock path is ignored, a group's table stays the group's,
     // and another pupil's table in a sticky folder, or a read-only one, is not replaced.
     void sharedFolderAttacksHarmNoOne_data() {
-        QTest::addColumn<QString>("attack");
-        QTest::addColumn<QString>("said"); // the end of the message to the winner; empty: saved
-        QTest::newRow("mode 6777") << "6777"
-                                   << "";
-        QTest::newRow("foreign link")
-            << "link"
-            << "it is a link that another user made, and such links are not followed";
-        QTest::newRow("FIFO at the lock path") << "fifo"
-                                               << "";
-        QTest::newRow("folder at the lock path") << "lockdir"
-                                                 << "";
-        QTest::newRow("group folder") << "group"
-                                      << "";
-        QTest::newRow("sticky folder") << "sticky"
-                                       << "Permission denied";
-        QTest::newRow("444 table") << "444"
-                                   << "Permission denied";
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<QString>("plant"); // run by the other pupil in the folder, after a win if "win;"
+        QTest::addColumn<QString>("said");  // the end of the winner's message; empty: saved
+        QTest::addColumn<QString>("after"); // hs.lst's owner, group and mode then
+        const QString link =
+            QStringLiteral("it is a link that another user made, and such links are not followed");
+        QTest::newRow("mode 6777") << 0777 << "head -c 526 /dev/zero >hs.lst; chmod 6777 hs.lst"
+                                   << ""
+                                   << "4202:4202 777";
+        QTest::newRow("foreign link") << 0777 << "ln -s ../profile hs.lst" << link << "4202:4202 777";
+        QTest::newRow("FIFO at the lock path") << 0777 << "mkfifo hs.lst.lock"
+                                               << ""
+                                               << "4201:4201 644";
+        QTest::newRow("folder at the lock path") << 0777 << "mkdir hs.lst.lock"
+                                                 << ""
+                                                 << "4201:4201 644";
+        QTest::newRow("group folder") << 0770 << "win"
+                                      << ""
+                                      << "0:4200 660";
+        QTest::newRow("sticky folder") << 01777 << "win"
+                                       << "Permission denied"
+                                       << "4202:4202 644";
+        QTest::newRow("444 table") << 0777 << "win; chmod 444 hs.lst"
+                                   << "Permission denied"
+                                   << "4202:4202 444";
     }
     void sharedFolderAttacksHarmNoOne() {
-        QFETCH(QString, attack);
+        QFETCH(int, folderMode);
+        QFETCH(QString, plant);
         QFETCH(QString, said);
+        QFETCH(QString, after);
         if (::geteuid() != 0)
             QSKIP("needs root, to play two pupils with their own uids");
         QTemporaryDir base;
-        ::chmod(QFile::encodeName(base.path()).constData(), 0755);
-        const QString folder = base.filePath(QStringLiteral("shared/"));
+        const QString folder = base.filePath(QStringLiteral("shared/")), profile = base.filePath("profile");
         const QByteArray table = QFile::encodeName(folder + QStringLiteral("hs.lst"));
-        const QByteArray folderName = QFile::encodeName(folder);
-        QVERIFY(QDir().mkdir(folder));
-        ::chmod(folderName.constData(), attack == u"sticky" ? 01777 : attack == u"group" ? 0770 : 0777);
-        ::chown(folderName.constData(), 0, Class);
-        const QString profile = base.filePath(QStringLiteral("profile")); // the winner's own file
-        QVERIFY(TestFiles::writeBytes(profile, "keep"));
-        ::chown(QFile::encodeName(profile).constData(), Pupil, Pupil);
-
+        QVERIFY(QDir().mkdir(folder) && TestFiles::writeBytes(profile, "keep")); // profile: the winner's own
+        QCOMPARE(::chmod(QFile::encodeName(base.path()), 0755) |
+                     ::chmod(QFile::encodeName(folder), folderMode) |
+                     ::chown(QFile::encodeName(folder), 0, Class) |
+                     ::chown(QFile::encodeName(profile), Pupil, Pupil),
+                 0);
         const GameServices here = nulls.services(folder);
-        auto win = [&](uid_t who, const char* name) {
-            return asPupil(who, [&] {
-                return KazMod::RecordHighScore(state, here, QString::fromLatin1(name), 500).text.toUtf8();
-            });
+        auto win = [&](const QString& name) {
+            return KazMod::RecordHighScore(state, here, name, name == u"Pupil" ? 500 : 900).text.toUtf8();
         };
-        if (attack == u"group") { // the teacher's table: root:class 0660
-            QVERIFY(
-                HighScoreFile::write(QFile::decodeName(table), HighScoreFile::completed({}, nulls.clock.day))
-                    .ok);
-            ::chown(table.constData(), 0, Class);
-            ::chmod(table.constData(), 0660);
+        if (folderMode == 0770) { // the teacher's table: root:class 0660
+            QVERIFY(win(QStringLiteral("Teacher")).isEmpty());
+            QCOMPARE(::chown(table, 0, Class) | ::chmod(table, 0660), 0);
         }
-        const QByteArray planted = asPupil(Other, [&]() -> QByteArray {
-            if (attack == u"6777")
-                return TestFiles::writeBytes(QFile::decodeName(table), QByteArray(526, '\x7f')) &&
-                               ::chmod(table.constData(), 06777) == 0
-                           ? "ok"
-                           : "no";
-            if (attack == u"link")
-                return ::symlink(QFile::encodeName(profile).constData(), table.constData()) == 0 ? "ok"
-                                                                                                 : "no";
-            if (attack == u"fifo")
-                return ::mkfifo(table + ".lock", 0600) == 0 ? "ok" : "no";
-            if (attack == u"lockdir")
-                return ::mkdir(table + ".lock", 0700) == 0 ? "ok" : "no";
-            const QByteArray first =
-                KazMod::RecordHighScore(state, here, QStringLiteral("Other"), 900).text.toUtf8();
-            if (attack == u"444")
-                ::chmod(table.constData(), 0444);
-            return first.isEmpty() ? "ok" : first;
-        });
-        QCOMPARE(planted, QByteArray("ok"));
+        QCOMPARE(asPupil(Other,
+                         [&]() -> QByteArray {
+                             if (plant.startsWith(u"win") && !win(QStringLiteral("Other")).isEmpty())
+                                 return "the first win failed";
+                             const QString rest = plant == u"win"            ? QStringLiteral("true")
+                                                  : plant.startsWith(u"win") ? plant.mid(4)
+                                                                             : plant;
+                             const QByteArray cmd =
+                                 "cd '" + QFile::encodeName(folder) + "' && " + rest.toUtf8();
+                             return ::system(cmd.constData()) == 0 ? "" : "planting failed";
+                         }),
+                 QByteArray());
         QElapsedTimer took;
         took.start();
-        const QString told = QString::fromUtf8(win(Pupil, "Pupil"));
+        const QString told = QString::fromUtf8(asPupil(Pupil, [&] { return win(QStringLiteral("Pupil")); }));
         QVERIFY2(took.elapsed() < 3000, "the win waited for a lock no one holds");
         QVERIFY2(said.isEmpty() ? told.isEmpty() : told.endsWith(said), qPrintable(told));
-
         struct stat st {};
-        QCOMPARE(::lstat(table.constData(), &st), 0);
+        QCOMPARE(::lstat(table, &st), 0);
+        QCOMPARE(QStringLiteral("%1:%2 %3").arg(st.st_uid).arg(st.st_gid).arg(st.st_mode & 07777, 0, 8),
+                 after);
         QCOMPARE(TestFiles::readAll(profile), QByteArray("keep"));
-        const QStringList names = [&] {
-            QStringList n;
-            for (const HighScoreRecord& r : recordsIn(QFile::decodeName(table)))
-                n << r.PlayerName;
-            return n;
-        }();
-        if (attack == u"link") {
-            QVERIFY(S_ISLNK(st.st_mode));
-        } else if (attack == u"6777") { // still the planter's, and no longer set-id
-            QCOMPARE(st.st_uid, Other);
-            QCOMPARE(st.st_mode & 07000, 0u);
-            QVERIFY(names.contains(QStringLiteral("Pupil")));
-        } else if (attack == u"group") { // still the teacher's, and the whole class's
-            QCOMPARE(st.st_uid, 0u);
-            QCOMPARE(st.st_gid, Class);
-            QCOMPARE(st.st_mode & 07777, 0660u);
-            QCOMPARE(names.mid(0, 2), QStringList({QStringLiteral("Other"), QStringLiteral("Pupil")}));
-        } else if (attack == u"sticky" || attack == u"444") { // the other pupil's, untouched
-            QCOMPARE(st.st_uid, Other);
-            QVERIFY(!names.contains(QStringLiteral("Pupil")));
-        } else {
-            QCOMPARE(names.first(), QStringLiteral("Pupil"));
-            QCOMPARE(::lstat(table + ".lock", &st), 0); // left as planted
-        }
+        const QList<HighScoreRecord> records = recordsIn(QFile::decodeName(table));
+        QCOMPARE(
+            std::any_of(records.begin(), records.end(), [](auto& r) { return r.PlayerName == u"Pupil"; }),
+            said.isEmpty());
     }
 
     // A folder that cannot be written (not even by root: it is a path under a plain file)
