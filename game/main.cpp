@@ -9,7 +9,7 @@
 #include "ScreenCentre.h"
 #include "SystemInfoTool.h"
 #include "UiLayer.h"
-#include "Wheel.h"
+#include "WheelPalette.h"
 
 #include <QApplication>
 

@@ -1,0 +1,123 @@
+// The editor's module: the set of pairs being edited (SetEntries) and every rule the editor
+// applies to it that needs no window: the letter filter, closing gaps, the empty and spacing
+// checks for a new pair, and what Save makes of the text boxes. The windows (frmCreate,
+// frmAdd) call these and show the results; the routines that write to the grid are the
+// window library's (ClueGrid.h).
+#pragma once
+
+#include "GameSetFile.h"
+#include "PuzzleEntry.h"
+
+#include <QDate>
+#include <QString>
+
+namespace KazCreateMod {
+
+// The set being edited: slots 0 up to the first free one (empty clue), kept without gaps.
+extern PuzzleTable SetEntries;
+
+// Texts the user sees in the editor, exactly as they are shown.
+namespace Texts {
+inline const QString AuthorPrompt = QStringLiteral("Your Name");
+inline const QString TitlePrompt = QStringLiteral("Title For Set");
+inline const QString InfoPrompt = QStringLiteral(
+    "Enter whatever you want here.  Email, web pages, why you made the set, etc., etc. Up to 255 "
+    "characters.");
+inline const QString NoneGiven = QStringLiteral("None Given");
+inline const QString NoInformationGiven = QStringLiteral("No information given");
+inline const QString CluePrompt = QStringLiteral("Enter a clue to help the player solve the puzzle.");
+inline const QString PuzzlePrompt = QStringLiteral("Enter the puzzle to be solved here.");
+
+inline const QString EmptyCountLabel = QStringLiteral("Number of Clues in Set: 0");
+inline const QString CountLabelPrefix = QStringLiteral("Number of clues in set: ");
+
+inline const QString AreYouSureText =
+    QStringLiteral("Are You Sure?\r\nAll unsaved puzzle data entered thus far will be lost!");
+inline const QString AreYouSureTitle = QStringLiteral("ARE YOU SURE?");
+inline const QString EmptyEntryText =
+    QStringLiteral("An entry is empty!\r\nPlease check them and try again!");
+inline const QString EmptyEntryTitle = QStringLiteral("ERROR IN DATA");
+inline const QString BadSpacingText =
+    QStringLiteral("Your Puzzle is over 25 characters long and it \r\n"
+                   "does not have at LEAST one space every 25 character.\r\n"
+                   "I am sorry, but I must ask that you modifiy it to allow for proper display.");
+inline const QString BadSpacingTitle = QStringLiteral("Bad Spacing");
+inline const QString SetFullText =
+    QStringLiteral("This set already holds 101 clues.\r\nNo more can be added.");
+inline const QString SetFullTitle = QStringLiteral("Set Is Full");
+inline const QString NotSavedTitle = QStringLiteral("Game Set Not Saved");
+
+inline const QString SaveDialogTitle = QStringLiteral("Save Your Game Set");
+inline const QString LoadDialogTitle = QStringLiteral("Select a Game Set to Edit");
+inline const QString FileFilter = QStringLiteral("KAZ Game Set (*.kazset)|*.kazset");
+inline const QString DefaultExtension = QStringLiteral(".kazset");
+} // namespace Texts
+
+inline constexpr int InfoMaxLength = 255; // author, title and information boxes
+inline constexpr int ClueMaxLength = 30;
+inline constexpr int PuzzleMaxLength = 75;
+
+// Every character other than the 52 letters A-Z and a-z becomes a blank (the length stays),
+// then blanks are trimmed from both ends. "It's 4 U!" gives "It s   U".
+QString BlankNonLetters(const QString& text);
+
+// Closes the gap left by emptied slots in one ascending pass, keeping the pairs' order.
+// Only clues are tested: a slot with an empty clue is free.
+void CompactSetEntries(PuzzleTable& entries = SetEntries);
+
+// The number of pairs: the index of the first free slot, or 101 when none is free.
+int pairCount(const PuzzleTable& entries = SetEntries);
+
+// Empties every slot.
+void clearSetEntries(PuzzleTable& entries = SetEntries);
+
+// Every line break removed (CR LF, LF, a lone CR and Qt's line and paragraph separators),
+// with nothing in its place: the words on either side run together.
+QString removeLineBreaks(const QString& text);
+
+// True when a new pair counts as empty: either text has no letter, or a box still holds
+// exactly its prompt (blanks around it aside). Takes the texts after line-break removal.
+bool isEntryEmpty(const QString& clueText, const QString& puzzleText);
+
+// True when the filtered puzzle has the word breaks the game board needs to wrap it:
+// any puzzle of up to 25 characters, or a longer one with a blank at or before position 26,
+// another at 26 or later when longer than 50, and another at 51 or later when longer than 74.
+bool hasProperSpacing(const QString& puzzleText);
+
+// The three text boxes as Save reads and rewrites them.
+struct SetTexts {
+    QString author; // Text1
+    QString title;  // Text2
+    QString info;   // Text3
+};
+
+// Save's replacement of untouched prompts: "None Given" for the author and title,
+// "No information given" for the information.
+SetTexts replaceUntouchedPrompts(SetTexts texts);
+
+// The game set that Save writes: title and author trimmed, the information without line
+// breaks and trimmed, the given day, and pairs 0 to PairCount - 1 as stored.
+GameSet setForSaving(const SetTexts& texts, const PuzzleTable& entries, const QDate& today);
+
+// Why a read set cannot be held by the editor (empty when it can).
+QString unholdableReason(const GameSet& set);
+
+// The editor marks a free slot by an empty clue, so it holds a set up to its first pair
+// without a clue: that pair's number (from 1), or 0 when every pair has a clue.
+int firstPairWithoutClue(const GameSet& set);
+// What Load Set says when it held only the pairs before that one.
+QString partlyLoadedText(const QString& path, int pair);
+inline const QString PartlyLoadedTitle = QStringLiteral("Game Set Partly Loaded");
+
+// Puts a loaded set's pairs into slots 0 to n - 1 and empties the rest.
+void installPairs(const GameSet& set, PuzzleTable& entries = SetEntries);
+
+// The grid's header stands for its fixed row 0, so data row r (pair r, slot r - 1) is
+// table row r - 1.
+inline int tableRowOf(int gridRow) {
+    return gridRow - 1;
+}
+inline int gridRowOf(int tableRow) {
+    return tableRow + 1;
+}
+} // namespace KazCreateMod

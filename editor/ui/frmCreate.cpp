@@ -1,0 +1,490 @@
+#include "frmCreate.h"
+
+#include "Clock.h"
+#include "ClueGrid.h"
+#include "ContextIDs.h"
+#include "CreateFormLayout.h"
+#include "EditorControls.h"
+#include "FittingLabel.h"
+#include "Geometry.h"
+#include "ImportRules.h"
+#include "KazCreateMod.h"
+#include "LimitedTextBox.h"
+#include "ProgramFolder.h"
+#include "ScreenCentre.h"
+#include "SheetChoice.h"
+#include "SheetPrinter.h"
+#include "TextFormat.h"
+#include "UiLayer.h"
+#include "WordList.h"
+#include "frmAdd.h"
+
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QHeaderView>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QTableWidget>
+
+using namespace KazCreateMod;
+using EditorControls::makeButton;
+using EditorControls::makeLabel;
+
+namespace {
+// A key that presses a button; the button's tooltip names the key, as a menu would.
+void addKey(QWidget* scope, const QKeySequence& key, QPushButton* button,
+            Qt::ShortcutContext context = Qt::WindowShortcut) {
+    auto* shortcut = new QShortcut(key, scope, button, &QPushButton::click, context);
+    shortcut->setAutoRepeat(false);
+    if (context == Qt::WindowShortcut)
+        button->setToolTip(key.toString(QKeySequence::NativeText));
+}
+
+// The editor's own window icon, drawn in code like the game's: a sheet of clue lines under
+// the game's coloured lamps.
+QIcon editorIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        const double u = size / 16.0;
+        p.setPen(QPen(Qt::black, std::max(1.0, u * 0.75)));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(2 * u, 1 * u, 12 * u, 14 * u));
+        const QColor lamps[3] = {QColor(0, 0, 255), QColor(255, 255, 0), QColor(255, 0, 0)};
+        p.setPen(Qt::NoPen);
+        for (int i = 0; i < 3; ++i) {
+            p.setBrush(lamps[i]);
+            p.drawRect(QRectF((3.5 + 3.2 * i) * u, 2.5 * u, 2.8 * u, 3 * u));
+        }
+        p.setPen(QPen(QColor(64, 64, 64), std::max(1.0, u * 0.75)));
+        for (double y : {8.0, 10.5, 13.0})
+            p.drawLine(QPointF(4 * u, y * u), QPointF(12 * u, y * u));
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+} // namespace
+
+frmCreate::frmCreate(const EditorServices& services, QWidget* parent)
+    : QWidget(parent), ui_(services.ui), clock_(services.clock), folder_(services.folder) {
+    setWindowTitle(QStringLiteral("KAZ Puzzle Set Creator"));
+    setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(editorIcon());
+    ContextIDs::setHelpContextId(this, 10);
+
+    Text1 = new LimitedLineEdit(InfoMaxLength, this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setText(Texts::AuthorPrompt);
+    Text2 = new LimitedLineEdit(InfoMaxLength, this);
+    Text2->setObjectName(QStringLiteral("Text2"));
+    Text2->setText(Texts::TitlePrompt);
+    Text3 = new LimitedPlainTextEdit(InfoMaxLength, this);
+    Text3->setObjectName(QStringLiteral("Text3"));
+    Text3->setPlainText(Texts::InfoPrompt + u'\n');
+    Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    MSFlexGrid1 = new QTableWidget(0, 2, this);
+    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    MSFlexGrid1->setHorizontalHeaderLabels({QStringLiteral("Clue"), QStringLiteral("Puzzle")});
+    MSFlexGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    MSFlexGrid1->horizontalHeader()->setStretchLastSection(false);
+    MSFlexGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    MSFlexGrid1->verticalHeader()->hide(); // no fixed column
+    MSFlexGrid1->verticalHeader()->setDefaultSectionSize(MSFlexGrid1->fontMetrics().height() + 6);
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSFlexGrid1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    MSFlexGrid1->setWordWrap(false);
+    MSFlexGrid1->setTabKeyNavigation(false); // Tab moves on to the next control
+
+    Command3 = makeButton(QStringLiteral("Add Clue To Puzzle Set"), QStringLiteral("Command3"), this);
+    Command4 = makeButton(QStringLiteral("Delete This Clue"), QStringLiteral("Command4"), this);
+    Command1 = makeButton(QStringLiteral("Save"), QStringLiteral("Command1"), this);
+    Command2 = makeButton(QStringLiteral("New Set"), QStringLiteral("Command2"), this);
+    Command5 = makeButton(QStringLiteral("Load Set"), QStringLiteral("Command5"), this);
+    Command6 = makeButton(QStringLiteral("Help"), QStringLiteral("Command6"), this);
+    Command4->setEnabled(false);
+    Command1->setEnabled(false);
+
+    Label1 = makeLabel<FittingLabel>(QStringLiteral("Author's Name:"), QStringLiteral("Label1"), this);
+    Label2 = makeLabel<FittingLabel>(QStringLiteral("Title of Puzzle Set:"), QStringLiteral("Label2"), this);
+    Label3 = makeLabel<FittingLabel>(QStringLiteral("Information:"), QStringLiteral("Label3"), this);
+    Label5 = makeLabel<FittingLabel>(Texts::EmptyCountLabel, QStringLiteral("Label5"), this);
+    Label5->setAccessibleDescription(QStringLiteral("How many clue and puzzle pairs the set holds"));
+    MSFlexGrid1->setAccessibleName(QStringLiteral("Clues and puzzles of the set"));
+    MSFlexGrid1->setAccessibleDescription(
+        QStringLiteral("One pair a row: the clue, then the puzzle (Delete removes it)"));
+
+    addKey(this, QKeySequence::Save, Command1);
+    addKey(this, QKeySequence::New, Command2);
+    addKey(this, QKeySequence::Open, Command5);
+    addKey(this, QKeySequence(Qt::CTRL | Qt::Key_D), Command4);
+    addKey(MSFlexGrid1, QKeySequence(Qt::Key_Delete), Command4, Qt::WidgetShortcut);
+
+    QWidget* order[] = {Text1,    Text2,    Text3,    MSFlexGrid1, Command3,
+                        Command4, Command1, Command2, Command5,    Command6};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    connect(Command1, &QPushButton::clicked, this, &frmCreate::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmCreate::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmCreate::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmCreate::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmCreate::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &frmCreate::Command6_Click);
+
+    // Design size: 4680 by 6045 twips of client area, centred on the screen.
+    resize(Geometry::px(4680), Geometry::px(6045));
+    ScreenCentre::place(this);
+    // Which control takes which rectangle of the layout rules, in rows as the window shows them.
+    using L = CreateLayout::Layout;
+    auto* layout = new CreateFormLayout(*this,
+                                        {{Label1, &L::Label1},
+                                         {Text1, &L::Text1}, // author
+                                         {Label2, &L::Label2},
+                                         {Text2, &L::Text2}, // title
+                                         {Label3, &L::Label3},
+                                         {Text3, &L::Text3},             // information
+                                         {MSFlexGrid1, &L::MSFlexGrid1}, // the pairs
+                                         {Label5, &L::Label5},
+                                         {Command3, &L::Command3}, // count, Add
+                                         {Command4, &L::Command4}, // Delete
+                                         {Command1, &L::Command1},
+                                         {Command2, &L::Command2},
+                                         {Command5, &L::Command5},
+                                         {Command6, &L::Command6}}, // the bottom row
+                                        [this](const L& l) { Form_Resize(l); });
+    buildMenus();
+    layout->setMenuBar(menuBar_);
+    layout->setGeometry(rect()); // at design size, before Form_Load reads the grid's width
+
+    Form_Load();
+}
+
+void frmCreate::Form_Load() {
+    ContextIDs::StartHelp(this, QStringLiteral("KazCreate"), folder_);
+    dialogFolder_ = ProgramFolder::withSeparator(folder_);
+    long clue = 0;
+    long puzzle = 0;
+    CreateLayout::columnWidths(Geometry::twips(MSFlexGrid1->width()), &clue, &puzzle);
+    MSFlexGrid1->horizontalHeader()->resizeSection(0, Geometry::px(clue));
+    MSFlexGrid1->horizontalHeader()->resizeSection(1, Geometry::px(puzzle));
+}
+
+void frmCreate::Form_UnLoad() {
+    ContextIDs::QuitHelp();
+}
+
+void frmCreate::RefreshClueGrid() {
+    // Making the puzzle cell current would scroll the grid sideways, hiding the clues; keep
+    // the view where the user left it (it still follows the current row down).
+    QScrollBar* sideways = MSFlexGrid1->horizontalScrollBar();
+    const int left = sideways->value();
+    KazCreateMod::RefreshClueGrid(*MSFlexGrid1, *Label5);
+    sideways->setValue(left);
+    editClue_->setEnabled(pairCount() > 0);
+}
+
+void frmCreate::setCurrentPair(int slot) {
+    QScrollBar* sideways = MSFlexGrid1->horizontalScrollBar();
+    const int left = sideways->value();
+    MSFlexGrid1->setCurrentCell(tableRowOf(slot + 1), std::max(0, MSFlexGrid1->currentColumn()));
+    sideways->setValue(left);
+}
+
+void frmCreate::buildMenus() {
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("menuBar"));
+    QMenu* file = menuBar_->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&Import Pairs..."), this, &frmCreate::mnuImport_Click);
+    file->addAction(QStringLiteral("&Export Pairs..."), this, &frmCreate::mnuExport_Click);
+    file->addSeparator();
+    file->addAction(QStringLiteral("&Print..."), QKeySequence::Print, this, &frmCreate::mnuPrint_Click);
+    file->addAction(QStringLiteral("Export P&DF..."), this, &frmCreate::mnuPdf_Click);
+    QMenu* edit = menuBar_->addMenu(QStringLiteral("&Edit"));
+    editClue_ = edit->addAction(QStringLiteral("Edit This &Clue"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
+                                &frmCreate::mnuEditClue_Click);
+    editClue_->setEnabled(false);
+    // A double-click on a row, or Enter in the grid, edits that row's pair too.
+    connect(MSFlexGrid1, &QTableWidget::cellDoubleClicked, this, [this](int row) {
+        MSFlexGrid1->setCurrentCell(row, MSFlexGrid1->currentColumn());
+        mnuEditClue_Click();
+    });
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+        new QShortcut(QKeySequence(key), MSFlexGrid1, this, &frmCreate::mnuEditClue_Click,
+                      Qt::WidgetShortcut);
+}
+
+void frmCreate::mnuEditClue_Click() {
+    const int r = gridCurrentRow(*MSFlexGrid1);
+    if (r == 0 || r > pairCount())
+        return;
+    frmAdd dialog(*this, ui_, r - 1);
+    ui_.showModal(dialog);
+}
+
+void frmCreate::mnuImport_Click() {
+    FileDialogOptions o;
+    o.title = QStringLiteral("Import Pairs");
+    o.filter = QStringLiteral("Word lists (*.csv *.tsv *.txt *.kvtml)|*.csv *.tsv *.txt *.kvtml");
+    o.initialFolder = lastImportPath_.isEmpty() ? dialogFolder_ : lastImportPath_;
+    const QString path = ui_.openFileDialog(this, o);
+    if (path.isEmpty())
+        return;
+    lastImportPath_ = path;
+    importPairs(path);
+}
+
+void frmCreate::importPairs(const QString& path) {
+    const FileResult<WordList::List> read = WordList::readFile(path);
+    if (!read.ok) {
+        ui_.messageBox(this,
+                       QStringLiteral("This word list could not be imported:") + TextFormat::CrLf +
+                           QDir::toNativeSeparators(path) + TextFormat::CrLf + read.error,
+                       ImportRules::ReportTitle, MsgButtons::Ok, MsgIcon::Stop);
+        return;
+    }
+    const ImportRules::Outcome outcome = ImportRules::apply(read.value.records, pairCount());
+    if (!outcome.added.isEmpty()) {
+        int slot = pairCount();
+        for (const PuzzleEntry& pair : outcome.added)
+            SetEntries[slot++] = pair;
+        // A KVTML file's own title, author and comment go only where the prompts still stand.
+        const WordList::List& list = read.value;
+        if (!list.author.isEmpty() && TextFormat::trimBlanks(Text1->text()) == Texts::AuthorPrompt)
+            Text1->setTextUncut(list.author);
+        if (!list.title.isEmpty() && TextFormat::trimBlanks(Text2->text()) == Texts::TitlePrompt)
+            Text2->setTextUncut(list.title);
+        if (!list.info.isEmpty() &&
+            TextFormat::trimBlanks(removeLineBreaks(Text3->toPlainText())) == Texts::InfoPrompt)
+            Text3->setPlainText(list.info);
+        RefreshClueGrid();
+        setSaveAndDeleteEnabled(true);
+    }
+    ui_.messageBox(this, ImportRules::reportText(outcome), ImportRules::ReportTitle, MsgButtons::Ok,
+                   MsgIcon::None);
+}
+
+void frmCreate::mnuExport_Click() {
+    FileDialogOptions o;
+    o.title = QStringLiteral("Export Pairs");
+    o.filter = QStringLiteral("CSV file (*.csv)|*.csv");
+    o.defaultExtension = QStringLiteral(".csv");
+    o.initialFolder = dialogFolder_;
+    const QString path = ui_.saveFileDialog(this, o);
+    if (path.isEmpty())
+        return;
+    const GameSet set = setForSaving({}, SetEntries, clock_.today());
+    if (const FileResult<> saved = WordList::writeCsvFile(path, set.pairs); !saved.ok)
+        ui_.messageBox(this,
+                       QStringLiteral("The pairs could not be exported:") + TextFormat::CrLf +
+                           QDir::toNativeSeparators(path) + TextFormat::CrLf + saved.error,
+                       QStringLiteral("Export Pairs"), MsgButtons::Ok, MsgIcon::Stop);
+}
+
+GameSet frmCreate::setForPrinting() const {
+    auto unlessPrompt = [](const QString& text, const QString& prompt) {
+        const QString trimmed = TextFormat::trimBlanks(removeLineBreaks(text));
+        return trimmed == prompt ? QString() : trimmed;
+    };
+    return setForSaving({unlessPrompt(Text1->text(), Texts::AuthorPrompt),
+                         unlessPrompt(Text2->text(), Texts::TitlePrompt),
+                         unlessPrompt(Text3->toPlainText(), Texts::InfoPrompt)},
+                        SetEntries, clock_.today());
+}
+
+void frmCreate::mnuPrint_Click() {
+    SheetChoice choice(QStringLiteral("Print"), this);
+    ui_.showModal(choice);
+    if (choice.result() != QDialog::Accepted)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(SheetPrinter::localePageSize());
+    printer.setPageMargins(QMarginsF(20, 20, 20, 15), QPageLayout::Millimeter);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!SheetPrinter::paint(printer, choice.kind(), setForPrinting()))
+        ui_.messageBox(this, QStringLiteral("The sheet could not be printed."), QStringLiteral("Print"),
+                       MsgButtons::Ok, MsgIcon::Stop);
+}
+
+void frmCreate::mnuPdf_Click() {
+    SheetChoice choice(QStringLiteral("Export PDF"), this);
+    ui_.showModal(choice);
+    if (choice.result() != QDialog::Accepted)
+        return;
+    FileDialogOptions o;
+    o.title = QStringLiteral("Export PDF");
+    o.filter = QStringLiteral("PDF document (*.pdf)|*.pdf");
+    o.defaultExtension = QStringLiteral(".pdf");
+    o.initialFolder = dialogFolder_;
+    const QString path = ui_.saveFileDialog(this, o);
+    if (path.isEmpty())
+        return;
+    if (const FileResult<> saved = SheetPrinter::writePdf(path, choice.kind(), setForPrinting()); !saved.ok)
+        ui_.messageBox(this,
+                       QStringLiteral("The PDF could not be written:") + TextFormat::CrLf +
+                           QDir::toNativeSeparators(path) + TextFormat::CrLf + saved.error,
+                       QStringLiteral("Export PDF"), MsgButtons::Ok, MsgIcon::Stop);
+}
+
+void frmCreate::setSaveAndDeleteEnabled(bool enabled) {
+    Command1->setEnabled(enabled);
+    Command4->setEnabled(enabled);
+}
+
+bool frmCreate::mayDiscardUnsaved() {
+    if (!Command1->isEnabled())
+        return true;
+    return ui_.messageBox(this, Texts::AreYouSureText, Texts::AreYouSureTitle, MsgButtons::YesNo,
+                          MsgIcon::None) == MsgResult::Yes;
+}
+
+void frmCreate::startNewSet() {
+    clearSetEntries();
+    RefreshClueGrid();
+    Text1->setTextUncut(Texts::AuthorPrompt);
+    Text2->setTextUncut(Texts::TitlePrompt);
+    Text3->setPlainText(Texts::InfoPrompt); // without the line break it has at start-up
+    setSaveAndDeleteEnabled(false);
+}
+
+FileDialogOptions frmCreate::dialogOptions(const QString& title) const {
+    FileDialogOptions o;
+    o.title = title;
+    o.filter = Texts::FileFilter;
+    o.defaultExtension = Texts::DefaultExtension;
+    // The dialog opens on the file chosen last, or in the program folder before that.
+    o.initialFolder = lastPath_.isEmpty() ? dialogFolder_ : lastPath_;
+    return o;
+}
+
+void frmCreate::Command1_Click() {
+    if (SetEntries[0].Clue.isEmpty())
+        return;
+    const QString path = ui_.saveFileDialog(this, dialogOptions(Texts::SaveDialogTitle));
+    if (path.isEmpty())
+        return; // cancelled: nothing is written or replaced
+    lastPath_ = path;
+
+    const SetTexts texts = replaceUntouchedPrompts({Text1->text(), Text2->text(), Text3->toPlainText()});
+    if (texts.author != Text1->text())
+        Text1->setTextUncut(texts.author);
+    if (texts.title != Text2->text())
+        Text2->setTextUncut(texts.title);
+    if (texts.info != Text3->toPlainText())
+        Text3->setPlainText(texts.info);
+
+    const GameSet set = setForSaving(texts, SetEntries, clock_.today());
+    if (const FileResult<> saved = GameSetFile::writeFile(path, set); !saved.ok) {
+        // The set stays in the editor and any old file stays whole; say why it was not saved.
+        ui_.messageBox(this,
+                       QStringLiteral("The game set could not be saved:") + TextFormat::CrLf +
+                           QDir::toNativeSeparators(path) + TextFormat::CrLf + saved.error,
+                       Texts::NotSavedTitle, MsgButtons::Ok, MsgIcon::Stop);
+        return;
+    }
+    startNewSet();
+}
+
+void frmCreate::Command2_Click() {
+    if (!mayDiscardUnsaved())
+        return;
+    startNewSet();
+}
+
+void frmCreate::Command3_Click() {
+    frmAdd dialog(*this, ui_);
+    ui_.showModal(dialog);
+}
+
+void frmCreate::Command4_Click() {
+    if (gridRows(*MSFlexGrid1) == 1)
+        return;
+    const int r = gridCurrentRow(*MSFlexGrid1);
+    if (r == 0)
+        return;
+    SetEntries[r - 1] = PuzzleEntry{};
+    CompactSetEntries();
+    RefreshClueGrid();
+    if (gridRows(*MSFlexGrid1) == 1) {
+        setSaveAndDeleteEnabled(false);
+        Label5->setText(Texts::EmptyCountLabel);
+    }
+}
+
+void frmCreate::Command5_Click() {
+    // Loading over pairs not yet saved would lose them.
+    if (!mayDiscardUnsaved())
+        return;
+    const QString path = ui_.openFileDialog(this, dialogOptions(Texts::LoadDialogTitle));
+    if (path.isEmpty())
+        return; // cancelled: nothing is loaded
+    loadSet(path);
+}
+
+bool frmCreate::loadSet(const QString& path) {
+    lastPath_ = path;
+
+    // The whole file is read and checked before anything in the editor changes.
+    GameSetReadResult read = GameSetFile::readFile(path);
+    if (read.ok) {
+        const QString reason = unholdableReason(read.value);
+        if (!reason.isEmpty()) {
+            read.ok = false;
+            read.error = reason;
+        }
+    }
+    if (!read.ok) {
+        ui_.messageBox(this, GameSetFile::notLoadedText(path, read.error), GameSetFile::NotLoadedTitle,
+                       MsgButtons::Ok, MsgIcon::Stop);
+        return false;
+    }
+
+    // A pair without a clue ends the set: the pairs before it load, and the user is told.
+    const int withoutClue = firstPairWithoutClue(read.value);
+    if (withoutClue > 0)
+        read.value.pairs.resize(withoutClue - 1);
+    Text2->setTextUncut(read.value.title);
+    Text1->setTextUncut(read.value.author);
+    Text3->setPlainText(read.value.info);
+    installPairs(read.value);
+    RefreshClueGrid();
+    setSaveAndDeleteEnabled(true);
+    if (withoutClue > 0)
+        ui_.messageBox(this, partlyLoadedText(path, withoutClue), PartlyLoadedTitle, MsgButtons::Ok,
+                       MsgIcon::None);
+    return true;
+}
+
+void frmCreate::Command6_Click() {
+    ContextIDs::ShowHelpContents();
+}
+
+void frmCreate::Form_Resize(const CreateLayout::Layout& layout) {
+    MSFlexGrid1->horizontalHeader()->resizeSection(0, Geometry::px(layout.ClueColumnWidth));
+    MSFlexGrid1->horizontalHeader()->resizeSection(1, Geometry::px(layout.PuzzleColumnWidth));
+}
+
+void frmCreate::closeEvent(QCloseEvent* event) {
+    // Closing with pairs not yet saved asks first, as New Set does.
+    if (!mayDiscardUnsaved()) {
+        event->ignore();
+        return;
+    }
+    Form_UnLoad();
+    event->accept();
+}

@@ -1,0 +1,12 @@
+// Fuzzes the KVTML reader with arbitrary bytes: beyond not crashing, leaking or hanging, what
+// it accepts exports and imports again as the same pairs, and invalid XML refuses the file.
+#include "WordListCheck.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    checkWordList(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
+                  WordList::Format::Kvtml);
+    return 0;
+}
