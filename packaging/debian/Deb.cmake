@@ -29,3 +29,5 @@ add_custom_command(OUTPUT ${KAZ_DEB_CHANGELOG}
   DEPENDS ${PROJECT_SOURCE_DIR}/packaging/debian/changelog VERBATIM)
 add_custom_target(kaz_deb_changelog ALL DEPENDS ${KAZ_DEB_CHANGELOG})
 install(FILES packaging/debian/copyright ${KAZ_DEB_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kazoola)
+install(FILES packaging/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME kazoola)
