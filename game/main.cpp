@@ -31,9 +31,9 @@ int main(int argc, char* argv[]) {
     RealTimePace pace;
     PlatformSystemInfoTool sysInfo;
     const QString programFolder = ProgramFolder::current();
-    GameServices services(ui, clock, random, pace, sysInfo,
-                          InstallFolders::dataFolder(programFolder, QStringLiteral("Kaz.HLP")),
-                          InstallFolders::highScoreFolder(programFolder));
+    const QString help = QStringLiteral("Kaz.HLP");
+    GameServices services(ui, clock, random, pace, sysInfo, InstallFolders::dataFolder(programFolder, help),
+                          InstallFolders::highScoreFolder(programFolder, help));
 
     Form1 form(services);
     ScreenCentre::place(&form);
