@@ -5,12 +5,16 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <cmath>
 
-QPixmap Artwork::arrowPixmap() {
-    QPixmap pixmap(32, 32);
+QPixmap Artwork::arrowPixmap(double zoom) {
+    const int size = static_cast<int>(std::lround(32 * zoom));
+    QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
+    if (size != 32)
+        p.scale(size / 32.0, size / 32.0);
     const QPolygonF arrow(
         {{16.0, 2.0}, {29.0, 15.0}, {21.0, 15.0}, {21.0, 30.0}, {11.0, 30.0}, {11.0, 15.0}, {3.0, 15.0}});
     p.setPen(QPen(QColor(64, 0, 0), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -1,6 +1,6 @@
 // What the game's windows are handed instead of reaching for the platform themselves:
-// the modal boxes and dialogs, the clock, the random source, the wheel's pace and the
-// program folder.
+// the modal boxes and dialogs, the clock, the random source, the wheel's pace, the sound
+// output, the preferences and the program folder.
 #pragma once
 
 #include <QString>
@@ -11,14 +11,17 @@ class Clock;
 class RandomSource;
 class SystemInfoTool;
 class SpinPace;
+class SoundOutput;
+class PreferenceStore;
 
 // Every service is required: main builds the platform's, tests hand in doubles, so no
 // window quietly reaches for the real clock or drops a message.
 struct GameServices {
     GameServices(UiLayer& ui, Clock& clock, RandomSource& random, SpinPace& pace, SystemInfoTool& sysInfo,
-                 QString folder = QString(), QString scoreFolder = QString())
-        : ui(&ui), clock(&clock), random(&random), pace(&pace), sysInfo(&sysInfo), folder(std::move(folder)),
-          scoreFolder(std::move(scoreFolder)) {}
+                 SoundOutput& sound, PreferenceStore& preferences, QString folder = QString(),
+                 QString scoreFolder = QString())
+        : ui(&ui), clock(&clock), random(&random), pace(&pace), sysInfo(&sysInfo), sound(&sound),
+          preferences(&preferences), folder(std::move(folder)), scoreFolder(std::move(scoreFolder)) {}
 
     // Never null.
     UiLayer* ui;
@@ -26,6 +29,8 @@ struct GameServices {
     RandomSource* random;
     SpinPace* pace;
     SystemInfoTool* sysInfo;
+    SoundOutput* sound;
+    PreferenceStore* preferences;
     QString folder;      // help file and sample sets, ending in a separator
     QString scoreFolder; // hs.lst's folder; empty: the same as folder
 

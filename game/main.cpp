@@ -5,8 +5,10 @@
 #include "Form1.h"
 #include "GameServices.h"
 #include "InstallFolders.h"
+#include "Preferences.h"
 #include "ProgramFolder.h"
 #include "ScreenCentre.h"
+#include "SoundPlayer.h"
 #include "SystemInfoTool.h"
 #include "UiLayer.h"
 #include "Wheel.h"
@@ -31,13 +33,15 @@ int main(int argc, char* argv[]) {
     RealTimePace pace;
     PlatformSystemInfoTool sysInfo;
     const QString programFolder = ProgramFolder::current();
-    GameServices services(ui, clock, random, pace, sysInfo,
+    SoundPlayer sound(SoundPlayer::modulePathsFor(programFolder));
+    PreferenceFile preferences(PreferenceFile::defaultPath());
+    GameServices services(ui, clock, random, pace, sysInfo, sound, preferences,
                           InstallFolders::dataFolder(programFolder, QStringLiteral("Kaz.HLP")),
                           InstallFolders::highScoreFolder(programFolder));
 
     Form1 form(services);
     ScreenCentre::place(&form);
-    form.show();
+    form.showAsPreferred();
     if (!args.file.isEmpty())
         form.loadGameSet(args.file);
     return app.exec();
