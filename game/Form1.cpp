@@ -345,8 +345,21 @@ void Form1::layOut(int percent, QPoint origin) {
 void Form1::showZoom(int percent) {
     layOut(percent);
     const double zoom = Zoom::factor(percent);
+    const QPoint centre = frameGeometry().center();
     resize(Geometry::px(ClientTwips.width(), zoom),
            Geometry::px(ClientTwips.height(), zoom) + menuBar()->sizeHint().height());
+    // A window on the screen grows or shrinks about its centre, and stays on the screen.
+    if (isVisible() && screen()) {
+        const QRect room = screen()->availableGeometry();
+        QRect frame = frameGeometry();
+        frame.setSize(size() + (frame.size() - geometry().size()));
+        frame.moveCenter(centre);
+        frame.moveRight(std::min(frame.right(), room.right()));
+        frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+        frame.moveLeft(std::max(frame.left(), room.left()));
+        frame.moveTop(std::max(frame.top(), room.top()));
+        move(frame.topLeft());
+    }
     updateViewMenu();
 }
 
