@@ -2,14 +2,15 @@
 // single-letter words, played in the real main window. Prints the median time of loading
 // it, of New Game and of one guess, each with the window repainted; the goal is under
 // 100 ms for New Game and for a guess, so that the window never freezes.
-#include "../tests/support/GameDoubles.h"
 #include "AnsweringUi.h"
 #include "Clock.h"
 #include "Form1.h"
+#include "GameDoubles.h"
 #include "GameServices.h"
 #include "GameSetFile.h"
 #include "ProgramFolder.h"
 #include "UiLayer.h"
+#include "WheelPalette.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,12 +1,13 @@
 // The wheel's pace, measured on a real window: KAZ's main window spins 20 times under the
 // real clock and prints the median spin time and how often the middle lamp was repainted
 // per second while the wheel turned. Boxes are answered at once; nothing is written.
-#include "../tests/support/GameDoubles.h"
 #include "AnsweringUi.h"
 #include "Clock.h"
 #include "Form1.h"
+#include "GameDoubles.h"
 #include "GameSetFile.h"
 #include "UiLayer.h"
+#include "WheelPalette.h"
 
 #include <QAction>
 #include <QApplication>

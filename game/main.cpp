@@ -11,7 +11,7 @@
 #include "SoundPlayer.h"
 #include "SystemInfoTool.h"
 #include "UiLayer.h"
-#include "Wheel.h"
+#include "WheelPalette.h"
 
 #include <QApplication>
 

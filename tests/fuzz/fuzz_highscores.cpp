@@ -7,13 +7,13 @@
 // that the reader takes every whole record and loses no byte of one, that the merge writes
 // exactly the eleven places sorted (best first, equal scores in their earlier order) with the
 // lowest dropped, and that the file it writes reads back as the same ten records.
-#include "../support/GameDoubles.h"
-#include "../support/TestFiles.h"
+#include "../core/support/CoreDoubles.h"
+#include "../core/support/TestFiles.h"
 #include "AnsiText.h"
 #include "Clock.h"
 #include "FuzzCheck.h"
-#include "GameServices.h"
 #include "HighScoreFile.h"
+#include "HighScoreServices.h"
 #include "HighScores.h"
 #include "KazMod.h"
 
@@ -77,8 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                    "a record read and written again gives its own bytes");
 
     // What the high-score window shows of it.
-    NullServices nulls; // the day: 25 Feb 2001
-    const FixedClock& clock = nulls.clock;
+    FixedClock clock; // the day: 25 Feb 2001
     const KazMod::HighScoresToShow show = KazMod::tableToShow(contents, clock.today());
     FUZZ_CHECK(!show.writeFreshTable, "a readable file is never replaced by the window");
     for (const HighScoreRecord& r : show.table)
@@ -87,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The merge, as a solved game runs it.
     GameState state;
     state.SetTitle = QStringLiteral("Fuzzed Set");
-    const GameServices services = nulls.services(w.folder);
+    const HighScoreServices services(clock, w.folder);
     FUZZ_CHECK(KazMod::RecordHighScore(state, services, name, score).isEmpty(), "the merge is saved");
     const QByteArray after = TestFiles::readAll(w.path);
     FUZZ_CHECK(after.size() == HighScoreFile::FileBytes, "the merge writes ten whole records");

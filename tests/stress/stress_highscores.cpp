@@ -1,14 +1,19 @@
-// Stress: four processes record fifty wins each into one hs.lst at the same moments. Wins go
-// in rounds of two per process, all started together, each round scoring above every round
-// before it, so each of its eight entries must be in the table afterwards: an entry lost to
-// another process's read-merge-write shows as a missing name. Links Qt Core only.
-#include "../support/GameDoubles.h"
-#include "GameServices.h"
+// Stress: four processes record fifty wins each into one hs.lst at the same moments, through
+// two program folders whose hs.lst links to one shared table (as classroom folders may).
+// Wins go in rounds of two per process, all started together, each round scoring above
+// every round before it, so each of its eight entries must be in the table afterwards: an
+// entry lost to another process's read-merge-write shows as a missing name. Built twice:
+// as it is, and with a stand-in for a file system that refuses record locks. Links Qt
+// Core only.
+#include "../core/support/CoreDoubles.h"
 #include "HighScoreFile.h"
+#include "HighScoreServices.h"
 #include "HighScores.h"
 #include "KazMod.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
@@ -29,8 +34,18 @@ QString entryName(int round, int process, int win) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTemporaryDir dir;
-    NullServices nulls; // the day: 25 Feb 2001
-    const GameServices services = nulls.services(dir.path() + u'/');
+    FixedClock clock; // the day: 25 Feb 2001
+    const QString shared = dir.filePath(QStringLiteral("shared/"));
+    QDir().mkpath(shared);
+    const HighScoreServices folders[2] = {HighScoreServices(clock, dir.filePath(QStringLiteral("room1/"))),
+                                          HighScoreServices(clock, dir.filePath(QStringLiteral("room2/")))};
+    for (const HighScoreServices& room : folders) {
+        QDir().mkpath(room.folder);
+        if (!QFile::link(QStringLiteral("../shared/hs.lst"), HighScoreFile::path(room.folder))) {
+            std::fprintf(stderr, "could not link %s\n", qPrintable(room.folder));
+            return 1;
+        }
+    }
     GameState finished;
 
     int lost = 0;
@@ -43,7 +58,7 @@ int main(int argc, char* argv[]) {
                 std::this_thread::sleep_until(start);
                 bool saved = true;
                 for (int w = 0; w < WinsPerRound; ++w)
-                    saved = KazMod::RecordHighScore(finished, services, entryName(round, p, w),
+                    saved = KazMod::RecordHighScore(finished, folders[p % 2], entryName(round, p, w),
                                                     1000.0 * (round + 1) + 10 * p + w)
                                 .isEmpty() &&
                             saved;
@@ -57,7 +72,7 @@ int main(int argc, char* argv[]) {
                 return 1;
             }
         }
-        const auto table = HighScoreFile::read(HighScoreFile::path(services.folder));
+        const auto table = HighScoreFile::read(HighScoreFile::path(shared));
         for (int p = 0; p < Processes; ++p)
             for (int w = 0; w < WinsPerRound; ++w) {
                 const QString name = entryName(round, p, w);

@@ -36,6 +36,18 @@ void pressF1(QWidget* w) {
 class TestHelp : public QObject {
     Q_OBJECT
 private slots:
+    // Each program's help file in a folder, with exactly one separator between them.
+    void helpFileBesideTheProgram() {
+        QCOMPARE(ContextIDs::helpFileFor(QStringLiteral("KAZ"), QStringLiteral("C:\\")),
+                 QStringLiteral("C:\\Kaz.HLP"));
+        QCOMPARE(ContextIDs::helpFileFor(QStringLiteral("KAZ"), QStringLiteral("/opt/kaz")),
+                 QStringLiteral("/opt/kaz/Kaz.HLP"));
+        QCOMPARE(ContextIDs::helpFileFor(QStringLiteral("kaz"), QStringLiteral("/opt/")),
+                 QStringLiteral("/opt/KazCreate.HLP"));
+        QCOMPARE(ContextIDs::helpFileFor(QStringLiteral("KazCreate"), QStringLiteral("/x")),
+                 QStringLiteral("/x/KazCreate.HLP"));
+    }
+
     void gameWindowsOpenTheirTopics() {
         Folder folder(QStringLiteral("game/Kaz.HLP"));
         NullServices nulls;

@@ -1,7 +1,6 @@
 // The small shared helpers: Windows-1252 text, OLE dates, the one-separator folder rule,
 // number and date forms, the help file choice, and the game's status panel text.
 #include "AnsiText.h"
-#include "ContextIDs.h"
 #include "KazMod.h"
 #include "OleDate.h"
 #include "ProgramFolder.h"
@@ -38,14 +37,6 @@ private slots:
                  QStringLiteral("/hs.lst"));
         QCOMPARE(ProgramFolder::file(QStringLiteral("C:\\"), QStringLiteral("hs.lst")),
                  QStringLiteral("C:\\hs.lst"));
-        QCOMPARE(ContextIDs::helpFileFor(QStringLiteral("KAZ"), QStringLiteral("C:\\")),
-                 QStringLiteral("C:\\Kaz.HLP"));
-        QCOMPARE(ContextIDs::helpFileFor(QStringLiteral("KAZ"), QStringLiteral("/opt/kaz")),
-                 QStringLiteral("/opt/kaz/Kaz.HLP"));
-        QCOMPARE(ContextIDs::helpFileFor(QStringLiteral("kaz"), QStringLiteral("/opt/")),
-                 QStringLiteral("/opt/KazCreate.HLP"));
-        QCOMPARE(ContextIDs::helpFileFor(QStringLiteral("KazCreate"), QStringLiteral("/x")),
-                 QStringLiteral("/x/KazCreate.HLP"));
     }
 
     void numbersAndDatesInTheirShortForms() {

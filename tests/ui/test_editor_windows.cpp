@@ -1,6 +1,7 @@
 // The editor's windows driven through the scripted UI: adding, refusing and clearing pairs,
 // deleting, New Set, Save and Load Set end to end, the guards against losing pairs, the
 // typing limits, the keys, and the window's layout as it is resized.
+#include "ClueGrid.h"
 #include "ContextIDs.h"
 #include "CreateFormLayout.h"
 #include "CreateLayout.h"

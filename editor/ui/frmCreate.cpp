@@ -1,6 +1,7 @@
 #include "frmCreate.h"
 
 #include "Clock.h"
+#include "ClueGrid.h"
 #include "ContextIDs.h"
 #include "CreateFormLayout.h"
 #include "EditorControls.h"
@@ -119,8 +120,8 @@ frmCreate::frmCreate(const EditorServices& services, QWidget* parent)
         QStringLiteral("One pair a row: the clue, then the puzzle (Delete removes it)"));
 
     addKey(this, QKeySequence::Save, Command1);
-    addKey(this, QKeySequence(Qt::CTRL | Qt::Key_N), Command2);
-    addKey(this, QKeySequence(Qt::CTRL | Qt::Key_O), Command5);
+    addKey(this, QKeySequence::New, Command2);
+    addKey(this, QKeySequence::Open, Command5);
     addKey(this, QKeySequence(Qt::CTRL | Qt::Key_D), Command4);
     addKey(MSFlexGrid1, QKeySequence(Qt::Key_Delete), Command4, Qt::WidgetShortcut);
 

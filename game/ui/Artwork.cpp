@@ -1,6 +1,6 @@
 #include "Artwork.h"
 
-#include "Wheel.h"
+#include "WheelPalette.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -12,7 +12,7 @@
 #include "HighScores.h"
 #include "ProgramFolder.h"
 #include "Scoring.h"
-#include "Wheel.h"
+#include "WheelPalette.h"
 #include "Zoom.h"
 #include "frmAbout.h"
 
@@ -258,9 +258,9 @@ void Form1::buildMenu() {
     mnuHigh = mnuFile->addAction(QStringLiteral("High &Scores"), this, &Form1::mnuHigh_Click);
     mnuBar01 = mnuFile->addSeparator();
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &Form1::mnuExit_Click);
-    mnuGame->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuLoad->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuHigh->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    mnuGame->setShortcut(QKeySequence::New);
+    mnuLoad->setShortcut(QKeySequence::Open);
+    mnuHigh->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H)); // no standard key for it
     // The desktop's own Quit key; where the platform names none, Ctrl+Q.
     const QKeySequence quit(QKeySequence::Quit);
     mnuExit->setShortcut(quit.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : quit);

@@ -5,7 +5,6 @@
 #include "SafeFile.h"
 #include "TextFormat.h"
 
-#include <QLockFile>
 #include <cerrno>
 #include <cmath>
 #include <limits>
@@ -17,32 +16,8 @@ double rank(double score) {
     return std::isfinite(score) ? score : -std::numeric_limits<double>::infinity();
 }
 
-// Whoever holds it may read, merge and replace hs.lst. A lock left by a game that was
-// killed is taken over (QLockFile sees that its process is gone).
-class TableLock {
-public:
-    explicit TableLock(const QString& path) : lock_(path + QStringLiteral(".lock")) {}
-
-    FileResult<> acquire() {
-        errno = 0;
-        if (lock_.tryLock(WaitMs))
-            return FileResult<>::success();
-        const int error = errno; // QLockFile keeps the system's reason to itself
-        switch (lock_.error()) {
-        case QLockFile::LockFailedError:
-            return FileResult<>::failure(QStringLiteral("another game kept the file locked"));
-        case QLockFile::PermissionError:
-            return FileResult<>::failure(qt_error_string(EACCES));
-        default:
-            return FileResult<>::failure(error != 0 ? qt_error_string(error)
-                                                    : QStringLiteral("its lock file could not be made"));
-        }
-    }
-
-private:
-    static constexpr int WaitMs = 10000;
-    QLockFile lock_;
-};
+// How long a win waits for another game's merge before saying it was not saved.
+constexpr int LockWaitMs = 10000;
 
 const QString NoFolderReason = QStringLiteral("the program's own folder could not be found");
 } // namespace
@@ -122,7 +97,7 @@ QString KazMod::highScoresNotReadText(const QString& path, const QString& reason
            TextFormat::CrLf + reason;
 }
 
-HighScoreMessage KazMod::RecordHighScore(const GameState& state, const GameServices& services,
+HighScoreMessage KazMod::RecordHighScore(const GameState& state, const HighScoreServices& services,
                                          const QString& playerName, double finalScore) {
     if (state.GameInProgress)
         return {};
@@ -136,13 +111,18 @@ HighScoreMessage KazMod::RecordHighScore(const GameState& state, const GameServi
     // The player's data folder may not exist yet on the first game after installing.
     if (const FileResult<> made = SafeFile::makeFolders(services.highScoreFolder()); !made.ok)
         return {HighScoresNotSavedTitle, highScoresNotSavedText(path, made.error)};
-    TableLock lock(path);
-    if (const FileResult<> locked = lock.acquire(); !locked.ok)
+    // Something that is not a file at all is not locked, read or written.
+    if (const QString kind = SafeFile::notRegularReason(path); !kind.isEmpty())
+        return {HighScoresNotSavedTitle, highScoresNotReadText(path, kind)};
+    SafeFile::FileLock lock;
+    if (const FileResult<> locked = lock.acquire(path, LockWaitMs); !locked.ok)
         return {HighScoresNotSavedTitle, highScoresNotSavedText(path, locked.error)};
 
     // A short file keeps the records it has: the places it lacks are default entries, sorted
-    // in with the rest. A file that is there but unreadable is left alone.
-    const HighScoreFile::Contents contents = HighScoreFile::read(path);
+    // in with the rest. A file that is there but unreadable is left alone. The empty file
+    // that the lock has just made is no table yet.
+    const HighScoreFile::Contents contents =
+        lock.madeTheFile() ? HighScoreFile::Contents::failure(QString(), true) : HighScoreFile::read(path);
     if (!contents.ok && !contents.missing)
         return {HighScoresNotSavedTitle, highScoresNotReadText(path, contents.error)};
     const HighScoreTable table = contents.ok
@@ -155,7 +135,7 @@ HighScoreMessage KazMod::RecordHighScore(const GameState& state, const GameServi
     return {};
 }
 
-KazMod::HighScoresForWindow KazMod::loadHighScores(const GameServices& services) {
+KazMod::HighScoresForWindow KazMod::loadHighScores(const HighScoreServices& services) {
     HighScoresForWindow out;
     const QDate today = services.clock->today();
     const QString path = HighScoreFile::path(services.highScoreFolder());
@@ -181,12 +161,13 @@ KazMod::HighScoresForWindow KazMod::loadHighScores(const GameServices& services)
         out.message = {HighScoresNotSavedTitle, highScoresNotSavedText(path, made.error)};
         return out;
     }
-    TableLock lock(path);
-    if (const FileResult<> locked = lock.acquire(); !locked.ok) {
+    SafeFile::FileLock lock;
+    if (const FileResult<> locked = lock.acquire(path, LockWaitMs); !locked.ok) {
         out.message = {HighScoresNotSavedTitle, highScoresNotSavedText(path, locked.error)};
         return out;
     }
-    if (showRead(HighScoreFile::read(path)))
+    // The lock makes an empty file when there is none; that one still needs the table.
+    if (!lock.madeTheFile() && showRead(HighScoreFile::read(path)))
         return out;
     if (const FileResult<> written = HighScoreFile::write(path, out.show.table); !written.ok)
         out.message = {HighScoresNotSavedTitle, highScoresNotSavedText(path, written.error)};

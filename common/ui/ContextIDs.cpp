@@ -31,14 +31,18 @@ HelpViewer* ensureViewer() {
     return s.viewer;
 }
 
-// F1 anywhere opens the topic of the open menu, or of the window that holds the focus.
+// F1 (the standard Help Contents key) anywhere opens the topic of the open menu, or of the
+// window that holds the focus.
 class HelpKeyFilter : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_F1 && !key->matches(QKeySequence::HelpContents))
             return false;
         if (!state().started || state().helpFile.isEmpty())
             return false;

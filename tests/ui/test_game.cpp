@@ -1,7 +1,7 @@
 // Playing: New Game and the board, the wheel and each of its results, letter guesses,
 // solving right and wrong, and the guards that keep the wheel from being re-entered.
 #include "Form3.h"
-#include "Wheel.h"
+#include "WheelPalette.h"
 #include "test_game_support.h"
 
 #include <QDataStream>
@@ -75,6 +75,16 @@ class TestGame : public QObject {
     Q_OBJECT
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    // The lamps' standard sixteen-colour palette.
+    void lampPalette() {
+        QCOMPARE(Wheel::paletteColor(0), QColor(0, 0, 0));
+        QCOMPARE(Wheel::paletteColor(6), QColor(128, 128, 0));
+        QCOMPARE(Wheel::paletteColor(7), QColor(192, 192, 192));
+        QCOMPARE(Wheel::paletteColor(8), QColor(128, 128, 128));
+        QCOMPARE(Wheel::paletteColor(9), QColor(0, 0, 255));
+        QCOMPARE(Wheel::paletteColor(15), QColor(255, 255, 255));
+    }
 
     // A whole game: New Game draws the second pair and shows it, three spins with their
     // letters, and a right answer typed loosely; the final score is shown, the name asked,

@@ -1,13 +1,12 @@
 // What the game's windows are handed instead of reaching for the platform themselves:
 // the modal boxes and dialogs, the clock, the random source, the wheel's pace, the sound
-// output, the preferences and the program folder.
+// output, the preferences and the program folder. The high-score rules take only their part
+// of it (HighScoreServices).
 #pragma once
 
-#include <QString>
-#include <utility>
+#include "HighScoreServices.h"
 
 class UiLayer;
-class Clock;
 class RandomSource;
 class SystemInfoTool;
 class SpinPace;
@@ -16,24 +15,18 @@ class PreferenceStore;
 
 // Every service is required: main builds the platform's, tests hand in doubles, so no
 // window quietly reaches for the real clock or drops a message.
-struct GameServices {
+struct GameServices : HighScoreServices {
     GameServices(UiLayer& ui, Clock& clock, RandomSource& random, SpinPace& pace, SystemInfoTool& sysInfo,
                  SoundOutput& sound, PreferenceStore& preferences, QString folder = QString(),
                  QString scoreFolder = QString())
-        : ui(&ui), clock(&clock), random(&random), pace(&pace), sysInfo(&sysInfo), sound(&sound),
-          preferences(&preferences), folder(std::move(folder)), scoreFolder(std::move(scoreFolder)) {}
+        : HighScoreServices(clock, std::move(folder), std::move(scoreFolder)), ui(&ui), random(&random),
+          pace(&pace), sysInfo(&sysInfo), sound(&sound), preferences(&preferences) {}
 
     // Never null.
     UiLayer* ui;
-    Clock* clock;
     RandomSource* random;
     SpinPace* pace;
     SystemInfoTool* sysInfo;
     SoundOutput* sound;
     PreferenceStore* preferences;
-    QString folder;      // help file and sample sets, ending in a separator
-    QString scoreFolder; // hs.lst's folder; empty: the same as folder
-
-    // The one place that says where hs.lst lives.
-    QString highScoreFolder() const { return scoreFolder.isEmpty() ? folder : scoreFolder; }
 };

@@ -1,7 +1,10 @@
-// The colours the lamps show, apart from the wheel's rules so that those link without Qt GUI.
-#include "Wheel.h"
+// The colours the lamps show and the pace a spin is shown at, apart from the wheel's rules
+// so that those link without Qt GUI.
+#include "WheelPalette.h"
 
 #include <QColor>
+#include <QEventLoop>
+#include <QTimer>
 #include <array>
 
 QColor Wheel::paletteColor(int colorNumber) {
@@ -11,4 +14,18 @@ QColor Wheel::paletteColor(int colorNumber) {
         QColor(128, 128, 128), QColor(0, 0, 255),   QColor(0, 255, 0),   QColor(0, 255, 255),
         QColor(255, 0, 0),     QColor(255, 0, 255), QColor(255, 255, 0), QColor(255, 255, 255)};
     return palette.at(static_cast<std::size_t>(colorNumber & (RingSize - 1)));
+}
+
+void RealTimePace::start() {
+    clock_.start();
+}
+
+qint64 RealTimePace::elapsedMs() const {
+    return clock_.elapsed();
+}
+
+void RealTimePace::nextFrame() {
+    QEventLoop loop;
+    QTimer::singleShot(Wheel::FrameMs, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
 }

@@ -1,6 +1,6 @@
 // The editor's grid and count label: the one part of KazCreateMod that touches widgets, kept
 // apart so that the editor's rules link without any window.
-#include "KazCreateMod.h"
+#include "ClueGrid.h"
 
 #include <QLabel>
 #include <QTableWidget>

@@ -10,6 +10,7 @@
 
 #include <QTest>
 #include <csignal>
+#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -151,7 +152,7 @@ private slots:
 
     // A table that is there but cannot be read is never written over, by a win or by the
     // window; a damaged score that is not a number keeps no winner out; a killed writer's
-    // temporary file and lock are cleared by the next save.
+    // temporary file is cleared by the next save, a live one's is not.
     void damagedHighScoresAreKeptAndHealed() {
         GameState state;
         NullServices nulls;
@@ -171,15 +172,23 @@ private slots:
         HighScoreTable table = HighScoreFile::completed({}, nulls.clock.day);
         table[9].FinalScore = std::nan("");
         QVERIFY(HighScoreFile::write(path, table).ok);
-        const QString stale = services.folder + QStringLiteral(".kaz-save-999999999-abc");
-        const QString mine = services.folder + QStringLiteral(".kaz-save-%1-abc").arg(::getpid());
-        // A dead writer's temporary file and lock, and a live one's temporary file.
-        QVERIFY(touch(stale, "x") && touch(mine, "x") &&
-                touch(path + QStringLiteral(".lock"), "999999999\nKAZ\n\n"));
+        const QString stale = services.folder + QStringLiteral(".kaz-save-1-abc");
+        const QString held = services.folder + QStringLiteral(".kaz-save-1-def");
+        // A killed writer's temporary file, and a live writer's (it holds a lock on its own),
+        // both last changed two minutes ago; the process id in a name proves nothing.
+        QVERIFY(touch(stale, "x") && touch(held, "x"));
+        const int heldFd = ::open(QFile::encodeName(held).constData(), O_RDWR);
+        struct flock fl {};
+        fl.l_type = F_WRLCK;
+        QCOMPARE(::fcntl(heldFd, F_OFD_SETLK, &fl), 0);
+        const timespec twoMinutesAgo[2] = {{::time(nullptr) - 120, 0}, {::time(nullptr) - 120, 0}};
+        for (const QString& f : {stale, held})
+            QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(f).constData(), twoMinutesAgo, 0), 0);
         QVERIFY(KazMod::RecordHighScore(state, services, QStringLiteral("Bob"), 0.5).isEmpty());
         QCOMPARE(HighScoreFile::read(path).value.at(9).PlayerName, QStringLiteral("Bob"));
         QVERIFY(!QFile::exists(stale));
-        QVERIFY(QFile::exists(mine)); // a running writer's file is left alone
+        QVERIFY(QFile::exists(held));
+        ::close(heldFd);
     }
 
     // A name near the system's limit still saves; one over it says so in the system's words.

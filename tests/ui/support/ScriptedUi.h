@@ -1,9 +1,9 @@
-// Test doubles for the UI layer, the clock and the random source. ScriptedUi answers every
-// box from a script and records every call, so a test can play a whole game and check each
-// message word for word.
+// The test double for the UI layer (the clock's and the random source's are CoreDoubles.h's).
+// ScriptedUi answers every box from a script and records every call, so a test can play a
+// whole game and check each message word for word.
 #pragma once
 
-#include "Clock.h"
+#include "CoreDoubles.h"
 #include "UiLayer.h"
 
 #include <QDate>
@@ -65,21 +65,4 @@ public:
 
 private:
     void record(const UiCall& call);
-};
-
-class FixedClock : public Clock {
-public:
-    QDate day{2001, 2, 25};
-    double seconds = 43200.0;
-    QDate today() const override { return day; }
-    double secondsSinceMidnight() const override { return seconds; }
-};
-
-class ScriptedRandom : public RandomSource {
-public:
-    QQueue<double> values;  // draws, in order
-    double whenEmpty = 0.0; // draw once the queue is used up
-    QList<double> seeds;    // every reseed, recorded
-    void reseed(double secondsSinceMidnight) override { seeds.append(secondsSinceMidnight); }
-    double next() override { return values.isEmpty() ? whenEmpty : values.dequeue(); }
 };

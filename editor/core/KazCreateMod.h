@@ -1,8 +1,8 @@
 // The editor's module: the set of pairs being edited (SetEntries) and every rule the editor
 // applies to it that needs no window: the letter filter, closing gaps, the empty and spacing
 // checks for a new pair, and what Save makes of the text boxes. The windows (frmCreate,
-// frmAdd) call these and show the results; RefreshClueGrid is the one routine here that
-// writes to widgets, the grid and count label it is handed.
+// frmAdd) call these and show the results; the routines that write to the grid are the
+// window library's (ClueGrid.h).
 #pragma once
 
 #include "GameSetFile.h"
@@ -10,9 +10,6 @@
 
 #include <QDate>
 #include <QString>
-
-class QLabel;
-class QTableWidget;
 
 namespace KazCreateMod {
 
@@ -117,13 +114,4 @@ inline int tableRowOf(int gridRow) {
 inline int gridRowOf(int tableRow) {
     return tableRow + 1;
 }
-// Rows of the grid counting its header row, as the editor's rules count them.
-int gridRows(const QTableWidget& grid);
-// The grid's current row counting the header as row 0; 0 when no data row is current.
-int gridCurrentRow(const QTableWidget& grid);
-
-// Writes the pairs into the grid, one data row each, leaving the current cell on the last
-// pair's puzzle, and the count label "Number of clues in set: n".
-void RefreshClueGrid(QTableWidget& grid, QLabel& countLabel, const PuzzleTable& entries = SetEntries);
-
 } // namespace KazCreateMod

@@ -1,14 +1,13 @@
 // The colour wheel: a ring of sixteen colour numbers that turns one place at a time, the
-// sixteen-colour palette the lamps show, what the colour under the arrow is worth, and the
-// pace at which a spin's steps are shown.
+// names of the colours the lamps show, what the colour under the arrow is worth, and the
+// pace at which a spin's steps are shown. The colours themselves and the real-time pace are
+// the window library's (WheelPalette.h).
 #pragma once
 
-#include <QElapsedTimer>
 #include <QString>
 #include <array>
 #include <functional>
 
-class QColor;
 class RandomSource;
 
 namespace Wheel {
@@ -32,8 +31,6 @@ private:
     std::array<int, RingSize> slots_{};
 };
 
-// The standard sixteen-colour palette: 0 black, 1 blue, ... 15 white.
-QColor paletteColor(int colorNumber);
 // The palette's own name for a colour ("light blue"), as a screen reader says it.
 QString colorName(int colorNumber);
 
@@ -74,15 +71,3 @@ public:
     virtual qint64 elapsedMs() const = 0;
     virtual void nextFrame() = 0;
 };
-
-// Real time: the window keeps taking events until the next frame is due.
-class RealTimePace : public SpinPace {
-public:
-    void start() override;
-    qint64 elapsedMs() const override;
-    void nextFrame() override;
-
-private:
-    QElapsedTimer clock_;
-};
-

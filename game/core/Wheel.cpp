@@ -2,8 +2,6 @@
 
 #include "Clock.h"
 
-#include <QEventLoop>
-#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -74,18 +72,4 @@ int Wheel::stepsShownAt(qint64 elapsedMs, int totalSteps) {
         return 0;
     const double left = 1.0 - double(elapsedMs) / SpinMs;
     return std::min(totalSteps, int(std::floor(totalSteps * (1.0 - left * left * left))));
-}
-
-void RealTimePace::start() {
-    clock_.start();
-}
-
-qint64 RealTimePace::elapsedMs() const {
-    return clock_.elapsed();
-}
-
-void RealTimePace::nextFrame() {
-    QEventLoop loop;
-    QTimer::singleShot(Wheel::FrameMs, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec();
 }

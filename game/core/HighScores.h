@@ -2,8 +2,8 @@
 // it and which table the high-score window shows. The bytes themselves are HighScoreFile's.
 #pragma once
 
-#include "GameServices.h"
 #include "HighScoreFile.h"
+#include "HighScoreServices.h"
 #include "KazMod.h"
 
 #include <QDate>
@@ -23,7 +23,7 @@ namespace KazMod {
 // Merges a finished game into the table, holding the table's lock from the read to the
 // rename, so games finishing at once in several windows lose no entry. Does nothing while a
 // game is in progress. A file that is there but cannot be read is never written over.
-HighScoreMessage RecordHighScore(const GameState& state, const GameServices& services,
+HighScoreMessage RecordHighScore(const GameState& state, const HighScoreServices& services,
                                  const QString& playerName, double finalScore);
 
 // The finished game as the eleventh place of the merge.
@@ -59,7 +59,7 @@ struct HighScoresForWindow {
     HighScoresToShow show;
     HighScoreMessage message;
 };
-HighScoresForWindow loadHighScores(const GameServices& services);
+HighScoresForWindow loadHighScores(const HighScoreServices& services);
 
 // One grid row: name and title trimmed at both ends, the score in the general number
 // form, the day in the short date form.

@@ -1,14 +1,20 @@
 // The high-score file: the 526-byte record byte for byte, and what a finished game does to
 // the table on disk (fresh table, merge, short and unwritable files, a game still running).
-#include "GameDoubles.h"
+#include "CoreDoubles.h"
 #include "HighScoreFile.h"
 #include "HighScores.h"
 #include "OleDate.h"
 #include "TestFiles.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <functional>
+#include <grp.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 const double Feb25 = 36947.0; // 25 Feb 2001 as an OLE date
@@ -31,6 +37,40 @@ QList<HighScoreRecord> recordsIn(const QString& path) {
     return HighScoreFile::read(path).value;
 }
 
+// Two pupils of one class and their group, as a shared folder on a school machine has them.
+constexpr uid_t Pupil = 4201, Other = 4202;
+constexpr gid_t Class = 4200;
+
+// Runs `act` as the given pupil (umask 022, in the class group) in a child process; what it
+// returns comes back through a pipe.
+QByteArray asPupil(uid_t uid, const std::function<QByteArray()>& act) {
+    int out[2];
+    if (::pipe(out) != 0)
+        return "<no pipe>";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(out[0]);
+        const gid_t groups[] = {Class};
+        QByteArray said = "<could not become the pupil>";
+        if (::setgroups(1, groups) == 0 && ::setresgid(uid, uid, uid) == 0 &&
+            ::setresuid(uid, uid, uid) == 0) {
+            ::umask(022);
+            said = act();
+        }
+        const ssize_t ignored = ::write(out[1], said.constData(), static_cast<size_t>(said.size()));
+        (void)ignored;
+        ::_exit(0);
+    }
+    ::close(out[1]);
+    QByteArray said;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
+        said.append(buffer, n);
+    ::close(out[0]);
+    ::waitpid(child, nullptr, 0);
+    return said;
+}
+
 bool same(const HighScoreRecord& a, const HighScoreRecord& b) {
     return a.PlayerName == b.PlayerName && a.FinalScore == b.FinalScore && a.DatePlayed == b.DatePlayed &&
            a.GameSetTitle == b.GameSetTitle;
@@ -41,15 +81,15 @@ class TestHighScores : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
-    NullServices nulls; // its clock: 25 Feb 2001
-    GameServices services = nulls.services();
+    FixedClock clock; // 25 Feb 2001
+    HighScoreServices services{clock};
     GameState state;
     QString path;
 
 private slots:
     void init() {
         QFile::remove(dir.filePath(QStringLiteral("hs.lst")));
-        services = nulls.services(dir.path() + u'/');
+        services = HighScoreServices(clock, dir.path() + u'/');
         path = dir.filePath(QStringLiteral("hs.lst"));
         state = GameState{};
         state.SetTitle = QStringLiteral("Animals");
@@ -127,9 +167,9 @@ private slots:
     // the tenth drops out.
     void equalScoreComesInBelowTheStoredOne() {
         QVERIFY(HighScoreFile::write(path, tenPlaces()).ok);
-        nulls.clock.day = QDate(2001, 3, 1);
+        clock.day = QDate(2001, 3, 1);
         KazMod::RecordHighScore(state, services, QStringLiteral("New"), 80.0);
-        nulls.clock.day = QDate(2001, 2, 25);
+        clock.day = QDate(2001, 2, 25);
         const auto r = recordsIn(path);
         QCOMPARE(r.size(), 10);
         const HighScoreTable old = tenPlaces();
@@ -199,7 +239,7 @@ private slots:
             QVERIFY(same(r[n], t[n]));
         QCOMPARE(r[3].PlayerName, QStringLiteral("Ann"));
         for (int n = 4; n < 10; ++n)
-            QVERIFY(same(r[n], HighScoreFile::defaultEntry(nulls.clock.day)));
+            QVERIFY(same(r[n], HighScoreFile::defaultEntry(clock.day)));
 
         QVERIFY(TestFiles::writeBytes(path, HighScoreFile::encodeTable(t) + QByteArray(526, 'y')));
         QCOMPARE(recordsIn(path).size(), 10);
@@ -212,7 +252,90 @@ private slots:
         r = recordsIn(path);
         QCOMPARE(r.size(), 10);
         for (const auto& e : r)
-            QVERIFY(same(e, HighScoreFile::defaultEntry(nulls.clock.day))); // 0.5 stays below the ones
+            QVERIFY(same(e, HighScoreFile::defaultEntry(clock.day))); // 0.5 stays below the ones
+    }
+
+    // What another pupil plants in a shared folder gives them nothing and locks no one out:
+    // a set-id table stays theirs and loses its set-id bits, their link is not followed,
+    // a FIFO or folder at the old lock path is ignored, a group's table stays the group's,
+    // and another pupil's table in a sticky folder, or a read-only one, is not replaced.
+    void sharedFolderAttacksHarmNoOne_data() {
+        QTest::addColumn<int>("folderMode");
+        QTest::addColumn<QString>("plant"); // run by the other pupil in the folder, after a win if "win;"
+        QTest::addColumn<QString>("said");  // the end of the winner's message; empty: saved
+        QTest::addColumn<QString>("after"); // hs.lst's owner, group and mode then
+        const QString link =
+            QStringLiteral("it is a link that another user made, and such links are not followed");
+        QTest::newRow("mode 6777") << 0777 << "head -c 526 /dev/zero >hs.lst; chmod 6777 hs.lst"
+                                   << ""
+                                   << "4202:4202 777";
+        QTest::newRow("foreign link") << 0777 << "ln -s ../profile hs.lst" << link << "4202:4202 777";
+        QTest::newRow("FIFO at the lock path") << 0777 << "mkfifo hs.lst.lock"
+                                               << ""
+                                               << "4201:4201 644";
+        QTest::newRow("folder at the lock path") << 0777 << "mkdir hs.lst.lock"
+                                                 << ""
+                                                 << "4201:4201 644";
+        QTest::newRow("group folder") << 0770 << "win"
+                                      << ""
+                                      << "0:4200 660";
+        QTest::newRow("sticky folder") << 01777 << "win"
+                                       << "Permission denied"
+                                       << "4202:4202 644";
+        QTest::newRow("444 table") << 0777 << "win; chmod 444 hs.lst"
+                                   << "Permission denied"
+                                   << "4202:4202 444";
+    }
+    void sharedFolderAttacksHarmNoOne() {
+        QFETCH(int, folderMode);
+        QFETCH(QString, plant);
+        QFETCH(QString, said);
+        QFETCH(QString, after);
+        if (::geteuid() != 0)
+            QSKIP("needs root, to play two pupils with their own uids");
+        QTemporaryDir base;
+        const QString folder = base.filePath(QStringLiteral("shared/")), profile = base.filePath("profile");
+        const QByteArray table = QFile::encodeName(folder + QStringLiteral("hs.lst"));
+        QVERIFY(QDir().mkdir(folder) && TestFiles::writeBytes(profile, "keep")); // profile: the winner's own
+        QCOMPARE(::chmod(QFile::encodeName(base.path()), 0755) |
+                     ::chmod(QFile::encodeName(folder), folderMode) |
+                     ::chown(QFile::encodeName(folder), 0, Class) |
+                     ::chown(QFile::encodeName(profile), Pupil, Pupil),
+                 0);
+        const HighScoreServices here(clock, folder);
+        auto win = [&](const QString& name) {
+            return KazMod::RecordHighScore(state, here, name, name == u"Pupil" ? 500 : 900).text.toUtf8();
+        };
+        if (folderMode == 0770) { // the teacher's table: root:class 0660
+            QVERIFY(win(QStringLiteral("Teacher")).isEmpty());
+            QCOMPARE(::chown(table, 0, Class) | ::chmod(table, 0660), 0);
+        }
+        QCOMPARE(asPupil(Other,
+                         [&]() -> QByteArray {
+                             if (plant.startsWith(u"win") && !win(QStringLiteral("Other")).isEmpty())
+                                 return "the first win failed";
+                             const QString rest = plant == u"win"            ? QStringLiteral("true")
+                                                  : plant.startsWith(u"win") ? plant.mid(4)
+                                                                             : plant;
+                             const QByteArray cmd =
+                                 "cd '" + QFile::encodeName(folder) + "' && " + rest.toUtf8();
+                             return ::system(cmd.constData()) == 0 ? "" : "planting failed";
+                         }),
+                 QByteArray());
+        QElapsedTimer took;
+        took.start();
+        const QString told = QString::fromUtf8(asPupil(Pupil, [&] { return win(QStringLiteral("Pupil")); }));
+        QVERIFY2(took.elapsed() < 3000, "the win waited for a lock no one holds");
+        QVERIFY2(said.isEmpty() ? told.isEmpty() : told.endsWith(said), qPrintable(told));
+        struct stat st {};
+        QCOMPARE(::lstat(table, &st), 0);
+        QCOMPARE(QStringLiteral("%1:%2 %3").arg(st.st_uid).arg(st.st_gid).arg(st.st_mode & 07777, 0, 8),
+                 after);
+        QCOMPARE(TestFiles::readAll(profile), QByteArray("keep"));
+        const QList<HighScoreRecord> records = recordsIn(QFile::decodeName(table));
+        QCOMPARE(
+            std::any_of(records.begin(), records.end(), [](auto& r) { return r.PlayerName == u"Pupil"; }),
+            said.isEmpty());
     }
 
     // A folder that cannot be written (not even by root: it is a path under a plain file)

@@ -1,8 +1,8 @@
 #include "frmAbout.h"
 
+#include "ContextIDs.h"
 #include "Controls.h"
 #include "DialogFont.h"
-#include "Form1.h"
 #include "Geometry.h"
 #include "SystemInfoTool.h"
 #include "TextFormat.h"
@@ -15,6 +15,8 @@
 #include <numbers>
 
 namespace {
+// The game's title, as its main window and help file know it.
+const QString ProgramTitle = ContextIDs::GameTitle.toString();
 
 // Two lines a pixel apart, grey above and white (two pixels) below: a groove cut into the
 // window's face.
@@ -113,9 +115,9 @@ frmAbout::frmAbout(const GameServices& services, QWidget* parent)
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + Form1::ProgramTitle);
+    setWindowTitle(QStringLiteral("About ") + ProgramTitle);
     lblVersion->setText(versionText());
-    lblTitle->setText(Form1::ProgramTitle);
+    lblTitle->setText(ProgramTitle);
     lblDescription->setText(QStringLiteral("A freeware word game") + TextFormat::CrLf +
                             QStringLiteral("Created by Orvendel") + TextFormat::CrLf +
                             QStringLiteral("25 Feb 2001"));
@@ -124,5 +126,5 @@ void frmAbout::Form_Load() {
 void frmAbout::StartSysInfo() {
     if (SystemInfo::startTool(*services_.sysInfo))
         return;
-    services_.ui->messageBox(this, UnavailableText, Form1::ProgramTitle, MsgButtons::Ok, MsgIcon::None);
+    services_.ui->messageBox(this, UnavailableText, ProgramTitle, MsgButtons::Ok, MsgIcon::None);
 }

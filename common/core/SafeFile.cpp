@@ -1,0 +1,560 @@
+#include "SafeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSysInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <csignal>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+// Temporary files are hidden and do not repeat the target's name, so a target whose name is
+// near the system's limit can still be saved. The process id in the name only keeps names
+// apart: whether a writer still holds one is told by its lock, which works across process
+// namespaces and hosts where a process id means nothing.
+const QString TempPrefix = QStringLiteral(".kaz-save-");
+
+// A temporary file no one holds is left alone this long after its last change (the moment
+// between making it and locking it), and one that is held, or that cannot be asked because
+// the file system has no locks, is cleared only after an hour.
+constexpr qint64 UnheldTempSeconds = 60;
+constexpr qint64 AnyTempSeconds = 60 * 60;
+
+// The stand-in lock file, used only where record locks are refused, is cleared when older.
+constexpr qint64 StaleLockFileSeconds = 10 * 60;
+
+constexpr int OpenFlags = O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY;
+
+QString systemReason(int error) {
+    return qt_error_string(error);
+}
+
+QString kindReason(mode_t mode) {
+    if (S_ISDIR(mode))
+        return QStringLiteral("it is a folder, not a file");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("it is a named pipe (FIFO), not a regular file");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("it is a device, not a regular file");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("it is a socket, not a regular file");
+    return QStringLiteral("it is not a regular file");
+}
+
+QString sizeText(qint64 bytes) {
+    if (bytes >= 1024 * 1024 && bytes % (1024 * 1024) == 0)
+        return QStringLiteral("%1 MiB").arg(bytes / (1024 * 1024));
+    return QStringLiteral("%1 bytes").arg(bytes);
+}
+
+// Closes a descriptor on every path out of a function.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    // Closes now, for a caller that must know whether the close worked.
+    int close() {
+        const int rc = ::close(fd_);
+        fd_ = -1;
+        return rc;
+    }
+
+private:
+    int fd_;
+};
+
+bool writeAll(int fd, const QByteArray& bytes, int* error) {
+    const char* at = bytes.constData();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, at, static_cast<size_t>(left));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            *error = errno;
+            return false;
+        }
+        if (n == 0) { // no progress and no reason: treat it as a full disk
+            *error = ENOSPC;
+            return false;
+        }
+        at += n;
+        left -= n;
+    }
+    return true;
+}
+
+bool processIsGone(qint64 pid) {
+    return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+// A write lock on the whole file through this descriptor; the system's errno on failure.
+bool lockWhole(int fd, short type = F_WRLCK) {
+    struct flock fl {};
+    fl.l_type = type;
+    fl.l_whence = SEEK_SET;
+    while (::fcntl(fd, F_OFD_SETLK, &fl) != 0)
+        if (errno != EINTR)
+            return false;
+    return true;
+}
+
+// Whether another open description holds a lock on the file: 1 yes, 0 no, -1 cannot tell.
+int heldByAnother(int fd) {
+    struct flock fl {};
+    fl.l_type = F_WRLCK;
+    fl.l_whence = SEEK_SET;
+    if (::fcntl(fd, F_OFD_GETLK, &fl) != 0)
+        return -1;
+    return fl.l_type == F_UNLCK ? 0 : 1;
+}
+
+qint64 ageSeconds(const struct stat& st) {
+    return static_cast<qint64>(std::time(nullptr)) - static_cast<qint64>(st.st_mtime);
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Opens what is known to be a regular file without following a link or blocking, and makes
+// sure it still is one (anything may have been swapped in since the look).
+int openRegular(const QByteArray& name, int flags, struct stat* st, int* error, mode_t mode = 0) {
+    const int fd = ::open(name.constData(), flags | OpenFlags, mode);
+    if (fd < 0) {
+        *error = errno;
+        return -1;
+    }
+    if (::fstat(fd, st) != 0) {
+        *error = errno;
+        ::close(fd);
+        return -1;
+    }
+    if (!S_ISREG(st->st_mode)) {
+        *error = 0; // the caller words it from st_mode
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+QString folderOf(const QString& path) {
+    return QFileInfo(path).absolutePath();
+}
+
+// The new file takes the old one's permission bits and group, where the player may keep
+// them; never an owner, and never a setuid, setgid or sticky bit.
+void keepModeAndGroup(int fd, const struct stat& old) {
+    if (old.st_gid != ::getegid())
+        (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid); // refused unless in that group
+    (void)::fchmod(fd, old.st_mode & 0777);
+}
+
+// Writes another user's file in place, under whatever lock its writer holds: the file stays
+// theirs, with its mode and group. Growing room is reserved first, so a full disk is found
+// before a byte of the old table changes.
+FileResult<> updateInPlace(const QByteArray& name, const struct stat& seen, const QByteArray& bytes) {
+    int error = 0;
+    struct stat st {};
+    Descriptor fd(openRegular(name, O_WRONLY, &st, &error));
+    if (fd.get() < 0)
+        return FileResult<>::failure(error ? systemReason(error) : kindReason(st.st_mode));
+    if (!sameFile(st, seen))
+        return FileResult<>::failure(QStringLiteral("the file was replaced while it was being saved"));
+    if (bytes.size() > st.st_size) {
+        const int rc = ::posix_fallocate(fd.get(), 0, bytes.size());
+        if (rc != 0 && rc != EOPNOTSUPP && rc != EINVAL)
+            return FileResult<>::failure(systemReason(rc));
+    }
+    if (::lseek(fd.get(), 0, SEEK_SET) != 0 || !writeAll(fd.get(), bytes, &error))
+        return FileResult<>::failure(systemReason(error ? error : errno));
+    if (::ftruncate(fd.get(), bytes.size()) != 0 || ::fsync(fd.get()) != 0 || fd.close() != 0)
+        return FileResult<>::failure(systemReason(errno));
+    return FileResult<>::success();
+}
+
+} // namespace
+
+FileResult<QString> SafeFile::followTrustedLinks(const QString& path) {
+    QString at = QFileInfo(path).absoluteFilePath();
+    const uid_t me = ::geteuid();
+    for (int hops = 0; hops < 40; ++hops) {
+        const QByteArray name = QFile::encodeName(at);
+        struct stat st {};
+        if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return FileResult<QString>::success(at); // what is there (or its absence) is checked later
+        const QString folder = folderOf(at);
+        struct stat dir {};
+        const bool folderKnown = ::stat(QFile::encodeName(folder).constData(), &dir) == 0;
+        if (st.st_uid != me && st.st_uid != 0 && !(folderKnown && st.st_uid == dir.st_uid))
+            return FileResult<QString>::failure(
+                QStringLiteral("it is a link that another user made, and such links are not followed"));
+        QByteArray dest(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(name.constData(), dest.data(), static_cast<size_t>(dest.size()));
+        if (n < 0)
+            return FileResult<QString>::failure(systemReason(errno));
+        dest.truncate(n);
+        const QString next = QFile::decodeName(dest);
+        at = next.startsWith(u'/') ? next : folder + u'/' + next;
+    }
+    return FileResult<QString>::failure(systemReason(ELOOP));
+}
+
+QString SafeFile::notRegularReason(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || S_ISREG(st.st_mode))
+        return {};
+    return kindReason(st.st_mode);
+}
+
+FileResult<QByteArray> SafeFile::read(const QString& path, qint64 maxBytes, Longer longer) {
+    using Result = FileResult<QByteArray>;
+    if (path.isEmpty())
+        return Result::failure(QStringLiteral("no file was named"));
+    const FileResult<QString> target = followTrustedLinks(path);
+    if (!target.ok)
+        return Result::failure(target);
+    const QByteArray name = QFile::encodeName(target.value);
+    // Look before opening: opening a FIFO waits for a writer, and opening a device may do
+    // anything at all.
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0) {
+        const int e = errno;
+        // A path through a plain file cannot name a file either: "no such file".
+        return Result::failure(QStringLiteral("the file could not be opened (%1)").arg(systemReason(e)),
+                               e == ENOENT || e == ENOTDIR);
+    }
+    if (!S_ISREG(st.st_mode))
+        return Result::failure(kindReason(st.st_mode));
+    const bool refuseLonger = longer == Longer::Refuse;
+    if (refuseLonger && st.st_size > maxBytes)
+        return Result::failure(QStringLiteral("the file is larger than %1").arg(sizeText(maxBytes)));
+
+    // Whatever was swapped in since the look is caught here: never block, and check again.
+    Descriptor fd(::open(name.constData(), O_RDONLY | OpenFlags));
+    if (fd.get() < 0) {
+        const int e = errno;
+        return Result::failure(QStringLiteral("the file could not be opened (%1)").arg(systemReason(e)),
+                               e == ENOENT);
+    }
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return Result::failure(kindReason(st.st_mode));
+
+    // One byte past the limit, so a file that grew since the look is refused too.
+    const qint64 limit = refuseLonger ? maxBytes + 1 : maxBytes;
+    QByteArray bytes;
+    bytes.resize(static_cast<qsizetype>(std::min<qint64>(st.st_size + 1, limit)));
+    qsizetype got = 0;
+    while (true) {
+        if (got == bytes.size()) {
+            if (got >= limit) {
+                if (refuseLonger)
+                    return Result::failure(
+                        QStringLiteral("the file is larger than %1").arg(sizeText(maxBytes)));
+                break;
+            }
+            bytes.resize(static_cast<qsizetype>(std::min<qint64>(bytes.size() * 2 + 1, limit)));
+        }
+        const ssize_t n = ::read(fd.get(), bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const int e = errno;
+            return Result::failure(QStringLiteral("the file could not be read (%1)").arg(systemReason(e)));
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    bytes.truncate(got);
+    return Result::success(bytes);
+}
+
+FileResult<> SafeFile::makeFolders(const QString& folder) {
+    const QString clean = QDir::cleanPath(QDir(folder).absolutePath());
+    // Each folder from the top down; one that is there already is fine, anything else that
+    // stands in the way is not.
+    for (qsizetype at = clean.indexOf(u'/', 1);; at = clean.indexOf(u'/', at + 1)) {
+        const QByteArray part = QFile::encodeName(at < 0 ? clean : clean.left(at));
+        if (::mkdir(part.constData(), 0777) != 0 && errno != EEXIST)
+            return FileResult<>::failure(systemReason(errno));
+        if (at < 0)
+            break;
+    }
+    struct stat st {};
+    if (::stat(QFile::encodeName(clean).constData(), &st) != 0)
+        return FileResult<>::failure(systemReason(errno));
+    if (!S_ISDIR(st.st_mode))
+        return FileResult<>::failure(QStringLiteral("it is not a folder"));
+    return FileResult<>::success();
+}
+
+void SafeFile::removeStaleTemporaries(const QString& folder) {
+    static const QRegularExpression pattern(QStringLiteral("^\\.kaz-save-(\\d+)-[0-9a-f]+$"));
+    const QDir dir(folder);
+    const QStringList names =
+        dir.entryList({TempPrefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QString& entry : names) {
+        if (!pattern.match(entry).hasMatch())
+            continue;
+        const QByteArray name = QFile::encodeName(dir.filePath(entry));
+        struct stat st {};
+        int error = 0;
+        const Descriptor fd(openRegular(name, O_RDONLY, &st, &error));
+        if (fd.get() < 0)
+            continue;
+        const int held = heldByAnother(fd.get());
+        const qint64 age = ageSeconds(st);
+        if (age > AnyTempSeconds || (held == 0 && age > UnheldTempSeconds))
+            ::unlink(name.constData());
+    }
+}
+
+FileResult<> SafeFile::write(const QString& path, const QByteArray& bytes) {
+    using Result = FileResult<>;
+    if (path.isEmpty())
+        return Result::failure(QStringLiteral("no file was named"));
+
+    // A trusted link writes the file it points to, beside it, and the link stays a link.
+    const FileResult<QString> resolved = followTrustedLinks(path);
+    if (!resolved.ok)
+        return Result::failure(resolved);
+    const QString target = resolved.value;
+    const QByteArray targetName = QFile::encodeName(target);
+
+    bool existed = false;
+    struct stat st {};
+    if (::lstat(targetName.constData(), &st) == 0) {
+        if (!S_ISREG(st.st_mode))
+            return Result::failure(kindReason(st.st_mode));
+        existed = true;
+        // Another user's file stays theirs: written in place where they let us, never
+        // replaced by one of ours (which would take it from them, mode and all).
+        if (st.st_uid != ::geteuid())
+            return updateInPlace(targetName, st, bytes);
+        // A file made read-only, or on a read-only mount, is not replaced behind its back.
+        if (::faccessat(AT_FDCWD, targetName.constData(), W_OK, AT_EACCESS) != 0)
+            return Result::failure(systemReason(errno));
+    } else if (errno != ENOENT) {
+        return Result::failure(systemReason(errno));
+    }
+
+    const QString folder = folderOf(target);
+    removeStaleTemporaries(folder);
+
+    QString temp;
+    int rawFd = -1;
+    for (int attempt = 0; attempt < 16 && rawFd < 0; ++attempt) {
+        temp = folder + u'/' + TempPrefix + QString::number(::getpid()) + u'-' +
+               QString::number(QRandomGenerator::global()->generate(), 16);
+        rawFd = ::open(QFile::encodeName(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | OpenFlags,
+                       existed ? 0600 : 0666); // a new file: as the umask says
+        if (rawFd < 0 && errno != EEXIST)
+            return Result::failure(systemReason(errno));
+    }
+    if (rawFd < 0)
+        return Result::failure(systemReason(EEXIST));
+
+    Descriptor fd(rawFd);
+    // Held until the rename is done, so that no other save takes this file for a leftover.
+    lockWhole(fd.get());
+    const QByteArray tempName = QFile::encodeName(temp);
+    auto fail = [&](int error) {
+        ::unlink(tempName.constData());
+        return Result::failure(systemReason(error));
+    };
+    int error = 0;
+    if (!writeAll(fd.get(), bytes, &error))
+        return fail(error);
+    if (existed)
+        keepModeAndGroup(fd.get(), st);
+    // A full disk may only show itself when the data is flushed, or even at the close.
+    if (::fsync(fd.get()) != 0)
+        return fail(errno);
+    if (::rename(tempName.constData(), targetName.constData()) != 0)
+        return fail(errno);
+    const int closed = fd.close();
+    const int closeError = errno;
+
+    // Make the rename itself survive a power cut; the data is safe either way.
+    const int dirFd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    if (closed != 0)
+        return Result::failure(systemReason(closeError));
+    return Result::success();
+}
+
+SafeFile::FileLock::~FileLock() {
+    release();
+}
+
+void SafeFile::FileLock::release() {
+    if (fd_ < 0)
+        return;
+    struct stat held {
+    }, now{};
+    // A file this lock made and nobody filled is taken away again, while still held.
+    if (made_ && ::fstat(fd_, &held) == 0 && held.st_size == 0 && ::lstat(target_.constData(), &now) == 0 &&
+        sameFile(held, now))
+        ::unlink(target_.constData());
+    if (!lockFile_.isEmpty())
+        ::unlink(lockFile_.constData());
+    ::close(fd_);
+    fd_ = -1;
+    lockFile_.clear();
+}
+
+namespace {
+
+// The stand-in lock file's words: "<pid> <host>".
+QByteArray lockFileText() {
+    return QByteArray::number(static_cast<qint64>(::getpid())) + ' ' + QSysInfo::machineHostName().toUtf8() +
+           '\n';
+}
+
+// Why a lock file in the way may be cleared, or empty when it must be waited for. `holder`
+// gets who made it, for the message when the wait runs out.
+QString staleLockFileReason(const QByteArray& name, QString* holder) {
+    struct stat st {};
+    if (::lstat(name.constData(), &st) != 0)
+        return {};
+    // Only a regular file can be one of ours; anything else was planted, and goes at once
+    // where the folder lets us remove it.
+    if (!S_ISREG(st.st_mode)) {
+        *holder = QStringLiteral("its lock file %1 is in the way (%2)")
+                      .arg(QFile::decodeName(name),
+                           S_ISLNK(st.st_mode) ? QStringLiteral("it is a link") : kindReason(st.st_mode));
+        return QStringLiteral("it was not a lock file (%1)").arg(kindReason(st.st_mode));
+    }
+    if (ageSeconds(st) > StaleLockFileSeconds)
+        return QStringLiteral("it was more than 10 minutes old");
+    int error = 0;
+    const Descriptor fd(openRegular(name, O_RDONLY, &st, &error));
+    char buffer[300] = {};
+    const ssize_t n = fd.get() < 0 ? -1 : ::read(fd.get(), buffer, sizeof buffer - 1);
+    const QList<QByteArray> words = QByteArray(buffer, n > 0 ? n : 0).trimmed().split(' ');
+    const qint64 pid = words.value(0).toLongLong();
+    const QString host = QString::fromUtf8(words.value(1));
+    *holder = QStringLiteral("another game (process %1 on %2) kept the file locked").arg(pid).arg(host);
+    if (host == QSysInfo::machineHostName() && processIsGone(pid))
+        return QStringLiteral("its game, process %1 on this computer, had ended").arg(pid);
+    return {};
+}
+
+} // namespace
+
+FileResult<> SafeFile::FileLock::acquire(const QString& path, int waitMs) {
+    using Result = FileResult<>;
+    release();
+    const FileResult<QString> resolved = followTrustedLinks(path);
+    if (!resolved.ok)
+        return Result::failure(resolved);
+    target_ = QFile::encodeName(resolved.value);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    auto pause = [&] {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5 + QRandomGenerator::global()->bounded(20)));
+        return true;
+    };
+    QString busy = QStringLiteral("another game kept the file locked");
+    bool lockFileNeeded = false;
+    while (true) {
+        struct stat seen {
+        }, st{};
+        int error = 0;
+        // Look before opening: a FIFO or a device at the path is refused, never opened.
+        made_ = false;
+        if (::lstat(target_.constData(), &seen) == 0) {
+            if (!S_ISREG(seen.st_mode))
+                return Result::failure(kindReason(seen.st_mode));
+            fd_ = openRegular(target_, O_RDWR, &st, &error);
+        } else if (errno == ENOENT) {
+            fd_ = openRegular(target_, O_RDWR | O_CREAT | O_EXCL, &st, &error, 0666);
+            made_ = fd_ >= 0;
+            if (fd_ < 0 && error == EEXIST)
+                continue; // another game made it just now
+        } else {
+            return Result::failure(systemReason(errno));
+        }
+        if (fd_ < 0)
+            return Result::failure(error ? systemReason(error) : kindReason(st.st_mode));
+        if (lockWhole(fd_)) {
+            // Still the file at the path? A game that held it may have replaced it meanwhile.
+            struct stat now {};
+            if (::lstat(target_.constData(), &now) == 0 && sameFile(now, st))
+                return Result::success();
+        } else if (errno == ENOLCK || errno == EOPNOTSUPP || errno == EINVAL) {
+            lockFileNeeded = true;
+            break;
+        } else if (errno != EAGAIN && errno != EACCES) {
+            const int e = errno;
+            ::close(fd_), fd_ = -1;
+            return Result::failure(systemReason(e));
+        }
+        ::close(fd_), fd_ = -1;
+        if (!pause())
+            return Result::failure(busy);
+    }
+
+    // No record locks here: a lock file made with O_EXCL stands in. It takes the file's own
+    // permission bits, so whoever may write the file may also clear a lock left behind.
+    Q_ASSERT(lockFileNeeded);
+    struct stat table {};
+    ::fstat(fd_, &table);
+    const QByteArray lockName = target_ + ".lock";
+    while (true) {
+        const int lockFd = ::open(lockName.constData(), O_WRONLY | O_CREAT | O_EXCL | OpenFlags, 0600);
+        if (lockFd >= 0) {
+            (void)::fchmod(lockFd, table.st_mode & 0666);
+            int error = 0;
+            const bool ok = writeAll(lockFd, lockFileText(), &error) && ::close(lockFd) == 0;
+            if (ok) {
+                lockFile_ = lockName;
+                return Result::success();
+            }
+            ::unlink(lockName.constData());
+            release();
+            return Result::failure(systemReason(error ? error : errno));
+        }
+        if (errno != EEXIST) {
+            const int e = errno;
+            release();
+            return Result::failure(systemReason(e));
+        }
+        const QString why = staleLockFileReason(lockName, &busy);
+        if (!why.isEmpty()) {
+            struct stat st {};
+            const bool folder = ::lstat(lockName.constData(), &st) == 0 && S_ISDIR(st.st_mode);
+            if ((folder ? ::rmdir(lockName.constData()) : ::unlink(lockName.constData())) == 0) {
+                qWarning("Cleared the lock file %s: %s", lockName.constData(), qPrintable(why));
+                continue;
+            }
+        }
+        if (!pause()) {
+            release();
+            return Result::failure(busy);
+        }
+    }
+}

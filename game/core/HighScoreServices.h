@@ -1,0 +1,20 @@
+// What the high-score file needs from the platform: the clock (the day a game is won) and
+// the folders where hs.lst lives. The windows' GameServices extends it.
+#pragma once
+
+#include <QString>
+#include <utility>
+
+class Clock;
+
+struct HighScoreServices {
+    HighScoreServices(Clock& clock, QString folder = QString(), QString scoreFolder = QString())
+        : clock(&clock), folder(std::move(folder)), scoreFolder(std::move(scoreFolder)) {}
+
+    Clock* clock;        // never null
+    QString folder;      // help file and sample sets, ending in a separator
+    QString scoreFolder; // hs.lst's folder; empty: the same as folder
+
+    // The one place that says where hs.lst lives.
+    QString highScoreFolder() const { return scoreFolder.isEmpty() ? folder : scoreFolder; }
+};
