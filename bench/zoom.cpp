@@ -69,7 +69,8 @@ int main(int argc, char* argv[]) {
     }
     const double back = timed(actualSize);
     worst = std::max(worst, back);
-    std::printf(" back to 100 %% %.1f ms\nzoom: 100 to 300 %% in five steps %.1f ms, slowest change %.1f ms [%s 50 ms]\n",
+    std::printf(" back to 100 %% %.1f ms\nzoom: 100 to 300 %% in five steps %.1f ms, slowest change %.1f ms "
+                "[%s 50 ms]\n",
                 back, upTo300, worst, worst < 50 ? "under" : "OVER");
     return worst < 50 ? 0 : 1;
 }

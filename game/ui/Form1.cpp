@@ -336,7 +336,7 @@ void Form1::layOut(int percent, QPoint origin) {
             frame->setLineWidth(Geometry::lineWidth(zoom));
     }
     setFont(FontFit::timesNewRoman(Geometry::points(WindowPoints, zoom)));
-    picArrow->setPixmap(Artwork::arrowPixmap(zoom));
+    picArrow->setPixmap(Artwork::arrowPixmap(zoom, devicePixelRatioF()));
     // The board and the clue fit their text again, at the new size.
     showBoard(lblPuzzle->text());
     showClue(lblClue->text());
