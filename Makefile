@@ -15,12 +15,18 @@ JOBS ?= 2
 FUZZ_SECONDS ?= 60
 TEST_FUZZ_SECONDS ?= 30
 CMAKE_FLAGS ?=
+# The package's compiler and linker flags, as Debian's own builds get them, all hardening on.
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags
 ifdef CI
 CMAKE_FLAGS += -DKAZ_WERROR=ON
 endif
 # Looked up when a recipe runs, so after `deps` has installed ccache on a fresh machine.
 LAUNCHER = $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-CTEST := ctest --output-on-failure -j $(JOBS)
+# A gate that finds no test fails rather than passes.
+CTEST := ctest --output-on-failure --no-tests=error -j $(JOBS)
+# `make run` and `make run-editor` without a screen: one clear line instead of Qt's abort.
+NEED_DISPLAY = @[ -n "$${DISPLAY:-}$${WAYLAND_DISPLAY:-}" ] || [ "$${QT_QPA_PLATFORM:-}" = offscreen ] || \
+  { echo "make $@: $(1) needs a graphical session (no DISPLAY or WAYLAND_DISPLAY is set); start it from a desktop, or under Xvfb: xvfb-run -a make $@" >&2; exit 1; }
 
 .PHONY: all deps configure build run run-editor test check sanitize sanitize-build fuzz \
         fuzz-build fuzz-only smoke bench dist deb format clean
@@ -38,10 +44,12 @@ build: configure
 
 # Builds only the program it starts, and opens the sample set "Animal Kingdom" in it.
 run: configure
+	$(call NEED_DISPLAY,KAZ)
 	cmake --build $(BUILD) -j $(JOBS) --target KAZ
 	$(BUILD)/bin/KAZ $(BUILD)/bin/Animals.kazset
 
 run-editor: configure
+	$(call NEED_DISPLAY,KazCreate)
 	cmake --build $(BUILD) -j $(JOBS) --target KazCreate
 	$(BUILD)/bin/KazCreate $(BUILD)/bin/Animals.kazset
 
@@ -75,8 +83,9 @@ fuzz-build: deps
 fuzz: fuzz-build
 	$(MAKE) --no-print-directory fuzz-only
 
+# Verbose, so the log shows each target's run and its count of inputs.
 fuzz-only:
-	cd $(FUZZ_BUILD) && KAZ_FUZZ_SECONDS=$(FUZZ_SECONDS) $(CTEST) -L fuzz
+	cd $(FUZZ_BUILD) && KAZ_FUZZ_SECONDS=$(FUZZ_SECONDS) $(CTEST) -L fuzz -V
 
 smoke: build
 	cd $(BUILD) && $(CTEST) -L smoke
@@ -105,14 +114,19 @@ dist: deps
 # The Debian package kazoola_<version>_amd64.deb (installed layout under /usr, programs in
 # /usr/games), checked by lintian and then installed, started and removed in a fresh Debian 12
 # root by scripts/check-deb. Needs root and Debian's mirror; a few minutes.
+# Built with Debian's hardening flags (_FORTIFY_SOURCE, the stack protector, -z relro -z now);
+# lintian must then find no error and no hardening-* tag.
 deb: deps
 	scripts/install-deps dpkg-dev lintian debootstrap
 	cmake -S . -B $(DEB_BUILD) -G Ninja $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-	  -DKAZ_INSTALL_LAYOUT=system -DKAZ_INSTALL_BINDIR=games
+	  -DKAZ_INSTALL_LAYOUT=system -DKAZ_INSTALL_BINDIR=games \
+	  -DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) --get CPPFLAGS) $$($(DEB_FLAGS) --get CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) --get LDFLAGS)"
 	cmake --build $(DEB_BUILD) -j $(JOBS)
 	rm -f $(DEB_BUILD)/kazoola_*.deb
 	cd $(DEB_BUILD) && cpack
-	lintian --fail-on error $(DEB_BUILD)/kazoola_*.deb
+	lintian -I --pedantic --fail-on error $(DEB_BUILD)/kazoola_*.deb >$(DEB_BUILD)/lintian.log; \
+	  status=$$?; cat $(DEB_BUILD)/lintian.log; [ $$status -eq 0 ] && ! grep -q ' hardening-' $(DEB_BUILD)/lintian.log
 	scripts/check-deb $(DEB_BUILD)/kazoola_*.deb
 
 format:

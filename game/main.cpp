@@ -33,11 +33,12 @@ int main(int argc, char* argv[]) {
     RealTimePace pace;
     PlatformSystemInfoTool sysInfo;
     const QString programFolder = ProgramFolder::current();
+    const QString help = QStringLiteral("Kaz.HLP");
     SoundPlayer sound(SoundPlayer::modulePathsFor(programFolder));
     PreferenceFile preferences(PreferenceFile::defaultPath());
     GameServices services(ui, clock, random, pace, sysInfo, sound, preferences,
-                          InstallFolders::dataFolder(programFolder, QStringLiteral("Kaz.HLP")),
-                          InstallFolders::highScoreFolder(programFolder));
+                          InstallFolders::dataFolder(programFolder, help),
+                          InstallFolders::highScoreFolder(programFolder, help));
 
     Form1 form(services);
     ScreenCentre::place(&form);

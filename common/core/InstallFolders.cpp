@@ -18,19 +18,20 @@ QString InstallFolders::dataFolder(const QString& programFolder, const QString& 
     return beside;
 }
 
-QString InstallFolders::highScoreFolder(const QString& programFolder, const QString& xdgDataHome,
-                                        const QString& home) {
+QString InstallFolders::highScoreFolder(const QString& programFolder, const QString& helpFile,
+                                        const QString& xdgDataHome, const QString& home) {
     if (programFolder.isEmpty())
         return {}; // a program that cannot find its own folder saves no high scores at all
-    if (isWritableFolder(programFolder))
-        return ProgramFolder::withSeparator(programFolder);
+    const QString beside = ProgramFolder::withSeparator(programFolder);
+    if (QFileInfo(beside + helpFile).isFile() && isWritableFolder(programFolder))
+        return beside;
     const QString data =
         QDir::isAbsolutePath(xdgDataHome) ? xdgDataHome : home + QStringLiteral("/.local/share");
     return QDir::cleanPath(data + QStringLiteral("/kazoola")) + u'/';
 }
 
-QString InstallFolders::highScoreFolder(const QString& programFolder) {
-    return highScoreFolder(programFolder, qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+QString InstallFolders::highScoreFolder(const QString& programFolder, const QString& helpFile) {
+    return highScoreFolder(programFolder, helpFile, qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
 }
 
 bool InstallFolders::isWritableFolder(const QString& folder) {

@@ -1,6 +1,6 @@
 // Where a program finds its files, in the portable folder (everything beside the program) and
 // in an installed layout (programs in bin/ or games/, help and sets in share/kazoola/, the
-// high-score table in the player's data folder when the program's own is read-only).
+// high-score table always in the player's data folder).
 // Qt Core only, and nothing read from the environment but what the caller passes in.
 #pragma once
 
@@ -12,14 +12,17 @@ namespace InstallFolders {
 // the program folder (the help launcher then reports the missing file as before).
 QString dataFolder(const QString& programFolder, const QString& helpFile);
 
-// The folder of hs.lst, ending in a separator: the program folder while the player may write
-// there, else xdgDataHome/kazoola/, with xdgDataHome defaulting to home/.local/share as the
-// XDG base directory rules say (an empty or relative value is ignored). The folder may not
-// exist yet; it is made when the table is first written.
-QString highScoreFolder(const QString& programFolder, const QString& xdgDataHome, const QString& home);
+// The folder of hs.lst, ending in a separator: the program folder when it is a portable one
+// (helpFile lies beside the program) and the player may write there, else
+// xdgDataHome/kazoola/, with xdgDataHome defaulting to home/.local/share as the XDG base
+// directory rules say (an empty or relative value is ignored). An installed program so never
+// writes into its own folder, not even for root, and nothing is left there after removal.
+// The folder may not exist yet; it is made when the table is first written.
+QString highScoreFolder(const QString& programFolder, const QString& helpFile, const QString& xdgDataHome,
+                        const QString& home);
 
 // The same, with XDG_DATA_HOME and HOME from the environment.
-QString highScoreFolder(const QString& programFolder);
+QString highScoreFolder(const QString& programFolder, const QString& helpFile);
 
 // True when the running user may create files in folder. Root may write anywhere, so for
 // a folder of its own the owner's write bit decides: a read-only install stays untouched.

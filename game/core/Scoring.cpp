@@ -33,9 +33,19 @@ double Scoring::finalScore(int letterCount, double score, int spinCount) {
     return std::floor(static_cast<double>(letterCount) * score / spinCount);
 }
 
+namespace {
+// One character at a time, as the board reveals letters: Qt's full mapping would turn "ß"
+// into "SS" and so accept "strasse" for STRAßE.
+QString upperByCharacter(QString text) {
+    for (QChar& c : text)
+        c = c.toUpper();
+    return text;
+}
+} // namespace
+
 bool Scoring::isRightAnswer(const QString& normalizedAnswer, const QString& currentPuzzle) {
-    return TextFormat::trimBlanks(normalizedAnswer.toUpper()) ==
-           TextFormat::trimBlanks(currentPuzzle.toUpper());
+    return TextFormat::trimBlanks(upperByCharacter(normalizedAnswer)) ==
+           TextFormat::trimBlanks(upperByCharacter(currentPuzzle));
 }
 
 QString Scoring::integerText(double value) {

@@ -11,7 +11,6 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6multimedia6)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Kazoola Team <kazoola@users.noreply.github.com>")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://kazoola.github.io/")
 # Times New Roman is asked for; Liberation Serif has its metrics.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word-puzzle game with a spinning wheel, and its set editor")
@@ -24,10 +23,14 @@ KAZ Puzzle Set Creator (KazCreate) writes game sets of up to 101 clues.
 Three sample sets come with the game.")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
-# The copyright file and the changelog, compressed as Debian wants it (no name, no time).
-set(KAZ_DEB_DOC ${CMAKE_BINARY_DIR}/packaging/debian)
-file(MAKE_DIRECTORY ${KAZ_DEB_DOC})
-execute_process(COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/packaging/debian/changelog
-                OUTPUT_FILE ${KAZ_DEB_DOC}/changelog.gz COMMAND_ERROR_IS_FATAL ANY)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/packaging/debian/changelog)
-install(FILES packaging/debian/copyright ${KAZ_DEB_DOC}/changelog.gz DESTINATION share/doc/kazoola)
+# The copyright file and the changelog, compressed as Debian wants it (no name, no time), by
+# the build rather than at configure time.
+set(KAZ_DEB_CHANGELOG ${CMAKE_BINARY_DIR}/packaging/debian/changelog.gz)
+add_custom_command(OUTPUT ${KAZ_DEB_CHANGELOG}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging/debian
+  COMMAND sh -c "gzip -9nc \"$1\" > \"$2\"" sh ${PROJECT_SOURCE_DIR}/packaging/debian/changelog ${KAZ_DEB_CHANGELOG}
+  DEPENDS ${PROJECT_SOURCE_DIR}/packaging/debian/changelog VERBATIM)
+add_custom_target(kaz_deb_changelog ALL DEPENDS ${KAZ_DEB_CHANGELOG})
+install(FILES packaging/debian/copyright ${KAZ_DEB_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kazoola)
+install(FILES packaging/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME kazoola)

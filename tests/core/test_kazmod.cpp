@@ -221,11 +221,13 @@ private slots:
         QCOMPARE(Scoring::integerText(0.0), QStringLiteral("0"));
     }
 
-    // Case never matters in an answer, punctuation does.
+    // Case never matters in an answer, punctuation does; letters are upper-cased one by one.
     void answersCompareInUpperCase() {
         QVERIFY(Scoring::isRightAnswer(QStringLiteral("the lion"), QStringLiteral("THE LION")));
         QVERIFY(!Scoring::isRightAnswer(QStringLiteral("its"), QStringLiteral("IT'S")));
         QVERIFY(!Scoring::isRightAnswer(QString(), QStringLiteral("A")));
+        QVERIFY(Scoring::isRightAnswer(QStringLiteral("stra\u00DFe"), QStringLiteral("STRA\u00DFE")));
+        QVERIFY(!Scoring::isRightAnswer(QStringLiteral("strasse"), QStringLiteral("STRA\u00DFE")));
     }
 
     // The messages of a solved and of a missed puzzle, line by line.

@@ -61,9 +61,9 @@ private slots:
         }
     }
 
-    // Portable: help, sets and hs.lst beside the program. Installed, with the program folder
-    // read-only: help and sets from ../share/kazoola, hs.lst in the player's data folder,
-    // which the first won game makes.
+    // Portable: help, sets and hs.lst beside the program. Installed: help and sets from
+    // ../share/kazoola, hs.lst in the player's data folder, which the first won game makes,
+    // even where the program folder is writable (root and /usr/games).
     void foldersFollowTheLayout() {
         QTemporaryDir root;
         const QString bin = root.filePath(QStringLiteral("bin"));
@@ -73,22 +73,23 @@ private slots:
         const QString help = QStringLiteral("Kaz.HLP");
         QFile(bin + u'/' + help).open(QIODevice::WriteOnly);
         QCOMPARE(InstallFolders::dataFolder(bin, help), bin + u'/');
-        QCOMPARE(InstallFolders::highScoreFolder(bin, QString(), home), bin + u'/');
+        QCOMPARE(InstallFolders::highScoreFolder(bin, help, QString(), home), bin + u'/');
 
         QVERIFY(QFile::rename(bin + u'/' + help, share + u'/' + help));
+        const QString scores = home + QStringLiteral("/.local/share/kazoola/");
+        QCOMPARE(InstallFolders::highScoreFolder(bin, help, QString(), home), scores);
         QVERIFY(QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
                                                QFile::ExeOther));
         const auto restore = qScopeGuard([&] { QFile::setPermissions(bin, QFile::Permissions(0x7755)); });
         QCOMPARE(InstallFolders::dataFolder(bin, help), share + u'/');
-        const QString scores = home + QStringLiteral("/.local/share/kazoola/");
-        QCOMPARE(InstallFolders::highScoreFolder(bin, QString(), home), scores);
-        QCOMPARE(InstallFolders::highScoreFolder(bin, QStringLiteral("relative"), home), scores);
-        QCOMPARE(InstallFolders::highScoreFolder(bin, root.filePath(QStringLiteral("xdg")), home),
+        QCOMPARE(InstallFolders::highScoreFolder(bin, help, QStringLiteral("relative"), home), scores);
+        QCOMPARE(InstallFolders::highScoreFolder(bin, help, root.filePath(QStringLiteral("xdg")), home),
                  root.filePath(QStringLiteral("xdg/kazoola/")));
 
         NullServices nulls;
-        const GameServices services = nulls.services(InstallFolders::dataFolder(bin, help),
-                                                     InstallFolders::highScoreFolder(bin, QString(), home));
+        const GameServices services =
+            nulls.services(InstallFolders::dataFolder(bin, help),
+                           InstallFolders::highScoreFolder(bin, help, QString(), home));
         GameState won;
         won.SetTitle = QStringLiteral("Animal Kingdom");
         QVERIFY(KazMod::RecordHighScore(won, services, QStringLiteral("Ann"), 120).isEmpty());
