@@ -93,14 +93,16 @@ smoke: build
 # Startup time and peak memory of KAZ and KazCreate against a bare Qt window (bench/startup),
 # then New Game and a guess on the longest puzzle a set can hold (bench/longpuzzle.cpp), then
 # the wheel's pace: median time of 20 spins and repaints a second (bench/spin.cpp), then the
+# zoom steps up to 300 %, each repainted (bench/zoom.cpp, on a screen that holds 300 %), then the
 # editor's word lists: a 5,000-entry KVTML import and a 101-pair PDF (bench/wordlist.cpp).
 bench: deps
 	cmake -S . -B $(RELEASE_BUILD) -G Ninja $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target KAZ KazCreate KazBaseline KazLongPuzzleBench KazSpinBench \
-	  KazWordListBench
+	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target KAZ kazoola-sound KazCreate KazBaseline KazLongPuzzleBench \
+	  KazSpinBench KazZoomBench KazWordListBench
 	bench/startup $(RELEASE_BUILD)/bin
 	QT_QPA_PLATFORM=offscreen $(RELEASE_BUILD)/bin/KazLongPuzzleBench
 	scripts/with-xvfb -- $(RELEASE_BUILD)/bin/KazSpinBench 20
+	xvfb-run -a -s '-screen 0 1600x1200x24' $(RELEASE_BUILD)/bin/KazZoomBench
 	$(RELEASE_BUILD)/bin/KazWordListBench
 
 # The portable release folder, packed as kazoola-<version>-linux-x86_64.tar.gz.

@@ -75,7 +75,10 @@ int main(int argc, char* argv[]) {
     FirstStop random;
     RealTimePace pace;
     NoSystemInfoTool noSysInfo;
-    const GameServices services(ui, clock, random, pace, noSysInfo, ProgramFolder::withSeparator(dir.path()));
+    RecordingSound sound;
+    MemoryPreferences preferences;
+    const GameServices services(ui, clock, random, pace, noSysInfo, sound, preferences,
+                                ProgramFolder::withSeparator(dir.path()));
 
     Form1 window(services);
     window.show();

@@ -50,7 +50,9 @@ int main(int argc, char* argv[]) {
         return 2;
     RealTimePace pace;
     NoSystemInfoTool noSysInfo;
-    const GameServices services(ui, clock, random, pace, noSysInfo, dir.path() + u'/');
+    RecordingSound sound;
+    MemoryPreferences preferences;
+    const GameServices services(ui, clock, random, pace, noSysInfo, sound, preferences, dir.path() + u'/');
     Form1 form(services);
     form.show();
     if (!QTest::qWaitForWindowExposed(&form))

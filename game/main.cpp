@@ -5,8 +5,10 @@
 #include "Form1.h"
 #include "GameServices.h"
 #include "InstallFolders.h"
+#include "Preferences.h"
 #include "ProgramFolder.h"
 #include "ScreenCentre.h"
+#include "SoundPlayer.h"
 #include "SystemInfoTool.h"
 #include "UiLayer.h"
 #include "WheelPalette.h"
@@ -32,12 +34,15 @@ int main(int argc, char* argv[]) {
     PlatformSystemInfoTool sysInfo;
     const QString programFolder = ProgramFolder::current();
     const QString help = QStringLiteral("Kaz.HLP");
-    GameServices services(ui, clock, random, pace, sysInfo, InstallFolders::dataFolder(programFolder, help),
+    SoundPlayer sound(SoundPlayer::modulePathsFor(programFolder));
+    PreferenceFile preferences(PreferenceFile::defaultPath());
+    GameServices services(ui, clock, random, pace, sysInfo, sound, preferences,
+                          InstallFolders::dataFolder(programFolder, help),
                           InstallFolders::highScoreFolder(programFolder, help));
 
     Form1 form(services);
     ScreenCentre::place(&form);
-    form.show();
+    form.showAsPreferred();
     if (!args.file.isEmpty())
         form.loadGameSet(args.file);
     return app.exec();

@@ -5,12 +5,18 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
+#include <cmath>
 
-QPixmap Artwork::arrowPixmap() {
-    QPixmap pixmap(32, 32);
+QPixmap Artwork::arrowPixmap(double zoom, double pixelRatio) {
+    // Drawn at the screen's own pixels, so a scaled desktop shows it sharp too.
+    const int size = static_cast<int>(std::lround(32 * zoom * pixelRatio));
+    QPixmap pixmap(size, size);
+    pixmap.setDevicePixelRatio(pixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
+    if (zoom != 1.0)
+        p.scale(zoom, zoom);
     const QPolygonF arrow(
         {{16.0, 2.0}, {29.0, 15.0}, {21.0, 15.0}, {21.0, 30.0}, {11.0, 30.0}, {11.0, 15.0}, {3.0, 15.0}});
     p.setPen(QPen(QColor(64, 0, 0), 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -6,6 +6,7 @@
 #include <QPixmap>
 
 namespace Artwork {
-QPixmap arrowPixmap(); // 32 x 32, transparent around the arrow
-QIcon windowIcon();    // 16, 32 and 48 pixels
+QPixmap arrowPixmap(double zoom = 1.0,
+                    double pixelRatio = 1.0); // 32 x 32 times the zoom, transparent around the arrow
+QIcon windowIcon();                           // 16, 32 and 48 pixels
 } // namespace Artwork

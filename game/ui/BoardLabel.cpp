@@ -51,9 +51,9 @@ QStringList BoardLabel::lines() const {
     return wrapAtGaps(text(), fontMetrics(), box.width(), linesThatFit(fontMetrics(), box.height()) + 1);
 }
 
-void BoardLabel::showBoard(const QString& board, const QFont& designed) {
+void BoardLabel::showBoard(const QString& board, const QFont& designed, double zoom) {
     const QRect box = contentsRect();
-    setFont(FontFit::shrinkToFit(designed, 6.0, 0.75, [&](const QFont& font) {
+    setFont(FontFit::shrinkToFit(designed, 6.0 * zoom, 0.75 * zoom, [&](const QFont& font) {
         const QFontMetrics metrics(font);
         const qsizetype room = linesThatFit(metrics, box.height());
         // One line more than there is room for is enough to know the board does not fit.

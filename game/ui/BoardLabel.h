@@ -16,9 +16,9 @@ public:
     // The board's text in the lines it is drawn in.
     QStringList lines() const;
 
-    // Shows the board in the designed font, or in a smaller one (never below 6 points)
-    // where its lines would not fit the label otherwise.
-    void showBoard(const QString& board, const QFont& designed);
+    // Shows the board in the designed font, or in a smaller one (never below 6 points, times
+    // the zoom) where its lines would not fit the label otherwise.
+    void showBoard(const QString& board, const QFont& designed, double zoom = 1.0);
 
     // Fills lines word by word, breaking only at runs of blanks; a word wider than the
     // whole width stands on a line of its own. Stops after maxLines lines.

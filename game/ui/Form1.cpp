@@ -13,6 +13,7 @@
 #include "ProgramFolder.h"
 #include "Scoring.h"
 #include "WheelPalette.h"
+#include "Zoom.h"
 #include "frmAbout.h"
 
 #include <QAction>
@@ -26,6 +27,8 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -33,13 +36,17 @@ namespace {
 const QString WindowCaption = QStringLiteral("Kazoola");
 const double BoardPoints = 12;
 const double CluePoints = 9.75;
+const double WindowPoints = 8.25;
+// The client area as designed; controls that reach past it (the letters' divider) are cut
+// at its edge, which is where the window ends at every zoom.
+const QRectF ClientTwips(0, 0, 7410, 5445);
 
 // The font for text that has to fit a label of fixed size: the designed size, or a smaller
 // one where a long clue would otherwise be cut off. Never below 6 points. (The board has
 // a label of its own that does the same.)
-QFont fittingFont(const QFont& designed, const QLabel* label, const QString& text) {
+QFont fittingFont(const QFont& designed, double zoom, const QLabel* label, const QString& text) {
     const QRect box = label->contentsRect();
-    return FontFit::shrinkToFit(designed, 6.0, 0.75, [&](const QFont& font) {
+    return FontFit::shrinkToFit(designed, 6.0 * zoom, 0.75 * zoom, [&](const QFont& font) {
         const QRect needed =
             QFontMetrics(font).boundingRect(box, Qt::TextWordWrap | label->alignment(), text);
         return needed.width() <= box.width() && needed.height() <= box.height();
@@ -78,8 +85,8 @@ QString spokenBoard(const QString& board) {
     return spoken;
 }
 
-void showFitted(QLabel* label, const QFont& designed, const QString& text) {
-    label->setFont(fittingFont(designed, label, text));
+void showFitted(QLabel* label, const QFont& designed, double zoom, const QString& text) {
+    label->setFont(fittingFont(designed, zoom, label, text));
     label->setText(text);
 }
 
@@ -132,32 +139,34 @@ Form1::Form1(const GameServices& services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(WindowCaption);
     setWindowIcon(Artwork::windowIcon());
-    setFont(FontFit::timesNewRoman(8.25));
+    setFont(FontFit::timesNewRoman(WindowPoints));
     buildControls();
     buildMenu();
     buildKeys();
     // The client area is fixed in size; the border can still be dragged, and the controls
-    // stay where they are.
-    resize(Geometry::px(7410), Geometry::px(5445) + menuBar()->sizeHint().height());
+    // stay where they are. A remembered zoom the screen cannot hold gives way to one it can.
+    preferences_ = services_.preferences->load();
+    showZoom(Zoom::largestFitting([this](int step) { return fitsScreen(step); }, preferences_.zoom));
     ContextIDs::setHelpContextId(this, 10);
     Form_Load();
 }
 
 void Form1::buildControls() {
-    using Geometry::rect;
+    const QRect rect; // each control's place comes from layOut
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     const QFont large = FontFit::timesNewRoman(BoardPoints);
 
-    lblPuzzle = Controls::label<BoardLabel>(client, "lblPuzzle", rect(120, 360, 4335, 1695));
+    lblPuzzle = place(Controls::label<BoardLabel>(client, "lblPuzzle", rect), {120, 360, 4335, 1695});
     setWrappedText(lblPuzzle);
     lblPuzzle->setFont(large);
-    lblClue = Controls::label(client, "lblClue", rect(120, 2400, 4335, 495), QStringLiteral("Clue:"));
+    lblClue =
+        place(Controls::label(client, "lblClue", rect, QStringLiteral("Clue:")), {120, 2400, 4335, 495});
     setWrappedText(lblClue);
     lblClue->setFont(FontFit::timesNewRoman(CluePoints));
     lblClue->setAccessibleDescription(QStringLiteral("The clue to the hidden puzzle"));
-    Line2 = Controls::line(client, "Line2", QFrame::HLine, rect(0, 3240, 4800, 15));
+    Line2 = place(Controls::line(client, "Line2", QFrame::HLine, rect), {0, 3240, 4800, 15});
     Line2->setAccessibleName(QStringLiteral("Divider under the clue"));
 
     const Wheel::Ring atRest;
@@ -169,7 +178,7 @@ void Form1::buildControls() {
         lamp->setFrameShadow(QFrame::Sunken);
         lamp->setLineWidth(1);
         lamp->setAutoFillBackground(true);
-        lamp->setGeometry(rect(lampLefts[i], 3480, 735, 495));
+        place(lamp, {static_cast<double>(lampLefts[i]), 3480, 735, 495});
         lamp->setAccessibleDescription(
             i == Wheel::MiddleLamp ? QStringLiteral("The wheel's middle lamp: its colour decides the spin")
                                    : QStringLiteral("A lamp of the wheel"));
@@ -179,8 +188,7 @@ void Form1::buildControls() {
 
     picArrow = new QLabel(client);
     picArrow->setObjectName(QStringLiteral("picArrow"));
-    picArrow->setGeometry(rect(2047, 4080, 540, 540));
-    picArrow->setPixmap(Artwork::arrowPixmap());
+    place(picArrow, {2047, 4080, 540, 540});
     picArrow->setAlignment(Qt::AlignCenter);
     picArrow->setAccessibleName(
         QStringLiteral("Arrow pointing at lamp %1 of %2").arg(Wheel::MiddleLamp + 1).arg(Wheel::LampCount));
@@ -191,8 +199,10 @@ void Form1::buildControls() {
     Timer1->setInterval(150);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
-    cmdSolve = Controls::button(client, "cmdSolve", QStringLiteral("Solve"), rect(480, 4800, 1470, 495));
-    cmdSpin = Controls::button(client, "cmdSpin", QStringLiteral("Spin"), rect(2685, 4800, 1470, 495));
+    cmdSolve = place(Controls::button(client, "cmdSolve", QStringLiteral("Solve"), rect),
+                     {480, 4800, 1470, 495}, BoardPoints);
+    cmdSpin = place(Controls::button(client, "cmdSpin", QStringLiteral("Spin"), rect),
+                    {2685, 4800, 1470, 495}, BoardPoints);
     setPlayButton(cmdSolve, large);
     setPlayButton(cmdSpin, large);
     connect(cmdSolve, &QPushButton::clicked, this, unlessSpinning([this] { cmdSolve_Click(); }));
@@ -200,7 +210,7 @@ void Form1::buildControls() {
     cmdSolve->setAccessibleDescription(QStringLiteral("Type the whole answer (Enter)"));
     cmdSpin->setAccessibleDescription(QStringLiteral("Spin the wheel for a letter's value (Space)"));
 
-    Line1 = Controls::line(client, "Line1", QFrame::VLine, rect(4800, 0, 15, 8000));
+    Line1 = place(Controls::line(client, "Line1", QFrame::VLine, rect), {4800, 0, 15, 8000});
     Line1->setAccessibleName(QStringLiteral("Divider between the wheel and the letters"));
 
     // Four columns of letters; Y and Z share the last row's two middle columns.
@@ -210,7 +220,7 @@ void Form1::buildControls() {
         const int top = 120 + 480 * (i < 24 ? i / 4 : 6);
         auto* button = new QPushButton(QStringLiteral("Command2"), client);
         button->setObjectName(QStringLiteral("cmdAlpha%1").arg(i));
-        button->setGeometry(rect(left, top, 500, 500));
+        place(button, {static_cast<double>(left), static_cast<double>(top), 500, 500}, BoardPoints);
         setPlayButton(button, large);
         connect(button, &QPushButton::clicked, this, unlessSpinning([this, i] { cmdAlpha_Click(i); }));
         button->setAccessibleDescription(
@@ -218,7 +228,7 @@ void Form1::buildControls() {
         cmdAlpha[static_cast<std::size_t>(i)] = button;
     }
 
-    lblDescript = Controls::label(client, "lblDescript", rect(5040, 3960, 2175, 1095));
+    lblDescript = place(Controls::label(client, "lblDescript", rect), {5040, 3960, 2175, 1095});
     setWrappedText(lblDescript);
     lblDescript->setAccessibleDescription(
         QStringLiteral("Status: the last spin or guess, the score and the spins"));
@@ -255,6 +265,8 @@ void Form1::buildMenu() {
     const QKeySequence quit(QKeySequence::Quit);
     mnuExit->setShortcut(quit.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : quit);
 
+    buildViewMenu();
+
     mnuA = bar->addMenu(QStringLiteral("&About"));
     mnuA->setObjectName(QStringLiteral("mnuA"));
     mnuHelp = mnuA->addAction(QStringLiteral("&Help"), this, &Form1::mnuHelp_Click);
@@ -269,6 +281,190 @@ void Form1::buildMenu() {
 
     ContextIDs::setHelpContextId(mnuFile, 210);
     ContextIDs::setHelpContextId(mnuA, 220);
+}
+
+// View: the zoom steps, full screen and sound. Each choice is remembered at once.
+void Form1::buildViewMenu() {
+    mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    mnuZoomIn = mnuView->addAction(QStringLiteral("Zoom &In"), this,
+                                   [this] { setZoom(Zoom::nextStep(preferences_.zoom)); });
+    mnuZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    mnuZoomOut = mnuView->addAction(QStringLiteral("Zoom &Out"), this,
+                                    [this] { setZoom(Zoom::previousStep(preferences_.zoom)); });
+    mnuZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    mnuActualSize =
+        mnuView->addAction(QStringLiteral("&Actual Size"), this, [this] { setZoom(Zoom::ActualSize); });
+    mnuActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    mnuFullScreen = mnuView->addAction(QStringLiteral("&Full Screen"));
+    mnuFullScreen->setCheckable(true);
+    mnuFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    connect(mnuFullScreen, &QAction::triggered, this, &Form1::setFullScreen);
+    mnuView->addSeparator();
+    mnuSound = mnuView->addAction(QStringLiteral("&Sound"));
+    mnuSound->setCheckable(true);
+    mnuSound->setChecked(preferences_.sound);
+    mnuSound->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    connect(mnuSound, &QAction::toggled, this, [this](bool on) {
+        preferences_.sound = on;
+        savePreferences();
+    });
+    // What a screen reader says besides the item's name.
+    mnuZoomIn->setToolTip(QStringLiteral("Make the game window larger"));
+    mnuZoomOut->setToolTip(QStringLiteral("Make the game window smaller"));
+    mnuActualSize->setToolTip(QStringLiteral("Show the game window at its designed size"));
+    mnuFullScreen->setToolTip(QStringLiteral("Fill the screen with the game (F11 or Esc to leave)"));
+    mnuSound->setToolTip(QStringLiteral("Play the game's sounds"));
+    const std::pair<QAction*, const char*> names[] = {{mnuZoomIn, "mnuZoomIn"},
+                                                      {mnuZoomOut, "mnuZoomOut"},
+                                                      {mnuActualSize, "mnuActualSize"},
+                                                      {mnuFullScreen, "mnuFullScreen"},
+                                                      {mnuSound, "mnuSound"}};
+    for (const auto& [action, name] : names)
+        action->setObjectName(QLatin1String(name));
+}
+
+void Form1::layOut(int percent, QPoint origin) {
+    zoomShown_ = percent;
+    const double zoom = Zoom::factor(percent);
+    for (const Placement& p : placements_) {
+        const QRectF r = p.designed.intersected(ClientTwips);
+        p.widget->setGeometry(Geometry::rect(r.x(), r.y(), r.width(), r.height(), zoom).translated(origin));
+        if (p.points > 0)
+            p.widget->setFont(FontFit::timesNewRoman(Geometry::points(p.points, zoom)));
+        if (auto* frame = qobject_cast<QFrame*>(p.widget); frame && frame->frameShape() != QFrame::NoFrame)
+            frame->setLineWidth(Geometry::lineWidth(zoom));
+    }
+    setFont(FontFit::timesNewRoman(Geometry::points(WindowPoints, zoom)));
+    picArrow->setPixmap(Artwork::arrowPixmap(zoom, devicePixelRatioF()));
+    // The board and the clue fit their text again, at the new size.
+    showBoard(lblPuzzle->text());
+    showClue(lblClue->text());
+}
+
+void Form1::showZoom(int percent) {
+    layOut(percent);
+    const double zoom = Zoom::factor(percent);
+    const QPoint centre = frameGeometry().center();
+    resize(Geometry::px(ClientTwips.width(), zoom),
+           Geometry::px(ClientTwips.height(), zoom) + menuBar()->sizeHint().height());
+    // A window on the screen grows or shrinks about its centre, and stays on the screen.
+    if (isVisible() && screen()) {
+        const QRect room = screen()->availableGeometry();
+        QRect frame = frameGeometry();
+        frame.setSize(size() + (frame.size() - geometry().size()));
+        frame.moveCenter(centre);
+        frame.moveRight(std::min(frame.right(), room.right()));
+        frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+        frame.moveLeft(std::max(frame.left(), room.left()));
+        frame.moveTop(std::max(frame.top(), room.top()));
+        move(frame.topLeft());
+    }
+    updateViewMenu();
+}
+
+bool Form1::fitsScreen(int percent) const {
+    const QScreen* shown = screen();
+    if (!shown)
+        return percent == Zoom::ActualSize;
+    const double zoom = Zoom::factor(percent);
+    // The frame the window manager puts around the window counts too, once it is known.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize needed(Geometry::px(ClientTwips.width(), zoom) + frame.width(),
+                       Geometry::px(ClientTwips.height(), zoom) + menuBar()->sizeHint().height() +
+                           frame.height());
+    const QSize room = shown->availableGeometry().size();
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+void Form1::setZoom(int percent) {
+    if (!Zoom::isStep(percent) || isFullScreen() || !fitsScreen(percent))
+        return;
+    preferences_.zoom = percent;
+    showZoom(percent);
+    savePreferences();
+}
+
+void Form1::updateViewMenu() {
+    const bool full = isFullScreen();
+    const int next = Zoom::nextStep(preferences_.zoom);
+    mnuZoomIn->setEnabled(!full && next != 0 && fitsScreen(next));
+    mnuZoomOut->setEnabled(!full && Zoom::previousStep(preferences_.zoom) != 0);
+    mnuActualSize->setEnabled(!full);
+    mnuFullScreen->setChecked(full);
+    // Esc leaves full screen too, and only there does it mean that.
+    mnuFullScreen->setShortcuts(
+        full ? QList<QKeySequence>{QKeySequence(Qt::Key_F11), QKeySequence(Qt::Key_Escape)}
+             : QList<QKeySequence>{QKeySequence(Qt::Key_F11)});
+}
+
+void Form1::setFullScreen(bool on) {
+    if (on == isFullScreen()) {
+        updateViewMenu();
+        return;
+    }
+    preferences_.fullScreen = on;
+    savePreferences();
+    if (on) {
+        centralWidget()->installEventFilter(this);
+        showFullScreen();
+        fitToScreen();
+    } else {
+        centralWidget()->removeEventFilter(this);
+        showNormal();
+        showZoom(preferences_.zoom);
+    }
+    updateViewMenu();
+}
+
+void Form1::fitToScreen() {
+    const QSize room = centralWidget()->size();
+    const int percent = Zoom::largestFitting([&](int step) {
+        const double zoom = Zoom::factor(step);
+        return Geometry::px(ClientTwips.width(), zoom) <= room.width() &&
+               Geometry::px(ClientTwips.height(), zoom) <= room.height();
+    });
+    const double zoom = Zoom::factor(percent);
+    const QSize shown(Geometry::px(ClientTwips.width(), zoom), Geometry::px(ClientTwips.height(), zoom));
+    layOut(percent, QPoint(std::max(0, (room.width() - shown.width()) / 2),
+                           std::max(0, (room.height() - shown.height()) / 2)));
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // The screen's size arrives when the window system has made the window full screen.
+    if (watched == centralWidget() && event->type() == QEvent::Resize && isFullScreen())
+        fitToScreen();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::changeEvent(QEvent* event) {
+    // The window system may end full screen itself: the zoom comes back as after F11.
+    if (event->type() == QEvent::WindowStateChange && mnuFullScreen && mnuFullScreen->isChecked() &&
+        !isFullScreen() && !(windowState() & Qt::WindowMinimized)) {
+        preferences_.fullScreen = false;
+        savePreferences();
+        centralWidget()->removeEventFilter(this);
+        showZoom(preferences_.zoom);
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void Form1::showAsPreferred() {
+    if (preferences_.fullScreen) {
+        preferences_.fullScreen = false; // setFullScreen remembers it again
+        setFullScreen(true);
+    } else {
+        show();
+    }
+}
+
+void Form1::savePreferences() {
+    services_.preferences->save(preferences_); // a file that cannot be written changes nothing
+}
+
+void Form1::sound(GameSound which) {
+    if (preferences_.sound)
+        services_.sound->play(which);
 }
 
 // Space spins and Enter solves wherever the focus is, a focused letter button included:
@@ -486,9 +682,12 @@ void Form1::cmdSpin_Click() {
     pace.start();
     int shown = 0;
     for (;;) {
+        const int before = shown;
         for (const int due = Wheel::stepsShownAt(pace.elapsedMs(), steps); shown < due; ++shown)
             ring.step();
         showLamps(ring);
+        if (shown != before)
+            sound(GameSound::Tick);
         pace.nextFrame();
         if (spin.windowGone() || closing_)
             return; // the window is closing or gone: the spin has no result
@@ -500,6 +699,7 @@ void Form1::cmdSpin_Click() {
     state_.SpinCount = KazMod::nextSpinCount(state_.SpinCount);
     const Wheel::Result result = Wheel::resultFor(ring.middle());
     if (result.allPointsLost) {
+        sound(GameSound::AllPointsLost);
         ui().messageBox(
             this, QStringLiteral("I am sorry but you have lost all of your points!\r\nPlease roll again"),
             QStringLiteral("All Points Lost!"), MsgButtons::Ok, MsgIcon::None);
@@ -518,12 +718,14 @@ void Form1::cmdSpin_Click() {
 }
 
 void Form1::showBoard(const QString& text) {
-    lblPuzzle->showBoard(text, FontFit::timesNewRoman(BoardPoints));
+    const double zoom = Zoom::factor(zoomShown_);
+    lblPuzzle->showBoard(text, FontFit::timesNewRoman(Geometry::points(BoardPoints, zoom)), zoom);
     lblPuzzle->setAccessibleName(spokenBoard(text));
 }
 
 void Form1::showClue(const QString& text) {
-    showFitted(lblClue, FontFit::timesNewRoman(CluePoints), text);
+    const double zoom = Zoom::factor(zoomShown_);
+    showFitted(lblClue, FontFit::timesNewRoman(Geometry::points(CluePoints, zoom)), zoom, text);
 }
 
 void Form1::showLamps(const Wheel::Ring& ring) {
@@ -564,6 +766,7 @@ void Form1::cmdAlpha_Click(int index) {
     const QString letter(QChar(u'A' + index));
     QPushButton* button = cmdAlpha[static_cast<std::size_t>(index)];
     if (!state_.CurrentPuzzle.contains(letter, Qt::CaseSensitive)) {
+        sound(GameSound::Miss);
         ui().messageBox(this, QStringLiteral("I am sorry, that letter was not found!"),
                         QStringLiteral("Letter Not Found"), MsgButtons::Ok, MsgIcon::None);
         button->setEnabled(false);
@@ -572,6 +775,7 @@ void Form1::cmdAlpha_Click(int index) {
         return;
     }
     const int found = KazMod::RevealLetter(state_, letter);
+    sound(GameSound::Chime);
     showBoard(state_.BoardText);
     button->setEnabled(false);
     state_.Score = Scoring::scoreAfterGuess(state_.Score, state_.SpinValue, found);
@@ -601,6 +805,7 @@ void Form1::cmdSolve_Click() {
     if (Scoring::isRightAnswer(normalized, state_.CurrentPuzzle)) {
         const int letters = Scoring::letterCount(state_.CurrentPuzzle);
         const double finalScore = Scoring::finalScore(letters, state_.Score, state_.SpinCount);
+        sound(GameSound::Fanfare);
         ui().messageBox(this, Scoring::congratulationsText(state_.SpinCount, letters, finalScore),
                         QStringLiteral("congratulations"), MsgButtons::Ok, MsgIcon::None);
         lblDescript->setText(Scoring::finalScoreStatus(finalScore));
@@ -613,6 +818,7 @@ void Form1::cmdSolve_Click() {
         if (!recorded.isEmpty())
             ui().messageBox(this, recorded.text, recorded.title, MsgButtons::Ok, MsgIcon::Stop);
     } else {
+        sound(GameSound::Wrong);
         ui().messageBox(this, Scoring::sorryText(answer, state_.CurrentPuzzle), QStringLiteral("Sorry!"),
                         MsgButtons::Ok, MsgIcon::None);
     }

@@ -1,19 +1,24 @@
 // The game's main window, on which the whole game is played: the hidden puzzle and its
 // clue, the five-lamp wheel with its arrow, Spin and Solve, the 26 letter buttons and the
-// status panel, under the File and About menus. The handlers follow the game's steps and
-// leave every rule to KazMod, Wheel and Scoring.
+// status panel, under the File, View and About menus. The window lays itself out from its
+// designed twips at one zoom factor, so every zoom step is the same picture, larger. The handlers follow the
+// game's steps and leave every rule to KazMod, Wheel and Scoring.
 #pragma once
 
 #include "BoardLabel.h"
 #include "ContextIDs.h"
 #include "GameServices.h"
+#include "GameSound.h"
 #include "KazMod.h"
+#include "Preferences.h"
 #include "UiLayer.h"
 #include "Wheel.h"
 
 #include <QMainWindow>
+#include <QRectF>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class QAction;
 class QCloseEvent;
@@ -41,8 +46,15 @@ public:
     // (the same checks and messages); also used for a file named on the command line.
     bool loadGameSet(const QString& path);
 
+    // Shows the window as the player left it: full screen, or at the remembered zoom.
+    void showAsPreferred();
+    // The zoom step the window is drawn at, in percent (full screen: the step that fits).
+    int zoomShown() const { return zoomShown_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // A typed letter presses its button.
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -72,6 +84,12 @@ private:
     QAction* mnuHigh = nullptr;
     QAction* mnuBar01 = nullptr;
     QAction* mnuExit = nullptr;
+    QMenu* mnuView = nullptr;
+    QAction* mnuZoomIn = nullptr;
+    QAction* mnuZoomOut = nullptr;
+    QAction* mnuActualSize = nullptr;
+    QAction* mnuFullScreen = nullptr;
+    QAction* mnuSound = nullptr;
     QMenu* mnuA = nullptr;
     QAction* mnuHelp = nullptr;
     QAction* mnuAbout = nullptr;
@@ -104,6 +122,31 @@ private:
     void buildControls();
     void buildMenu();
     void buildKeys();
+    void buildViewMenu();
+
+    // Where each control was designed, in twips, and its font's designed size (0: the
+    // window's font, or a font the control fits to its text itself).
+    struct Placement {
+        QWidget* widget;
+        QRectF designed;
+        double points;
+    };
+    template <typename Widget> Widget* place(Widget* widget, QRectF designed, double points = 0) {
+        placements_.push_back({widget, designed, points});
+        return widget;
+    }
+    // Every control at its designed place times the zoom factor, moved by origin.
+    void layOut(int percent, QPoint origin = QPoint());
+    // The client area at the chosen zoom, and the window around it.
+    void showZoom(int percent);
+    void setZoom(int percent);
+    void setFullScreen(bool on);
+    // Full screen: the largest step the screen holds, centred.
+    void fitToScreen();
+    bool fitsScreen(int percent) const;
+    void updateViewMenu();
+    void savePreferences();
+    void sound(GameSound which);
     // Names the status panel for screen readers: the latest outcome, then the panel's lines.
     // A new name sends the name-change event a reader announces.
     void nameStatus();
@@ -125,4 +168,7 @@ private:
     bool spinning_ = false; // the wheel is turning: the play handlers wait for it
     bool closing_ = false;  // the player chose to quit; a turning wheel stops at its next step
     QString outcome_;       // what the last spin or guess did, for the status panel's name
+    std::vector<Placement> placements_;
+    Preferences preferences_; // zoom: the step chosen, which full screen leaves alone
+    int zoomShown_ = 100;
 };

@@ -5,6 +5,9 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The game opens its audio module (and so Qt Multimedia) itself; named here as well, so the
+# sounds come with the package whatever the scan of the module finds.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6multimedia6)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Kazoola Team <kazoola@users.noreply.github.com>")

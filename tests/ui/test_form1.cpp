@@ -76,9 +76,10 @@ private slots:
         GameTable t;
         Form1& f = *t.form;
         const QList<QAction*> top = f.menuBar()->actions();
-        QCOMPARE(top.size(), 2);
+        QCOMPARE(top.size(), 3);
         QCOMPARE(top[0]->text(), QStringLiteral("&File"));
-        QCOMPARE(top[1]->text(), QStringLiteral("&About"));
+        QCOMPARE(top[1]->text(), QStringLiteral("&View"));
+        QCOMPARE(top[2]->text(), QStringLiteral("&About"));
         QStringList file;
         for (QAction* a : t.w.mnuFile->actions())
             file << (a->isSeparator() ? QStringLiteral("-") : a->text());

@@ -84,7 +84,10 @@ struct GameTable {
     HookedRandom random;
     InstantPace pace;
     NoSystemInfoTool sysInfo;
-    GameServices services{ui, clock, random, pace, sysInfo, ProgramFolder::withSeparator(dir.path())};
+    RecordingSound sound;
+    MemoryPreferences preferences;
+    GameServices services{ui,      clock, random,      pace,
+                          sysInfo, sound, preferences, ProgramFolder::withSeparator(dir.path())};
     std::unique_ptr<Form1> form = std::make_unique<Form1>(services);
     Form1Widgets w{*form};
 

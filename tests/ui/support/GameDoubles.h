@@ -5,6 +5,8 @@
 #pragma once
 
 #include "GameServices.h"
+#include "GameSound.h"
+#include "Preferences.h"
 #include "ScriptedUi.h"
 #include "SystemInfoTool.h"
 #include "UiLayer.h"
@@ -54,8 +56,29 @@ public:
     bool start(const QString&) override { return false; }
 };
 
+// Sounds heard, in order, and nothing played.
+class RecordingSound : public SoundOutput {
+public:
+    QList<GameSound> played;
+    void play(GameSound sound) override { played.append(sound); }
+};
+
+// Preferences kept in memory: a test starts from any and reads what the window saved.
+class MemoryPreferences : public PreferenceStore {
+public:
+    Preferences stored;
+    int saves = 0;
+    Preferences load() override { return stored; }
+    bool save(const Preferences& preferences) override {
+        stored = preferences;
+        ++saves;
+        return true;
+    }
+};
+
 // The game's services from doubles: 25 Feb 2001 at noon, draws of 0, boxes dismissed, a
-// wheel that never waits, no system tool. A test puts its own double in a field before
+// wheel that never waits, no system tool,
+// sounds only recorded, preferences only in memory. A test puts its own double in a field before
 // asking for services() (or sets the returned pointer), e.g. a ScriptedUi.
 struct NullServices {
     NullUi ui;
@@ -63,8 +86,10 @@ struct NullServices {
     ScriptedRandom random;
     InstantPace pace;
     NoSystemInfoTool sysInfo;
+    RecordingSound sound;
+    MemoryPreferences preferences;
 
     GameServices services(const QString& folder = QString(), const QString& scoreFolder = QString()) {
-        return GameServices(ui, clock, random, pace, sysInfo, folder, scoreFolder);
+        return GameServices(ui, clock, random, pace, sysInfo, sound, preferences, folder, scoreFolder);
     }
 };

@@ -1,0 +1,40 @@
+// What the game remembers between runs, and only that: the zoom step, full screen and sound.
+// They live in $XDG_CONFIG_HOME/kazoola/KAZ.conf, an INI file. A file that is damaged, or
+// cannot be read, gives the defaults without a word; one that cannot be written is left as it
+// is and the game goes on: preferences are a comfort, never a reason to stop.
+#pragma once
+
+#include <QString>
+
+struct Preferences {
+    int zoom = 100; // a Zoom step, in percent
+    bool fullScreen = false;
+    bool sound = true;
+    bool operator==(const Preferences&) const = default;
+};
+
+// Where the window keeps its preferences; tests hand in one that keeps them in memory.
+class PreferenceStore {
+public:
+    virtual ~PreferenceStore() = default;
+    virtual Preferences load() = 0;
+    // True when they were kept.
+    virtual bool save(const Preferences& preferences) = 0;
+};
+
+class PreferenceFile : public PreferenceStore {
+public:
+    explicit PreferenceFile(QString path) : path_(std::move(path)) {}
+    // xdgConfigHome/kazoola/KAZ.conf, with xdgConfigHome defaulting to home/.config as the XDG
+    // base directory rules say (an empty or relative value is ignored).
+    static QString pathFor(const QString& xdgConfigHome, const QString& home);
+    // The same, with XDG_CONFIG_HOME and HOME from the environment.
+    static QString defaultPath();
+
+    Preferences load() override;
+    bool save(const Preferences& preferences) override;
+    const QString& path() const { return path_; }
+
+private:
+    QString path_;
+};
