@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QtTest>
 #include <functional>
 #include <grp.h>
@@ -42,33 +43,22 @@ constexpr uid_t Pupil = 4201, Other = 4202;
 constexpr gid_t Class = 4200;
 
 // Runs `act` as the given pupil (umask 022, in the class group) in a child process; what it
-// returns comes back through a pipe.
+// returns comes back through a file that both share.
 QByteArray asPupil(uid_t uid, const std::function<QByteArray()>& act) {
-    int out[2];
-    if (::pipe(out) != 0)
-        return "<no pipe>";
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(out[0]);
+    QTemporaryFile answer;
+    if (!answer.open())
+        return "<no answer file>";
+    if (::fork() == 0) {
         const gid_t groups[] = {Class};
-        QByteArray said = "<could not become the pupil>";
-        if (::setgroups(1, groups) == 0 && ::setresgid(uid, uid, uid) == 0 &&
-            ::setresuid(uid, uid, uid) == 0) {
-            ::umask(022);
-            said = act();
-        }
-        const ssize_t ignored = ::write(out[1], said.constData(), static_cast<size_t>(said.size()));
-        (void)ignored;
+        const bool became = ::setgroups(1, groups) == 0 && ::setresgid(uid, uid, uid) == 0 &&
+                            ::setresuid(uid, uid, uid) == 0 && ::umask(022) >= 0;
+        answer.write(became ? act() : QByteArray("<could not become the pupil>"));
+        answer.flush();
         ::_exit(0);
     }
-    ::close(out[1]);
-    QByteArray said;
-    char buffer[4096];
-    for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
-        said.append(buffer, n);
-    ::close(out[0]);
-    ::waitpid(child, nullptr, 0);
-    return said;
+    ::wait(nullptr);
+    answer.seek(0);
+    return answer.readAll();
 }
 
 bool same(const HighScoreRecord& a, const HighScoreRecord& b) {
@@ -261,30 +251,22 @@ private slots:
     // and another pupil's table in a sticky folder, or a read-only one, is not replaced.
     void sharedFolderAttacksHarmNoOne_data() {
         QTest::addColumn<int>("folderMode");
-        QTest::addColumn<QString>("plant"); // run by the other pupil in the folder, after a win if "win;"
+        QTest::addColumn<QString>("plant"); // run by the other pupil in the folder, after a win if "win; "
         QTest::addColumn<QString>("said");  // the end of the winner's message; empty: saved
         QTest::addColumn<QString>("after"); // hs.lst's owner, group and mode then
         const QString link =
             QStringLiteral("it is a link that another user made, and such links are not followed");
-        QTest::newRow("mode 6777") << 0777 << "head -c 526 /dev/zero >hs.lst; chmod 6777 hs.lst"
-                                   << ""
+        QTest::newRow("mode 6777") << 0777 << "head -c 526 /dev/zero >hs.lst; chmod 6777 hs.lst" << QString()
                                    << "4202:4202 777";
         QTest::newRow("foreign link") << 0777 << "ln -s ../profile hs.lst" << link << "4202:4202 777";
-        QTest::newRow("FIFO at the lock path") << 0777 << "mkfifo hs.lst.lock"
-                                               << ""
-                                               << "4201:4201 644";
-        QTest::newRow("folder at the lock path") << 0777 << "mkdir hs.lst.lock"
-                                                 << ""
-                                                 << "4201:4201 644";
-        QTest::newRow("group folder") << 0770 << "win"
-                                      << ""
-                                      << "0:4200 660";
-        QTest::newRow("sticky folder") << 01777 << "win"
-                                       << "Permission denied"
-                                       << "4202:4202 644";
-        QTest::newRow("444 table") << 0777 << "win; chmod 444 hs.lst"
-                                   << "Permission denied"
-                                   << "4202:4202 444";
+        QTest::newRow("FIFO at the lock path")
+            << 0777 << "mkfifo hs.lst.lock" << QString() << "4201:4201 644";
+        QTest::newRow("folder at the lock path")
+            << 0777 << "mkdir hs.lst.lock" << QString() << "4201:4201 644";
+        QTest::newRow("group folder") << 0770 << "win; true" << QString() << "0:4200 660";
+        const QString denied = QStringLiteral("Permission denied");
+        QTest::newRow("sticky folder") << 01777 << "win; true" << denied << "4202:4202 644";
+        QTest::newRow("444 table") << 0777 << "win; chmod 444 hs.lst" << denied << "4202:4202 444";
     }
     void sharedFolderAttacksHarmNoOne() {
         QFETCH(int, folderMode);
@@ -297,11 +279,9 @@ private slots:
         const QString folder = base.filePath(QStringLiteral("shared/")), profile = base.filePath("profile");
         const QByteArray table = QFile::encodeName(folder + QStringLiteral("hs.lst"));
         QVERIFY(QDir().mkdir(folder) && TestFiles::writeBytes(profile, "keep")); // profile: the winner's own
-        QCOMPARE(::chmod(QFile::encodeName(base.path()), 0755) |
-                     ::chmod(QFile::encodeName(folder), folderMode) |
-                     ::chown(QFile::encodeName(folder), 0, Class) |
-                     ::chown(QFile::encodeName(profile), Pupil, Pupil),
-                 0);
+        const QByteArray at = QFile::encodeName(folder);
+        QCOMPARE(::chmod(QFile::encodeName(base.path()), 0755) | ::chmod(at, folderMode), 0);
+        QCOMPARE(::chown(at, 0, Class) | ::chown(QFile::encodeName(profile), Pupil, Pupil), 0);
         const HighScoreServices here(clock, folder);
         auto win = [&](const QString& name) {
             return KazMod::RecordHighScore(state, here, name, name == u"Pupil" ? 500 : 900).text.toUtf8();
@@ -314,11 +294,8 @@ private slots:
                          [&]() -> QByteArray {
                              if (plant.startsWith(u"win") && !win(QStringLiteral("Other")).isEmpty())
                                  return "the first win failed";
-                             const QString rest = plant == u"win"            ? QStringLiteral("true")
-                                                  : plant.startsWith(u"win") ? plant.mid(4)
-                                                                             : plant;
-                             const QByteArray cmd =
-                                 "cd '" + QFile::encodeName(folder) + "' && " + rest.toUtf8();
+                             const QByteArray cmd = "cd '" + QFile::encodeName(folder) + "' && " +
+                                                    plant.mid(plant.startsWith(u"win; ") ? 5 : 0).toUtf8();
                              return ::system(cmd.constData()) == 0 ? "" : "planting failed";
                          }),
                  QByteArray());

@@ -6,38 +6,20 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 
-namespace {
-int forward(const char* name, int fd, int cmd, void* arg) {
-    switch (cmd) {
-    case F_SETLK:
-    case F_SETLKW:
-    case F_GETLK:
-    case F_OFD_SETLK:
-    case F_OFD_SETLKW:
-    case F_OFD_GETLK:
-        errno = ENOLCK;
-        return -1;
-    default:
-        break;
+#define REFUSE_RECORD_LOCKS(name)                                                                            \
+    extern "C" int name(int fd, int cmd, ...) {                                                              \
+        va_list ap;                                                                                          \
+        va_start(ap, cmd);                                                                                   \
+        void* arg = va_arg(ap, void*);                                                                       \
+        va_end(ap);                                                                                          \
+        if (cmd == F_SETLK || cmd == F_SETLKW || cmd == F_GETLK || cmd == F_OFD_SETLK ||                     \
+            cmd == F_OFD_SETLKW || cmd == F_OFD_GETLK) {                                                     \
+            errno = ENOLCK;                                                                                  \
+            return -1;                                                                                       \
+        }                                                                                                    \
+        using Real = int (*)(int, int, ...);                                                                 \
+        return reinterpret_cast<Real>(::dlsym(RTLD_NEXT, #name))(fd, cmd, arg);                              \
     }
-    using Real = int (*)(int, int, ...);
-    const auto real = reinterpret_cast<Real>(::dlsym(RTLD_NEXT, name));
-    return real(fd, cmd, arg);
-}
-} // namespace
 
-extern "C" int fcntl(int fd, int cmd, ...) {
-    va_list ap;
-    va_start(ap, cmd);
-    void* arg = va_arg(ap, void*);
-    va_end(ap);
-    return forward("fcntl", fd, cmd, arg);
-}
-
-extern "C" int fcntl64(int fd, int cmd, ...) {
-    va_list ap;
-    va_start(ap, cmd);
-    void* arg = va_arg(ap, void*);
-    va_end(ap);
-    return forward("fcntl64", fd, cmd, arg);
-}
+REFUSE_RECORD_LOCKS(fcntl)
+REFUSE_RECORD_LOCKS(fcntl64)

@@ -39,13 +39,10 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(shared);
     const HighScoreServices folders[2] = {HighScoreServices(clock, dir.filePath(QStringLiteral("room1/"))),
                                           HighScoreServices(clock, dir.filePath(QStringLiteral("room2/")))};
-    for (const HighScoreServices& room : folders) {
-        QDir().mkpath(room.folder);
-        if (!QFile::link(QStringLiteral("../shared/hs.lst"), HighScoreFile::path(room.folder))) {
-            std::fprintf(stderr, "could not link %s\n", qPrintable(room.folder));
-            return 1;
-        }
-    }
+    for (const HighScoreServices& room : folders)
+        if (!QDir().mkpath(room.folder) ||
+            !QFile::link(QStringLiteral("../shared/hs.lst"), HighScoreFile::path(room.folder)))
+            return std::fprintf(stderr, "could not link %s\n", qPrintable(room.folder)), 1;
     GameState finished;
 
     int lost = 0;
