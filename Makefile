@@ -116,14 +116,17 @@ dist: deps
 # The Debian package kazoola_<version>_amd64.deb (installed layout under /usr, programs in
 # /usr/games), checked by lintian and then installed, started and removed in a fresh Debian 12
 # root by scripts/check-deb. Needs root and Debian's mirror; a few minutes.
-# Built with Debian's hardening flags (_FORTIFY_SOURCE, the stack protector, -z relro -z now);
+# Built with Debian's hardening flags (_FORTIFY_SOURCE, the stack protector, -z relro -z now),
+# the linker's for the programs and the audio module alike;
 # lintian must then find no error and no hardening-* tag.
 deb: deps
 	scripts/install-deps dpkg-dev lintian debootstrap
 	cmake -S . -B $(DEB_BUILD) -G Ninja $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
 	  -DKAZ_INSTALL_LAYOUT=system -DKAZ_INSTALL_BINDIR=games \
 	  -DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) --get CPPFLAGS) $$($(DEB_FLAGS) --get CXXFLAGS)" \
-	  -DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) --get LDFLAGS)"
+	  -DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) --get LDFLAGS)" \
+	  -DCMAKE_MODULE_LINKER_FLAGS="$$($(DEB_FLAGS) --get LDFLAGS)" \
+	  -DCMAKE_SHARED_LINKER_FLAGS="$$($(DEB_FLAGS) --get LDFLAGS)"
 	cmake --build $(DEB_BUILD) -j $(JOBS)
 	rm -f $(DEB_BUILD)/kazoola_*.deb
 	cd $(DEB_BUILD) && cpack

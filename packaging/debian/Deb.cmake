@@ -5,9 +5,8 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The game opens its audio module (and so Qt Multimedia) itself; named here as well, so the
-# sounds come with the package whatever the scan of the module finds.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt6multimedia6)
+# dpkg-shlibdeps scans the audio module too, so Qt Multimedia is among the Depends without
+# being named here (naming it as well listed it twice).
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Kazoola Team <kazoola@users.noreply.github.com>")
@@ -23,14 +22,16 @@ KAZ Puzzle Set Creator (KazCreate) writes game sets of up to 101 clues.
 Three sample sets come with the game.")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
-# The copyright file and the changelog, compressed as Debian wants it (no name, no time), by
-# the build rather than at configure time.
+# The changelog, compressed as Debian wants it (no name, no time), by the build rather than at
+# configure time.
 set(KAZ_DEB_CHANGELOG ${CMAKE_BINARY_DIR}/packaging/debian/changelog.gz)
 add_custom_command(OUTPUT ${KAZ_DEB_CHANGELOG}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/packaging/debian
   COMMAND sh -c "gzip -9nc \"$1\" > \"$2\"" sh ${PROJECT_SOURCE_DIR}/packaging/debian/changelog ${KAZ_DEB_CHANGELOG}
   DEPENDS ${PROJECT_SOURCE_DIR}/packaging/debian/changelog VERBATIM)
 add_custom_target(kaz_deb_changelog ALL DEPENDS ${KAZ_DEB_CHANGELOG})
-install(FILES packaging/debian/copyright ${KAZ_DEB_CHANGELOG} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kazoola)
-install(FILES packaging/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
-        RENAME kazoola)
+install(FILES packaging/debian/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kazoola)
+# The changelog and the lintian override belong to the package alone: CPack runs this script
+# into its staging tree, and a plain `cmake --install` never does.
+configure_file(packaging/debian/DebOnly.cmake.in ${CMAKE_BINARY_DIR}/packaging/debian/DebOnly.cmake @ONLY)
+set(CPACK_INSTALL_SCRIPTS ${CMAKE_BINARY_DIR}/packaging/debian/DebOnly.cmake)
