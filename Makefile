@@ -122,7 +122,7 @@ dist: deps
 deb: deps
 	scripts/install-deps dpkg-dev lintian debootstrap
 	cmake -S . -B $(DEB_BUILD) -G Ninja $(LAUNCHER) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-	  -DKAZ_INSTALL_LAYOUT=system -DKAZ_INSTALL_BINDIR=games \
+	  -DKAZ_INSTALL_LAYOUT=system -DKAZ_INSTALL_BINDIR=games -DCMAKE_INSTALL_PREFIX=/usr \
 	  -DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) --get CPPFLAGS) $$($(DEB_FLAGS) --get CXXFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) --get LDFLAGS)" \
 	  -DCMAKE_MODULE_LINKER_FLAGS="$$($(DEB_FLAGS) --get LDFLAGS)" \
