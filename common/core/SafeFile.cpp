@@ -288,13 +288,13 @@ FileResult<QByteArray> SafeFile::read(const QString& path, qint64 maxBytes, Long
     return Result::success(bytes);
 }
 
-FileResult<> SafeFile::makeFolders(const QString& folder) {
+FileResult<> SafeFile::makeFolders(const QString& folder, int mode) {
     const QString clean = QDir::cleanPath(QDir(folder).absolutePath());
     // Each folder from the top down; one that is there already is fine, anything else that
     // stands in the way is not.
     for (qsizetype at = clean.indexOf(u'/', 1);; at = clean.indexOf(u'/', at + 1)) {
         const QByteArray part = QFile::encodeName(at < 0 ? clean : clean.left(at));
-        if (::mkdir(part.constData(), 0777) != 0 && errno != EEXIST)
+        if (::mkdir(part.constData(), static_cast<mode_t>(mode)) != 0 && errno != EEXIST)
             return FileResult<>::failure(systemReason(errno));
         if (at < 0)
             break;
