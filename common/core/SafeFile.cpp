@@ -468,8 +468,8 @@ QString staleLockFileReason(const QByteArray& name, const QString& table, struct
     const qint64 pid = words.value(0).toLongLong();
     const QString host = QString::fromUtf8(words.value(1));
     *holder =
-        QStringLiteral("another program or user holds a lock on %1 (its lock file names process %2 on %3)")
-            .arg(table)
+        QStringLiteral("another program or user holds a lock on %1 (its lock file %2 names process %3 on %4)")
+            .arg(table, QFile::decodeName(name))
             .arg(pid)
             .arg(host);
     if (host == QSysInfo::machineHostName() && processIsGone(pid))
