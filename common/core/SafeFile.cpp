@@ -571,6 +571,7 @@ FileResult<> SafeFile::FileLock::acquire(const QString& path, int waitMs) {
         const int lockFd = ::open(lockName.constData(), O_WRONLY | O_CREAT | O_EXCL | OpenFlags, 0600);
         if (lockFd >= 0) {
             (void)::fchmod(lockFd, st.st_mode & 0666);
+            error = 0;
             const bool ok = writeAll(lockFd, lockFileText(), &error) && ::close(lockFd) == 0;
             if (!ok) {
                 const int e = error ? error : errno;
