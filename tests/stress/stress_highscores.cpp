@@ -56,8 +56,7 @@ int main(int argc, char* argv[]) {
     // Where the lock file stands in, the order that once lost a win, step by step: a game makes
     // the table and waits for the lock file held here (naming no process of this computer),
     // whose holder wins meanwhile.
-    struct flock probe {};
-    if (::fcntl(-1, F_OFD_GETLK, &probe) != 0 && errno == ENOLCK) {
+    if (struct flock probe{}; ::fcntl(-1, F_OFD_GETLK, &probe) != 0 && errno == ENOLCK) {
         const QString table = HighScoreFile::path(shared);
         QFile(table + QStringLiteral(".lock")).open(QIODevice::WriteOnly);
         if (::fork() == 0)
