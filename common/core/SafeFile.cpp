@@ -288,13 +288,13 @@ FileResult<QByteArray> SafeFile::read(const QString& path, qint64 maxBytes, Long
     return Result::success(bytes);
 }
 
-FileResult<> SafeFile::makeFolders(const QString& folder) {
+FileResult<> SafeFile::makeFolders(const QString& folder, int mode) {
     const QString clean = QDir::cleanPath(QDir(folder).absolutePath());
     // Each folder from the top down; one that is there already is fine, anything else that
     // stands in the way is not.
     for (qsizetype at = clean.indexOf(u'/', 1);; at = clean.indexOf(u'/', at + 1)) {
         const QByteArray part = QFile::encodeName(at < 0 ? clean : clean.left(at));
-        if (::mkdir(part.constData(), 0777) != 0 && errno != EEXIST)
+        if (::mkdir(part.constData(), static_cast<mode_t>(mode)) != 0 && errno != EEXIST)
             return FileResult<>::failure(systemReason(errno));
         if (at < 0)
             break;
@@ -410,18 +410,18 @@ SafeFile::FileLock::~FileLock() {
 }
 
 void SafeFile::FileLock::release() {
-    if (fd_ < 0)
-        return;
     struct stat held {
     }, now{};
     // A file this lock made and nobody filled is taken away again, while still held.
-    if (made_ && ::fstat(fd_, &held) == 0 && held.st_size == 0 && ::lstat(target_.constData(), &now) == 0 &&
-        sameFile(held, now))
+    if (fd_ >= 0 && made_ && ::fstat(fd_, &held) == 0 && held.st_size == 0 &&
+        ::lstat(target_.constData(), &now) == 0 && sameFile(held, now))
         ::unlink(target_.constData());
     if (!lockFile_.isEmpty())
         ::unlink(lockFile_.constData());
-    ::close(fd_);
+    if (fd_ >= 0)
+        ::close(fd_);
     fd_ = -1;
+    made_ = false;
     lockFile_.clear();
 }
 
@@ -433,10 +433,18 @@ QByteArray lockFileText() {
            '\n';
 }
 
-// Why a lock file in the way may be cleared, or empty when it must be waited for. `holder`
-// gets who made it, for the message when the wait runs out.
-QString staleLockFileReason(const QByteArray& name, QString* holder) {
-    struct stat st {};
+// The lock file that was judged is still the one at its name: its inode and its change time,
+// since a file system may give a new file the inode number of one just removed.
+bool sameLockFile(const struct stat& a, const struct stat& b) {
+    return sameFile(a, b) && a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+}
+
+// Why a lock file in the way may be cleared, or empty when it must be waited for. `judged`
+// gets the file the reason is about, and `holder` what is known of who made it, for the
+// message when the wait runs out.
+QString staleLockFileReason(const QByteArray& name, const QString& table, struct stat* judged,
+                            QString* holder) {
+    struct stat& st = *judged;
     if (::lstat(name.constData(), &st) != 0)
         return {};
     // Only a regular file can be one of ours; anything else was planted, and goes at once
@@ -449,17 +457,45 @@ QString staleLockFileReason(const QByteArray& name, QString* holder) {
     }
     if (ageSeconds(st) > StaleLockFileSeconds)
         return QStringLiteral("it was more than 10 minutes old");
+    // The words are read through one descriptor, and `judged` is that descriptor's file.
     int error = 0;
     const Descriptor fd(openRegular(name, O_RDONLY, &st, &error));
+    if (fd.get() < 0)
+        return {};
     char buffer[300] = {};
-    const ssize_t n = fd.get() < 0 ? -1 : ::read(fd.get(), buffer, sizeof buffer - 1);
+    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer - 1);
     const QList<QByteArray> words = QByteArray(buffer, n > 0 ? n : 0).trimmed().split(' ');
     const qint64 pid = words.value(0).toLongLong();
     const QString host = QString::fromUtf8(words.value(1));
-    *holder = QStringLiteral("another game (process %1 on %2) kept the file locked").arg(pid).arg(host);
+    *holder =
+        QStringLiteral("another program or user holds a lock on %1 (its lock file %2 names process %3 on %4)")
+            .arg(table, QFile::decodeName(name))
+            .arg(pid)
+            .arg(host);
     if (host == QSysInfo::machineHostName() && processIsGone(pid))
         return QStringLiteral("its game, process %1 on this computer, had ended").arg(pid);
     return {};
+}
+
+// Opens the file to be locked, making it, empty, when there is none (`made` says so). It looks
+// before opening: a FIFO or a device at the path is refused, never opened. -1 with `error`
+// set, or 0 and `st` giving the kind, when it cannot; EEXIST when another game made it just now.
+int openToLock(const QByteArray& name, struct stat* st, bool* made, int* error) {
+    *made = false;
+    if (::lstat(name.constData(), st) == 0) {
+        if (!S_ISREG(st->st_mode)) {
+            *error = 0;
+            return -1;
+        }
+        return openRegular(name, O_RDWR, st, error);
+    }
+    if (errno != ENOENT) {
+        *error = errno;
+        return -1;
+    }
+    const int fd = openRegular(name, O_RDWR | O_CREAT | O_EXCL, st, error, 0666);
+    *made = fd >= 0;
+    return fd;
 }
 
 } // namespace
@@ -478,35 +514,38 @@ FileResult<> SafeFile::FileLock::acquire(const QString& path, int waitMs) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5 + QRandomGenerator::global()->bounded(20)));
         return true;
     };
-    QString busy = QStringLiteral("another game kept the file locked");
-    bool lockFileNeeded = false;
+    // Anyone who may open the file, a mere reader too, can hold a lock on it: no game is blamed.
+    QString busy = QStringLiteral("another program or user holds a lock on %1").arg(resolved.value);
+
+    struct stat st {}; // the file fd_ holds open
+    int error = 0;
+    auto openTarget = [&] {
+        do
+            fd_ = openToLock(target_, &st, &made_, &error);
+        while (fd_ < 0 && error == EEXIST);
+        return fd_ >= 0;
+    };
+    auto cannotOpen = [&] { return error ? systemReason(error) : kindReason(st.st_mode); };
+    // The game that held the lock before may have replaced the file, or removed the empty one
+    // its lock made.
+    auto stillAtPath = [&] {
+        struct stat now {};
+        return ::lstat(target_.constData(), &now) == 0 && sameFile(now, st);
+    };
+    // Once the lock is held, the file this lock made counts as made only while it is empty:
+    // another user's game may have written it in place before we got the lock.
+    auto held = [&] {
+        made_ = made_ && ::fstat(fd_, &st) == 0 && st.st_size == 0;
+        return Result::success();
+    };
+
     while (true) {
-        struct stat seen {
-        }, st{};
-        int error = 0;
-        // Look before opening: a FIFO or a device at the path is refused, never opened.
-        made_ = false;
-        if (::lstat(target_.constData(), &seen) == 0) {
-            if (!S_ISREG(seen.st_mode))
-                return Result::failure(kindReason(seen.st_mode));
-            fd_ = openRegular(target_, O_RDWR, &st, &error);
-        } else if (errno == ENOENT) {
-            fd_ = openRegular(target_, O_RDWR | O_CREAT | O_EXCL, &st, &error, 0666);
-            made_ = fd_ >= 0;
-            if (fd_ < 0 && error == EEXIST)
-                continue; // another game made it just now
-        } else {
-            return Result::failure(systemReason(errno));
-        }
-        if (fd_ < 0)
-            return Result::failure(error ? systemReason(error) : kindReason(st.st_mode));
+        if (!openTarget())
+            return Result::failure(cannotOpen());
         if (lockWhole(fd_)) {
-            // Still the file at the path? A game that held it may have replaced it meanwhile.
-            struct stat now {};
-            if (::lstat(target_.constData(), &now) == 0 && sameFile(now, st))
-                return Result::success();
+            if (stillAtPath())
+                return held();
         } else if (errno == ENOLCK || errno == EOPNOTSUPP || errno == EINVAL) {
-            lockFileNeeded = true;
             break;
         } else if (errno != EAGAIN && errno != EACCES) {
             const int e = errno;
@@ -519,42 +558,49 @@ FileResult<> SafeFile::FileLock::acquire(const QString& path, int waitMs) {
     }
 
     // No record locks here: a lock file made with O_EXCL stands in. It takes the file's own
-    // permission bits, so whoever may write the file may also clear a lock left behind.
-    Q_ASSERT(lockFileNeeded);
-    struct stat table {};
-    ::fstat(fd_, &table);
+    // permission bits, so whoever may write the file may also clear a lock left behind. Until
+    // it is ours, another game may hold the lock and be reading the file this one made, so
+    // that file is not ours to remove.
+    auto giveUp = [&](const QString& why) {
+        made_ = false;
+        release();
+        return Result::failure(why);
+    };
     const QByteArray lockName = target_ + ".lock";
     while (true) {
         const int lockFd = ::open(lockName.constData(), O_WRONLY | O_CREAT | O_EXCL | OpenFlags, 0600);
         if (lockFd >= 0) {
-            (void)::fchmod(lockFd, table.st_mode & 0666);
-            int error = 0;
+            (void)::fchmod(lockFd, st.st_mode & 0666);
+            error = 0;
             const bool ok = writeAll(lockFd, lockFileText(), &error) && ::close(lockFd) == 0;
-            if (ok) {
-                lockFile_ = lockName;
-                return Result::success();
+            if (!ok) {
+                const int e = error ? error : errno;
+                ::unlink(lockName.constData());
+                return giveUp(systemReason(e));
             }
-            ::unlink(lockName.constData());
-            release();
-            return Result::failure(systemReason(error ? error : errno));
-        }
-        if (errno != EEXIST) {
-            const int e = errno;
-            release();
-            return Result::failure(systemReason(e));
-        }
-        const QString why = staleLockFileReason(lockName, &busy);
-        if (!why.isEmpty()) {
-            struct stat st {};
-            const bool folder = ::lstat(lockName.constData(), &st) == 0 && S_ISDIR(st.st_mode);
-            if ((folder ? ::rmdir(lockName.constData()) : ::unlink(lockName.constData())) == 0) {
-                qWarning("Cleared the lock file %s: %s", lockName.constData(), qPrintable(why));
-                continue;
+            lockFile_ = lockName;
+            while (!stillAtPath()) {
+                ::close(fd_), fd_ = -1;
+                if (!openTarget()) {
+                    const QString why = cannotOpen();
+                    release();
+                    return Result::failure(why);
+                }
             }
+            return held();
         }
-        if (!pause()) {
-            release();
-            return Result::failure(busy);
+        if (errno != EEXIST)
+            return giveUp(systemReason(errno));
+        struct stat judged {
+        }, now{};
+        const QString why = staleLockFileReason(lockName, resolved.value, &judged, &busy);
+        // Only the lock file judged goes: another game may have cleared it and made its own.
+        if (!why.isEmpty() && ::lstat(lockName.constData(), &now) == 0 && sameLockFile(now, judged) &&
+            (S_ISDIR(now.st_mode) ? ::rmdir(lockName.constData()) : ::unlink(lockName.constData())) == 0) {
+            qWarning("Cleared the lock file %s: %s", lockName.constData(), qPrintable(why));
+            continue;
         }
+        if (!pause())
+            return giveUp(busy);
     }
 }

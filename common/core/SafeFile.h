@@ -43,8 +43,9 @@ FileResult<> write(const QString& path, const QByteArray& bytes);
 // holding the link owns them; a failure naming the refused link otherwise.
 FileResult<QString> followTrustedLinks(const QString& path);
 
-// Makes a folder and any missing folders above it; the system's reason when it cannot.
-FileResult<> makeFolders(const QString& folder);
+// Makes a folder and any missing folders above it, with these permission bits less the
+// umask; the system's reason when it cannot. A folder that is there keeps its own bits.
+FileResult<> makeFolders(const QString& folder, int mode = 0777);
 
 // "It is a folder", "It is a named pipe (FIFO)", ... for a path that exists but is not a
 // regular file; empty for a regular file or a path that does not exist.

@@ -20,6 +20,12 @@ double rank(double score) {
 constexpr int LockWaitMs = 10000;
 
 const QString NoFolderReason = QStringLiteral("the program's own folder could not be found");
+
+// A folder made for the table is the player's alone: whoever could read the table could
+// hold a lock on it and keep every win out. A folder that is there is left as it was set up.
+FileResult<> makeTableFolder(const HighScoreServices& services) {
+    return SafeFile::makeFolders(services.highScoreFolder(), 0700);
+}
 } // namespace
 
 HighScoreRecord KazMod::finishedGameEntry(const QString& playerName, double finalScore, const QDate& today,
@@ -109,7 +115,7 @@ HighScoreMessage KazMod::RecordHighScore(const GameState& state, const HighScore
     const HighScoreRecord entry = finishedGameEntry(playerName, finalScore, today, state.SetTitle);
 
     // The player's data folder may not exist yet on the first game after installing.
-    if (const FileResult<> made = SafeFile::makeFolders(services.highScoreFolder()); !made.ok)
+    if (const FileResult<> made = makeTableFolder(services); !made.ok)
         return {HighScoresNotSavedTitle, highScoresNotSavedText(path, made.error)};
     // Something that is not a file at all is not locked, read or written.
     if (const QString kind = SafeFile::notRegularReason(path); !kind.isEmpty())
@@ -157,7 +163,7 @@ KazMod::HighScoresForWindow KazMod::loadHighScores(const HighScoreServices& serv
 
     // No table yet: write the default one, unless a game finishing in another window wrote
     // a real one meanwhile.
-    if (const FileResult<> made = SafeFile::makeFolders(services.highScoreFolder()); !made.ok) {
+    if (const FileResult<> made = makeTableFolder(services); !made.ok) {
         out.message = {HighScoresNotSavedTitle, highScoresNotSavedText(path, made.error)};
         return out;
     }

@@ -4,6 +4,7 @@
 #include "HighScoreFile.h"
 #include "HighScores.h"
 #include "OleDate.h"
+#include "SafeFile.h"
 #include "TestFiles.h"
 
 #include <QElapsedTimer>
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QtTest>
+#include <fcntl.h>
 #include <functional>
 #include <grp.h>
 #include <sys/stat.h>
@@ -314,6 +316,24 @@ private slots:
         QCOMPARE(
             std::any_of(records.begin(), records.end(), [](auto& r) { return r.PlayerName == u"Pupil"; }),
             said.isEmpty());
+    }
+
+    // The folders a win makes for the table are the player's alone, so no one else can read
+    // the table, nor so lock it. A lock held past the wait, here a mere reader's, names the file.
+    void madeFolderIsPrivateAndAHeldLockIsNamed() {
+        services.folder = dir.filePath(QStringLiteral("made/kazoola/"));
+        QVERIFY(KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 5).isEmpty());
+        struct stat st {};
+        for (const char* made : {"made", "made/kazoola"})
+            QVERIFY(::stat(QFile::encodeName(dir.filePath(made)), &st) == 0 && (st.st_mode & 0777) == 0700);
+        const QString table = HighScoreFile::path(services.folder);
+        struct flock readLock {};
+        readLock.l_type = F_RDLCK;
+        const int reader = ::open(QFile::encodeName(table).constData(), O_RDONLY | O_CLOEXEC);
+        QCOMPARE(::fcntl(reader, F_OFD_SETLK, &readLock), 0);
+        QCOMPARE(SafeFile::FileLock().acquire(table, 50).error,
+                 QStringLiteral("another program or user holds a lock on ") + table);
+        ::close(reader);
     }
 
     // A folder that cannot be written (not even by root: it is a path under a plain file)
