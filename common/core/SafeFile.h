@@ -77,6 +77,8 @@ private:
     int fd_ = -1;
     bool made_ = false;
     QByteArray target_;
+    int folder_ = -1;     // the target's folder, reached through trusted links only
+    QByteArray name_;     // the target's name in it
     QByteArray lockFile_; // the stand-in lock file we made, if any
 };
 
