@@ -3,7 +3,10 @@
 #include "ProgramFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 QString InstallFolders::dataFolder(const QString& programFolder, const QString& helpFile) {
@@ -23,7 +26,8 @@ QString InstallFolders::highScoreFolder(const QString& programFolder, const QStr
     if (programFolder.isEmpty())
         return {}; // a program that cannot find its own folder saves no high scores at all
     const QString beside = ProgramFolder::withSeparator(programFolder);
-    if (QFileInfo(beside + helpFile).isFile() && isWritableFolder(programFolder))
+    if (QFileInfo(beside + helpFile).isFile() &&
+        (isWritableFolder(programFolder) || isWritableFile(beside + QStringLiteral("hs.lst"))))
         return beside;
     const QString data =
         QDir::isAbsolutePath(xdgDataHome) ? xdgDataHome : home + QStringLiteral("/.local/share");
@@ -32,6 +36,15 @@ QString InstallFolders::highScoreFolder(const QString& programFolder, const QStr
 
 QString InstallFolders::highScoreFolder(const QString& programFolder, const QString& helpFile) {
     return highScoreFolder(programFolder, helpFile, qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+}
+
+bool InstallFolders::isWritableFile(const QString& file) {
+    struct stat st {};
+    const QByteArray name = QFile::encodeName(file);
+    if (::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    // Root passes every access check, so a write bit must say that someone may write it.
+    return ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) == 0 && (st.st_mode & 0222);
 }
 
 bool InstallFolders::isWritableFolder(const QString& folder) {

@@ -13,7 +13,8 @@ namespace InstallFolders {
 QString dataFolder(const QString& programFolder, const QString& helpFile);
 
 // The folder of hs.lst, ending in a separator: the program folder when it is a portable one
-// (helpFile lies beside the program) and the player may write there, else
+// (helpFile lies beside the program) and the player may write there, or may write the hs.lst
+// already there (a class's table in a program folder that only the teacher may change), else
 // xdgDataHome/kazoola/, with xdgDataHome defaulting to home/.local/share as the XDG base
 // directory rules say (an empty or relative value is ignored). An installed program so never
 // writes into its own folder, not even for root, and nothing is left there after removal.
@@ -27,4 +28,7 @@ QString highScoreFolder(const QString& programFolder, const QString& helpFile);
 // True when the running user may create files in folder. Root may write anywhere, so for
 // a folder of its own the owner's write bit decides: a read-only install stays untouched.
 bool isWritableFolder(const QString& folder);
+
+// True when file is a regular file (links followed) that the running user may write.
+bool isWritableFile(const QString& file);
 } // namespace InstallFolders

@@ -13,10 +13,13 @@
 #include <climits>
 #include <csignal>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -67,9 +70,18 @@ public:
         if (fd_ >= 0)
             ::close(fd_);
     }
+    Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return fd_; }
+    void reset(int fd) { // keeps errno, which the caller may still want from making fd
+        const int error = errno;
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = fd;
+        errno = error;
+    }
+    int release() { return std::exchange(fd_, -1); }
     // Closes now, for a caller that must know whether the close worked.
     int close() {
         const int rc = ::close(fd_);
@@ -137,8 +149,9 @@ bool sameFile(const struct stat& a, const struct stat& b) {
 
 // Opens what is known to be a regular file without following a link or blocking, and makes
 // sure it still is one (anything may have been swapped in since the look).
-int openRegular(const QByteArray& name, int flags, struct stat* st, int* error, mode_t mode = 0) {
-    const int fd = ::open(name.constData(), flags | OpenFlags, mode);
+int openRegularAt(int folder, const QByteArray& name, int flags, struct stat* st, int* error,
+                  mode_t mode = 0) {
+    const int fd = ::openat(folder, name.constData(), flags | OpenFlags, mode);
     if (fd < 0) {
         *error = errno;
         return -1;
@@ -156,8 +169,146 @@ int openRegular(const QByteArray& name, int flags, struct stat* st, int* error, 
     return fd;
 }
 
-QString folderOf(const QString& path) {
-    return QFileInfo(path).absolutePath();
+int openRegular(const QByteArray& name, int flags, struct stat* st, int* error, mode_t mode = 0) {
+    return openRegularAt(AT_FDCWD, name, flags, st, error, mode);
+}
+
+const QString ForeignLink =
+    QStringLiteral("it is a link that another user made, and such links are not followed");
+
+// A link is followed only when the player, root or the owner of the folder holding it made
+// it; and, as the kernel's protected_symlinks has it, in a sticky folder that others may
+// write, only when the player or that folder's owner did (root's links included: the folder
+// belongs to someone who never made them).
+bool trustedLink(const struct stat& link, const struct stat& folder) {
+    const bool mineOrTheFolders = link.st_uid == ::geteuid() || link.st_uid == folder.st_uid;
+    if ((folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH))
+        return mineOrTheFolders;
+    return mineOrTheFolders || link.st_uid == 0;
+}
+
+// A file reached through trusted links only. Its folder is held open, so that whatever is
+// swapped in along the path afterwards cannot send what is done there anywhere else: every
+// later step opens, renames or removes the name relative to that folder, never by path.
+struct Place {
+    Descriptor folder{-1}; // the final folder (O_PATH)
+    QByteArray name;       // the last part, a plain name in that folder; it may not exist
+    QString path;          // the whole path, links resolved, for messages and lock files
+    int error = 0;         // the system's reason the path could not be walked
+    QString refused;       // or the link that was not followed
+};
+
+// Walks the path a part at a time, judging every link on the way, the last part's too.
+Place reach(const QString& path) {
+    Place place;
+    std::vector<QByteArray> left; // the parts still to walk, the next one last
+    auto push = [&left](const QByteArray& parts) {
+        const QList<QByteArray> list = parts.split('/');
+        for (auto part = list.rbegin(); part != list.rend(); ++part)
+            if (!part->isEmpty() && *part != ".")
+                left.push_back(*part);
+    };
+    auto fromRoot = [&](QByteArrayList* walked) {
+        walked->clear();
+        place.folder.reset(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    };
+    QByteArrayList walked; // the folders from the root down to place.folder, none a link
+    fromRoot(&walked);
+    push(QFile::encodeName(QFileInfo(path).absoluteFilePath()));
+    int links = 0;
+    while (!left.empty() && place.folder.get() >= 0) {
+        const QByteArray part = left.back();
+        left.pop_back();
+        if (part == "..") { // the real parent: no part walked so far is a link
+            if (!walked.isEmpty()) {
+                walked.removeLast();
+                place.folder.reset(::openat(place.folder.get(), "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
+            }
+            continue;
+        }
+        struct stat st {};
+        if (::fstatat(place.folder.get(), part.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno != ENOENT || !left.empty()) {
+                place.error = errno;
+                return place;
+            }
+            st.st_mode = S_IFREG; // a file still to be made
+        }
+        if (S_ISLNK(st.st_mode)) {
+            struct stat folder {};
+            if (::fstat(place.folder.get(), &folder) != 0) {
+                place.error = errno;
+                return place;
+            }
+            if (!trustedLink(st, folder)) {
+                place.refused = ForeignLink;
+                return place;
+            }
+            QByteArray dest(PATH_MAX, '\0');
+            const ssize_t n = ++links > 40 ? (errno = ELOOP, -1)
+                                           : ::readlinkat(place.folder.get(), part.constData(), dest.data(),
+                                                          static_cast<size_t>(dest.size()));
+            if (n < 0) {
+                place.error = errno;
+                return place;
+            }
+            dest.truncate(n);
+            if (dest.startsWith('/'))
+                fromRoot(&walked);
+            push(dest);
+            continue;
+        }
+        if (left.empty()) { // what is there (or its absence) is the caller's to judge
+            place.name = part;
+            place.path = QFile::decodeName('/' + (walked + QByteArrayList{part}).join('/'));
+            return place;
+        }
+        if (!S_ISDIR(st.st_mode)) {
+            place.error = ENOTDIR;
+            return place;
+        }
+        place.folder.reset(
+            ::openat(place.folder.get(), part.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        walked.append(part);
+    }
+    if (place.folder.get() < 0)
+        place.error = errno;
+    else
+        place.refused = kindReason(S_IFDIR); // the path ends in a folder: "/", "x/.."
+    return place;
+}
+
+// The folder itself, opened for what a path-only descriptor cannot do (fsync, listing).
+int openFolder(const Place& place) {
+    return ::openat(place.folder.get(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+// Our temporary files in the folder open as `listing` (taken over) that no writer holds any
+// more, or that are old.
+void clearStaleTemporaries(int listing) {
+    static const QRegularExpression pattern(QStringLiteral("^\\.kaz-save-(\\d+)-[0-9a-f]+$"));
+    DIR* dir = listing < 0 ? nullptr : ::fdopendir(listing);
+    if (!dir) {
+        if (listing >= 0)
+            ::close(listing);
+        return;
+    }
+    const int folder = ::dirfd(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (!pattern.match(QFile::decodeName(name)).hasMatch())
+            continue;
+        struct stat st {};
+        int error = 0;
+        const Descriptor fd(openRegularAt(folder, name, O_RDONLY, &st, &error));
+        if (fd.get() < 0)
+            continue;
+        const int held = heldByAnother(fd.get());
+        const qint64 age = ageSeconds(st);
+        if (age > AnyTempSeconds || (held == 0 && age > UnheldTempSeconds))
+            ::unlinkat(folder, name.constData(), 0);
+    }
+    ::closedir(dir);
 }
 
 // The new file takes the old one's permission bits and group, where the player may keep
@@ -171,10 +322,11 @@ void keepModeAndGroup(int fd, const struct stat& old) {
 // Writes another user's file in place, under whatever lock its writer holds: the file stays
 // theirs, with its mode and group. Growing room is reserved first, so a full disk is found
 // before a byte of the old table changes.
-FileResult<> updateInPlace(const QByteArray& name, const struct stat& seen, const QByteArray& bytes) {
+FileResult<> updateInPlace(int folder, const QByteArray& name, const struct stat& seen,
+                           const QByteArray& bytes) {
     int error = 0;
     struct stat st {};
-    Descriptor fd(openRegular(name, O_WRONLY, &st, &error));
+    Descriptor fd(openRegularAt(folder, name, O_WRONLY, &st, &error));
     if (fd.get() < 0)
         return FileResult<>::failure(error ? systemReason(error) : kindReason(st.st_mode));
     if (!sameFile(st, seen))
@@ -194,28 +346,12 @@ FileResult<> updateInPlace(const QByteArray& name, const struct stat& seen, cons
 } // namespace
 
 FileResult<QString> SafeFile::followTrustedLinks(const QString& path) {
-    QString at = QFileInfo(path).absoluteFilePath();
-    const uid_t me = ::geteuid();
-    for (int hops = 0; hops < 40; ++hops) {
-        const QByteArray name = QFile::encodeName(at);
-        struct stat st {};
-        if (::lstat(name.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
-            return FileResult<QString>::success(at); // what is there (or its absence) is checked later
-        const QString folder = folderOf(at);
-        struct stat dir {};
-        const bool folderKnown = ::stat(QFile::encodeName(folder).constData(), &dir) == 0;
-        if (st.st_uid != me && st.st_uid != 0 && !(folderKnown && st.st_uid == dir.st_uid))
-            return FileResult<QString>::failure(
-                QStringLiteral("it is a link that another user made, and such links are not followed"));
-        QByteArray dest(PATH_MAX, '\0');
-        const ssize_t n = ::readlink(name.constData(), dest.data(), static_cast<size_t>(dest.size()));
-        if (n < 0)
-            return FileResult<QString>::failure(systemReason(errno));
-        dest.truncate(n);
-        const QString next = QFile::decodeName(dest);
-        at = next.startsWith(u'/') ? next : folder + u'/' + next;
-    }
-    return FileResult<QString>::failure(systemReason(ELOOP));
+    const Place place = reach(path);
+    if (!place.refused.isEmpty())
+        return FileResult<QString>::failure(place.refused);
+    if (place.error)
+        return FileResult<QString>::failure(systemReason(place.error), place.error == ENOENT);
+    return FileResult<QString>::success(place.path);
 }
 
 QString SafeFile::notRegularReason(const QString& path) {
@@ -229,15 +365,14 @@ FileResult<QByteArray> SafeFile::read(const QString& path, qint64 maxBytes, Long
     using Result = FileResult<QByteArray>;
     if (path.isEmpty())
         return Result::failure(QStringLiteral("no file was named"));
-    const FileResult<QString> target = followTrustedLinks(path);
-    if (!target.ok)
-        return Result::failure(target);
-    const QByteArray name = QFile::encodeName(target.value);
+    const Place place = reach(path);
+    if (!place.refused.isEmpty())
+        return Result::failure(place.refused);
     // Look before opening: opening a FIFO waits for a writer, and opening a device may do
     // anything at all.
     struct stat st {};
-    if (::stat(name.constData(), &st) != 0) {
-        const int e = errno;
+    if (place.error || ::fstatat(place.folder.get(), place.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        const int e = place.error ? place.error : errno;
         // A path through a plain file cannot name a file either: "no such file".
         return Result::failure(QStringLiteral("the file could not be opened (%1)").arg(systemReason(e)),
                                e == ENOENT || e == ENOTDIR);
@@ -249,7 +384,7 @@ FileResult<QByteArray> SafeFile::read(const QString& path, qint64 maxBytes, Long
         return Result::failure(QStringLiteral("the file is larger than %1").arg(sizeText(maxBytes)));
 
     // Whatever was swapped in since the look is caught here: never block, and check again.
-    Descriptor fd(::open(name.constData(), O_RDONLY | OpenFlags));
+    Descriptor fd(::openat(place.folder.get(), place.name.constData(), O_RDONLY | OpenFlags));
     if (fd.get() < 0) {
         const int e = errno;
         return Result::failure(QStringLiteral("the file could not be opened (%1)").arg(systemReason(e)),
@@ -308,24 +443,10 @@ FileResult<> SafeFile::makeFolders(const QString& folder, int mode) {
 }
 
 void SafeFile::removeStaleTemporaries(const QString& folder) {
-    static const QRegularExpression pattern(QStringLiteral("^\\.kaz-save-(\\d+)-[0-9a-f]+$"));
-    const QDir dir(folder);
-    const QStringList names =
-        dir.entryList({TempPrefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
-    for (const QString& entry : names) {
-        if (!pattern.match(entry).hasMatch())
-            continue;
-        const QByteArray name = QFile::encodeName(dir.filePath(entry));
-        struct stat st {};
-        int error = 0;
-        const Descriptor fd(openRegular(name, O_RDONLY, &st, &error));
-        if (fd.get() < 0)
-            continue;
-        const int held = heldByAnother(fd.get());
-        const qint64 age = ageSeconds(st);
-        if (age > AnyTempSeconds || (held == 0 && age > UnheldTempSeconds))
-            ::unlink(name.constData());
-    }
+    const Place place = reach(folder + QStringLiteral("/."));
+    if (place.error == 0 && place.refused.isEmpty())
+        clearStaleTemporaries(::openat(place.folder.get(), place.name.constData(),
+                                       O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
 }
 
 FileResult<> SafeFile::write(const QString& path, const QByteArray& bytes) {
@@ -334,39 +455,42 @@ FileResult<> SafeFile::write(const QString& path, const QByteArray& bytes) {
         return Result::failure(QStringLiteral("no file was named"));
 
     // A trusted link writes the file it points to, beside it, and the link stays a link.
-    const FileResult<QString> resolved = followTrustedLinks(path);
-    if (!resolved.ok)
-        return Result::failure(resolved);
-    const QString target = resolved.value;
-    const QByteArray targetName = QFile::encodeName(target);
+    const Place place = reach(path);
+    if (!place.refused.isEmpty())
+        return Result::failure(place.refused);
+    if (place.error)
+        return Result::failure(systemReason(place.error), place.error == ENOENT);
+    const int folder = place.folder.get();
+    const QByteArray& targetName = place.name;
 
     bool existed = false;
     struct stat st {};
-    if (::lstat(targetName.constData(), &st) == 0) {
+    if (::fstatat(folder, targetName.constData(), &st, AT_SYMLINK_NOFOLLOW) == 0) {
         if (!S_ISREG(st.st_mode))
             return Result::failure(kindReason(st.st_mode));
         existed = true;
         // Another user's file stays theirs: written in place where they let us, never
-        // replaced by one of ours (which would take it from them, mode and all).
-        if (st.st_uid != ::geteuid())
-            return updateInPlace(targetName, st, bytes);
+        // replaced by one of ours (which would take it from them, mode and all). So is a
+        // file in a folder the player may not write (a class's table in the teacher's
+        // program folder).
+        if (st.st_uid != ::geteuid() || ::faccessat(folder, ".", W_OK, AT_EACCESS) != 0)
+            return updateInPlace(folder, targetName, st, bytes);
         // A file made read-only, or on a read-only mount, is not replaced behind its back.
-        if (::faccessat(AT_FDCWD, targetName.constData(), W_OK, AT_EACCESS) != 0)
+        if (::faccessat(folder, targetName.constData(), W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
             return Result::failure(systemReason(errno));
     } else if (errno != ENOENT) {
         return Result::failure(systemReason(errno));
     }
 
-    const QString folder = folderOf(target);
-    removeStaleTemporaries(folder);
+    clearStaleTemporaries(openFolder(place));
 
-    QString temp;
+    QByteArray tempName;
     int rawFd = -1;
     for (int attempt = 0; attempt < 16 && rawFd < 0; ++attempt) {
-        temp = folder + u'/' + TempPrefix + QString::number(::getpid()) + u'-' +
-               QString::number(QRandomGenerator::global()->generate(), 16);
-        rawFd = ::open(QFile::encodeName(temp).constData(), O_WRONLY | O_CREAT | O_EXCL | OpenFlags,
-                       existed ? 0600 : 0666); // a new file: as the umask says
+        tempName = QFile::encodeName(TempPrefix + QString::number(::getpid()) + u'-' +
+                                     QString::number(QRandomGenerator::global()->generate(), 16));
+        rawFd = ::openat(folder, tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | OpenFlags,
+                         existed ? 0600 : 0666); // a new file: as the umask says
         if (rawFd < 0 && errno != EEXIST)
             return Result::failure(systemReason(errno));
     }
@@ -376,9 +500,8 @@ FileResult<> SafeFile::write(const QString& path, const QByteArray& bytes) {
     Descriptor fd(rawFd);
     // Held until the rename is done, so that no other save takes this file for a leftover.
     lockWhole(fd.get());
-    const QByteArray tempName = QFile::encodeName(temp);
     auto fail = [&](int error) {
-        ::unlink(tempName.constData());
+        ::unlinkat(folder, tempName.constData(), 0);
         return Result::failure(systemReason(error));
     };
     int error = 0;
@@ -389,17 +512,15 @@ FileResult<> SafeFile::write(const QString& path, const QByteArray& bytes) {
     // A full disk may only show itself when the data is flushed, or even at the close.
     if (::fsync(fd.get()) != 0)
         return fail(errno);
-    if (::rename(tempName.constData(), targetName.constData()) != 0)
+    if (::renameat(folder, tempName.constData(), folder, targetName.constData()) != 0)
         return fail(errno);
     const int closed = fd.close();
     const int closeError = errno;
 
     // Make the rename itself survive a power cut; the data is safe either way.
-    const int dirFd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
+    const Descriptor dirFd(openFolder(place));
+    if (dirFd.get() >= 0)
+        ::fsync(dirFd.get());
     if (closed != 0)
         return Result::failure(systemReason(closeError));
     return Result::success();
@@ -410,12 +531,13 @@ SafeFile::FileLock::~FileLock() {
 }
 
 void SafeFile::FileLock::release() {
+    const Descriptor folder(std::exchange(folder_, -1)); // closed on every way out
     struct stat held {
     }, now{};
     // A file this lock made and nobody filled is taken away again, while still held.
     if (fd_ >= 0 && made_ && ::fstat(fd_, &held) == 0 && held.st_size == 0 &&
-        ::lstat(target_.constData(), &now) == 0 && sameFile(held, now))
-        ::unlink(target_.constData());
+        ::fstatat(folder.get(), name_.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(held, now))
+        ::unlinkat(folder.get(), name_.constData(), 0);
     if (!lockFile_.isEmpty())
         ::unlink(lockFile_.constData());
     if (fd_ >= 0)
@@ -477,23 +599,24 @@ QString staleLockFileReason(const QByteArray& name, const QString& table, struct
     return {};
 }
 
-// Opens the file to be locked, making it, empty, when there is none (`made` says so). It looks
-// before opening: a FIFO or a device at the path is refused, never opened. -1 with `error`
-// set, or 0 and `st` giving the kind, when it cannot; EEXIST when another game made it just now.
-int openToLock(const QByteArray& name, struct stat* st, bool* made, int* error) {
+// Opens the file to be locked, `name` in `folder`, making it, empty, when there is none (`made`
+// says so). It looks before opening: a FIFO or a device there is refused, never opened. -1 with
+// `error` set, or 0 and `st` giving the kind, when it cannot; EEXIST when another game made it
+// just now.
+int openToLock(int folder, const QByteArray& name, struct stat* st, bool* made, int* error) {
     *made = false;
-    if (::lstat(name.constData(), st) == 0) {
+    if (::fstatat(folder, name.constData(), st, AT_SYMLINK_NOFOLLOW) == 0) {
         if (!S_ISREG(st->st_mode)) {
             *error = 0;
             return -1;
         }
-        return openRegular(name, O_RDWR, st, error);
+        return openRegularAt(folder, name, O_RDWR, st, error);
     }
     if (errno != ENOENT) {
         *error = errno;
         return -1;
     }
-    const int fd = openRegular(name, O_RDWR | O_CREAT | O_EXCL, st, error, 0666);
+    const int fd = openRegularAt(folder, name, O_RDWR | O_CREAT | O_EXCL, st, error, 0666);
     *made = fd >= 0;
     return fd;
 }
@@ -503,10 +626,14 @@ int openToLock(const QByteArray& name, struct stat* st, bool* made, int* error) 
 FileResult<> SafeFile::FileLock::acquire(const QString& path, int waitMs) {
     using Result = FileResult<>;
     release();
-    const FileResult<QString> resolved = followTrustedLinks(path);
-    if (!resolved.ok)
-        return Result::failure(resolved);
-    target_ = QFile::encodeName(resolved.value);
+    Place place = reach(path);
+    if (!place.refused.isEmpty())
+        return Result::failure(place.refused);
+    if (place.error)
+        return Result::failure(systemReason(place.error), place.error == ENOENT);
+    target_ = QFile::encodeName(place.path);
+    name_ = place.name;
+    folder_ = place.folder.release(); // the file is opened, checked and removed only in there
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
     auto pause = [&] {
         if (std::chrono::steady_clock::now() >= deadline)
@@ -515,13 +642,13 @@ FileResult<> SafeFile::FileLock::acquire(const QString& path, int waitMs) {
         return true;
     };
     // Anyone who may open the file, a mere reader too, can hold a lock on it: no game is blamed.
-    QString busy = QStringLiteral("another program or user holds a lock on %1").arg(resolved.value);
+    QString busy = QStringLiteral("another program or user holds a lock on %1").arg(place.path);
 
     struct stat st {}; // the file fd_ holds open
     int error = 0;
     auto openTarget = [&] {
         do
-            fd_ = openToLock(target_, &st, &made_, &error);
+            fd_ = openToLock(folder_, name_, &st, &made_, &error);
         while (fd_ < 0 && error == EEXIST);
         return fd_ >= 0;
     };
@@ -530,7 +657,7 @@ FileResult<> SafeFile::FileLock::acquire(const QString& path, int waitMs) {
     // its lock made.
     auto stillAtPath = [&] {
         struct stat now {};
-        return ::lstat(target_.constData(), &now) == 0 && sameFile(now, st);
+        return ::fstatat(folder_, name_.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(now, st);
     };
     // Once the lock is held, the file this lock made counts as made only while it is empty:
     // another user's game may have written it in place before we got the lock.
@@ -593,7 +720,7 @@ FileResult<> SafeFile::FileLock::acquire(const QString& path, int waitMs) {
             return giveUp(systemReason(errno));
         struct stat judged {
         }, now{};
-        const QString why = staleLockFileReason(lockName, resolved.value, &judged, &busy);
+        const QString why = staleLockFileReason(lockName, place.path, &judged, &busy);
         // Only the lock file judged goes: another game may have cleared it and made its own.
         if (!why.isEmpty() && ::lstat(lockName.constData(), &now) == 0 && sameLockFile(now, judged) &&
             (S_ISDIR(now.st_mode) ? ::rmdir(lockName.constData()) : ::unlink(lockName.constData())) == 0) {

@@ -7,9 +7,11 @@
 //    disk and the close, and only then renames it over the target; on any failure the old
 //    file stays byte for byte and the temporary file is removed;
 //  - a temporary file left by a killed program is cleared by the next save in that folder;
-//  - a symbolic link is followed only when the player, root or the owner of the folder that
-//    holds it made it, so a link that another user planted in a shared folder cannot send a
-//    save into the player's own files;
+//  - a symbolic link, at any part of a path, is followed only when the player, root or the
+//    owner of the folder that holds it made it, and in a sticky folder that others may write
+//    only when the player or that folder's owner did (the kernel's protected_symlinks rule),
+//    so a link that another user planted in a shared folder cannot send a save into the
+//    player's own files; the folder so reached is held open and worked in by descriptor;
 //  - no setuid, setgid or sticky bit and no other user's ownership is ever passed on: a file
 //    that another user owns is updated in place (when the player may write it), never
 //    replaced by one of the player's own;
@@ -36,11 +38,12 @@ FileResult<QByteArray> read(const QString& path, qint64 maxBytes, Longer longer 
 // Replaces the file with exactly these bytes, or leaves it as it was. A target that exists
 // but is not a regular file is refused; a trusted link to a regular file writes that file,
 // beside it. A replaced file keeps its permission bits (0777 only) and, where the player is
-// in it, its group. A file that is not the player's own is written in place, or not at all.
+// in it, its group. A file that is not the player's own, or that lies in a folder the player
+// may not write, is written in place, or not at all.
 FileResult<> write(const QString& path, const QByteArray& bytes);
 
-// The file a path names: links followed while the player, root or the owner of the folder
-// holding the link owns them; a failure naming the refused link otherwise.
+// The file a path names, every link on the way followed by the rule above; a failure naming
+// the refused link otherwise.
 FileResult<QString> followTrustedLinks(const QString& path);
 
 // Makes a folder and any missing folders above it, with these permission bits less the
@@ -78,6 +81,8 @@ private:
     int fd_ = -1;
     bool made_ = false;
     QByteArray target_;
+    int folder_ = -1;     // the target's folder, reached through trusted links only
+    QByteArray name_;     // the target's name in it
     QByteArray lockFile_; // the stand-in lock file we made, if any
 };
 

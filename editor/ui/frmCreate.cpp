@@ -314,6 +314,9 @@ void frmCreate::mnuPrint_Click() {
     printer.setPageSize(SheetPrinter::localePageSize());
     printer.setPageMargins(QMarginsF(20, 20, 20, 15), QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, this);
+    // No "Print to File": Qt would write it wherever the chosen path leads, past the file
+    // layer and its link rules. Export PDF writes the same pages safely.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!SheetPrinter::paint(printer, choice.kind(), setForPrinting()))

@@ -3,6 +3,7 @@
 #include "CoreDoubles.h"
 #include "HighScoreFile.h"
 #include "HighScores.h"
+#include "InstallFolders.h"
 #include "OleDate.h"
 #include "SafeFile.h"
 #include "TestFiles.h"
@@ -249,51 +250,63 @@ private slots:
     }
 
     // What another pupil plants in a shared folder gives them nothing and locks no one out:
-    // a set-id table stays theirs and loses its set-id bits, their link is not followed,
-    // a FIFO or folder at the old lock path is ignored, a group's table stays the group's,
-    // and another pupil's table in a sticky folder, or a read-only one, is not replaced.
+    // a set-id table stays theirs and loses its set-id bits, their link is not followed (nor
+    // mid-path; the folder owner's is), a FIFO or folder at the old lock path is ignored, a
+    // group's table stays the group's (in a read-only program folder too), and another pupil's
+    // table in a sticky folder, or a read-only one, is not replaced.
     void sharedFolderAttacksHarmNoOne_data() {
-        QTest::addColumn<int>("folderMode");
-        QTest::addColumn<QString>("plant"); // run by the other pupil in the folder, after a win if "win; "
+        QTest::addColumn<int>("folderMode"); // of shared/, root:class
+        QTest::addColumn<uint>("planter");
+        QTest::addColumn<QString>("plant"); // run by planter in shared/, after a win if "win; "
+        QTest::addColumn<QString>("at");    // hs.lst's folder under shared/
         QTest::addColumn<QString>("said");  // the end of the winner's message; empty: saved
         QTest::addColumn<QString>("after"); // hs.lst's owner, group and mode then
         const QString link =
             QStringLiteral("it is a link that another user made, and such links are not followed");
-        QTest::newRow("mode 6777") << 0777 << "head -c 526 /dev/zero >hs.lst; chmod 6777 hs.lst" << QString()
-                                   << "4202:4202 777";
-        QTest::newRow("foreign link") << 0777 << "ln -s ../profile hs.lst" << link << "4202:4202 777";
+        const QString denied = QStringLiteral("Permission denied"), none;
+        QTest::newRow("mode 6777") << 0777 << Other << "head -c 526 /dev/zero >hs.lst; chmod 6777 hs.lst"
+                                   << none << none << "4202:4202 777";
+        QTest::newRow("foreign link")
+            << 0777 << Other << "ln -s ../home/hs.lst hs.lst" << none << link << "4202:4202 777";
+        QTest::newRow("foreign link mid-path") << 01777 << Other << "ln -s ../home sub"
+                                               << "sub/" << link << "4201:4201 644";
+        QTest::newRow("folder owner's link") << 01777 << 0u << "mkdir -m 1777 room; ln -s room sub"
+                                             << "sub/" << none << "4201:4201 644";
         QTest::newRow("FIFO at the lock path")
-            << 0777 << "mkfifo hs.lst.lock" << QString() << "4201:4201 644";
+            << 0777 << Other << "mkfifo hs.lst.lock" << none << none << "4201:4201 644";
         QTest::newRow("folder at the lock path")
-            << 0777 << "mkdir hs.lst.lock" << QString() << "4201:4201 644";
-        QTest::newRow("group folder") << 0770 << "win; true" << QString() << "0:4200 660";
-        const QString denied = QStringLiteral("Permission denied");
-        QTest::newRow("sticky folder") << 01777 << "win; true" << denied << "4202:4202 644";
-        QTest::newRow("444 table") << 0777 << "win; chmod 444 hs.lst" << denied << "4202:4202 444";
+            << 0777 << Other << "mkdir hs.lst.lock" << none << none << "4201:4201 644";
+        const QString groupTable = QStringLiteral("win; chown 0:4200 hs.lst; chmod 660 hs.lst");
+        QTest::newRow("group folder") << 0770 << 0u << groupTable << none << none << "0:4200 660";
+        QTest::newRow("read-only program folder")
+            << 02755 << 0u << groupTable << none << none << "0:4200 660";
+        QTest::newRow("sticky folder") << 01777 << Other << "win; true" << none << denied << "4202:4202 644";
+        QTest::newRow("444 table") << 0777 << Other << "win; chmod 444 hs.lst" << none << denied
+                                   << "4202:4202 444";
     }
     void sharedFolderAttacksHarmNoOne() {
         QFETCH(int, folderMode);
+        QFETCH(uint, planter);
         QFETCH(QString, plant);
+        QFETCH(QString, at);
         QFETCH(QString, said);
         QFETCH(QString, after);
         if (::geteuid() != 0)
             QSKIP("needs root, to play two pupils with their own uids");
-        QTemporaryDir base;
-        const QString folder = base.filePath(QStringLiteral("shared/")), profile = base.filePath("profile");
-        const QByteArray table = QFile::encodeName(folder + QStringLiteral("hs.lst"));
-        QVERIFY(QDir().mkdir(folder) && TestFiles::writeBytes(profile, "keep")); // profile: the winner's own
-        const QByteArray at = QFile::encodeName(folder);
-        QCOMPARE(::chmod(QFile::encodeName(base.path()), 0755) | ::chmod(at, folderMode), 0);
-        QCOMPARE(::chown(at, 0, Class) | ::chown(QFile::encodeName(profile), Pupil, Pupil), 0);
-        const HighScoreServices here(clock, folder);
+        QTemporaryDir base; // home: the winner's own; Kaz.HLP makes shared/ a portable program folder
+        const QString folder = base.filePath(QStringLiteral("shared/")), table = folder + at + "hs.lst";
+        QCOMPARE(
+            ::system(qPrintable(QStringLiteral("cd '%1' && chmod 755 . && mkdir shared home && touch "
+                                               "shared/Kaz.HLP && echo keep >home/hs.lst && chown 0:4200 "
+                                               "shared && chmod %2 shared && chown -R 4201:4201 home")
+                                    .arg(base.path())
+                                    .arg(folderMode, 0, 8))),
+            0);
         auto win = [&](const QString& name) {
+            const HighScoreServices here(clock, folder + at);
             return KazMod::RecordHighScore(state, here, name, name == u"Pupil" ? 500 : 900).text.toUtf8();
         };
-        if (folderMode == 0770) { // the teacher's table: root:class 0660
-            QVERIFY(win(QStringLiteral("Teacher")).isEmpty());
-            QCOMPARE(::chown(table, 0, Class) | ::chmod(table, 0660), 0);
-        }
-        QCOMPARE(asPupil(Other,
+        QCOMPARE(asPupil(planter,
                          [&]() -> QByteArray {
                              if (plant.startsWith(u"win") && !win(QStringLiteral("Other")).isEmpty())
                                  return "the first win failed";
@@ -304,15 +317,18 @@ private slots:
                  QByteArray());
         QElapsedTimer took;
         took.start();
-        const QString told = QString::fromUtf8(asPupil(Pupil, [&] { return win(QStringLiteral("Pupil")); }));
+        const QString told = QString::fromUtf8(asPupil(Pupil, [&]() -> QByteArray { // as the game chooses
+            const QString chosen = InstallFolders::highScoreFolder(folder, QStringLiteral("Kaz.HLP"), {}, {});
+            return chosen == folder ? win(QStringLiteral("Pupil")) : "kept in " + chosen.toUtf8();
+        }));
         QVERIFY2(took.elapsed() < 3000, "the win waited for a lock no one holds");
         QVERIFY2(said.isEmpty() ? told.isEmpty() : told.endsWith(said), qPrintable(told));
         struct stat st {};
-        QCOMPARE(::lstat(table, &st), 0);
+        QCOMPARE(::lstat(QFile::encodeName(table), &st), 0);
         QCOMPARE(QStringLiteral("%1:%2 %3").arg(st.st_uid).arg(st.st_gid).arg(st.st_mode & 07777, 0, 8),
                  after);
-        QCOMPARE(TestFiles::readAll(profile), QByteArray("keep"));
-        const QList<HighScoreRecord> records = recordsIn(QFile::decodeName(table));
+        QCOMPARE(TestFiles::readAll(base.filePath("home/hs.lst")), QByteArray("keep\n"));
+        const QList<HighScoreRecord> records = recordsIn(QFileInfo(table).canonicalFilePath());
         QCOMPARE(
             std::any_of(records.begin(), records.end(), [](auto& r) { return r.PlayerName == u"Pupil"; }),
             said.isEmpty());

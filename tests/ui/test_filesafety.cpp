@@ -6,8 +6,10 @@
 #include "GameSetFile.h"
 #include "HighScores.h"
 #include "SafeFile.h"
+#include "TestPaths.h"
 #include "test_game_support.h"
 
+#include <QProcess>
 #include <QTest>
 #include <csignal>
 #include <fcntl.h>
@@ -211,6 +213,36 @@ private slots:
         const QList<UiCall> stops = t.ui.messages().mid(1); // after the congratulations
         QCOMPARE(stops.size(), 1);
         QCOMPARE(stops[0].title, QStringLiteral("High Scores Not Saved"));
+    }
+
+    // The teacher (uid 4201) writes through class/handouts, a link to the teacher's docs/ in a
+    // sticky class folder: only the teacher's own link is followed; a pupil's or root's is not.
+    void editorWritesFollowOnlyTrustedLinks_data() {
+        QTest::addColumn<QString>("run"); // the link's owner, then KazCreate's arguments
+        QTest::newRow("PDF, a pupil's link") << "4202 --pdf key SET class/handouts/out";
+        QTest::newRow("CSV, a pupil's link") << "4202 --export-csv SET class/handouts/out";
+        QTest::newRow("set, root's link") << "0 --import LIST --output class/handouts/out";
+        QTest::newRow("PDF, the teacher's link") << "4201 --pdf key SET class/handouts/out";
+    }
+    void editorWritesFollowOnlyTrustedLinks() {
+        QFETCH(QString, run);
+        if (::geteuid() != 0)
+            QSKIP("needs root, to play a teacher and a pupil with their own uids");
+        const QTemporaryDir dir; // a fresh one for each row
+        QProcess sh; // a 0755 folder; class/ 1777, docs/ and docs/out the teacher's; LIST, SET to read
+        sh.start("sh", {"-c", QStringLiteral(
+                                  "cd '%1' && chmod 755 . && mkdir class docs && echo keep >docs/out && "
+                                  "echo Cat,CAT >LIST && cp '%2' SET && chown -R 4201 class docs && chmod "
+                                  "1777 class && setpriv --clear-groups --reuid=%3 ln -s ../docs class/"
+                                  "handouts && setpriv --clear-groups --reuid=4201 %4 %5")
+                                  .arg(dir.path(), TestPaths::source(QStringLiteral("sets/Animals.kazset")),
+                                       run.section(u' ', 0, 0), TestPaths::bin(QStringLiteral("KazCreate")),
+                                       run.section(u' ', 1))});
+        QVERIFY(sh.waitForFinished());
+        const bool followed = run.startsWith(u"4201");
+        QCOMPARE(sh.exitCode(), followed ? 0 : 1);
+        QVERIFY(followed || sh.readAllStandardError().endsWith("such links are not followed\n"));
+        QCOMPARE(TestFiles::readAll(dir.filePath(QStringLiteral("docs/out"))) == "keep\n", !followed);
     }
 };
 
