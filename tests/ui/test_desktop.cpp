@@ -6,6 +6,7 @@
 #include "TestPaths.h"
 #include "test_game_support.h"
 
+#include <QProcess>
 #include <QtTest>
 
 class TestDesktop : public QObject {
@@ -59,6 +60,40 @@ private slots:
             QCOMPARE(box.title, GameSetFile::NotLoadedTitle);
             QCOMPARE(box.icon, MsgIcon::Stop);
         }
+    }
+
+    // Usage errors, --help and --version are answered before Qt looks for a display.
+    void commandLineNeedsNoDisplay_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("printed"); // the start of stdout (exit 0) or stderr
+        const QByteArray bogus = "Unknown option 'bogus'.\nUsage: ", two = "Only one file can be opened.\nUsage: ";
+        QTest::newRow("KAZ --bogus") << "KAZ" << QStringList{"--bogus"} << 2 << bogus;
+        QTest::newRow("KAZ a b") << "KAZ" << QStringList{"a", "b"} << 2 << two;
+        QTest::newRow("Qt's own options") << "KAZ" << QStringList{"-style", "Fusion", "--reverse", "a", "b"} << 2 << two;
+        QTest::newRow("KazCreate --bogus") << "KazCreate" << QStringList{"--bogus"} << 2 << bogus;
+        QTest::newRow("KAZ --help") << "KAZ" << QStringList{"--help"} << 0 << QByteArray("Usage: ");
+        QTest::newRow("KazCreate --version") << "KazCreate" << QStringList{"--version"} << 0
+                                             << QByteArray("KazCreate " KAZ_VERSION "\n");
+    }
+    void commandLineNeedsNoDisplay() {
+        QFETCH(QString, program);
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, printed);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QString());
+        QProcess run;
+        run.setProcessEnvironment(env);
+        run.start(QStringLiteral(KAZ_BIN_DIR "/") + program, args);
+        QVERIFY(run.waitForFinished(20000));
+        QCOMPARE(run.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(run.exitCode(), exitCode);
+        const QByteArray out = exitCode ? run.readAllStandardError() : run.readAllStandardOutput();
+        QVERIFY2(out.startsWith(printed), out);
     }
 
     // Portable: help, sets and hs.lst beside the program. Installed: help and sets from
