@@ -20,8 +20,8 @@ int main(int argc, char* argv[]) {
         HeadlessCommands::helpText();
     // The commands without a window check their own command line.
     const bool headless = HeadlessCommands::wantsHeadless(argc, argv);
-    if (const auto early =
-            CommandLine::answerWithoutWindows(argc, argv, QStringLiteral("KazCreate"), description, !headless);
+    if (const auto early = CommandLine::answerWithoutWindows(argc, argv, QStringLiteral("KazCreate"),
+                                                             description, !headless);
         early.exit)
         return CommandLine::finish(early);
     TrustedCode::keepPluginsOutOfProgramFolder();

@@ -26,17 +26,21 @@ QString TrustedCode::resolved(const QString& path) {
 QString TrustedCode::whyNotTrusted(const QString& path, uid_t owner) {
     const QString real = resolved(path);
     if (real.isEmpty())
-        return QStringLiteral("%1 cannot be found (%2)").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        return QStringLiteral("%1 cannot be found (%2)")
+            .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
     QByteArray at = QFile::encodeName(real);
     for (bool file = true;; file = false) {
         const QString name = QFile::decodeName(at);
         struct stat st {};
         if (::lstat(at.constData(), &st) != 0)
-            return QStringLiteral("%1 cannot be checked (%2)").arg(name, QString::fromLocal8Bit(std::strerror(errno)));
+            return QStringLiteral("%1 cannot be checked (%2)")
+                .arg(name, QString::fromLocal8Bit(std::strerror(errno)));
         if (file ? !S_ISREG(st.st_mode) : !S_ISDIR(st.st_mode))
             return QStringLiteral("%1 is not a plain %2").arg(name, file ? u"file" : u"folder");
         if (st.st_uid != 0 && st.st_uid != owner)
-            return QStringLiteral("%1 belongs to user %2, not to root or the program's owner").arg(name).arg(st.st_uid);
+            return QStringLiteral("%1 belongs to user %2, not to root or the program's owner")
+                .arg(name)
+                .arg(st.st_uid);
         const bool sticky = S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX);
         if ((st.st_mode & (S_IWGRP | S_IWOTH)) && !sticky)
             return QStringLiteral("%1 can be written by other users than its owner").arg(name);

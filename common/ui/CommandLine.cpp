@@ -9,10 +9,12 @@ QStringList CommandLine::withoutQtOptions(const QStringList& arguments) {
     // What QApplication takes out of the command line for itself (with the X11 platform's
     // -display and -geometry), with their values.
     static const QStringList valued = {
-        QStringLiteral("platform"),     QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
-        QStringLiteral("plugin"),       QStringLiteral("qwindowgeometry"),    QStringLiteral("qwindowicon"),
-        QStringLiteral("qwindowtitle"), QStringLiteral("session"),            QStringLiteral("display"),
-        QStringLiteral("geometry"),     QStringLiteral("style"),              QStringLiteral("stylesheet")};
+        QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+        QStringLiteral("qwindowtitle"),    QStringLiteral("session"),
+        QStringLiteral("display"),         QStringLiteral("geometry"),
+        QStringLiteral("style"),           QStringLiteral("stylesheet")};
     static const QStringList flags = {QStringLiteral("reverse"), QStringLiteral("widgetcount")};
     QStringList kept;
     for (qsizetype i = 0; i < arguments.size(); ++i) {

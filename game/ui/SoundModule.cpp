@@ -9,8 +9,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QIODevice>
-#include <QMediaDevices>
 #include <QLoggingCategory>
+#include <QMediaDevices>
 #include <QMutex>
 #include <QThread>
 #include <QTimer>

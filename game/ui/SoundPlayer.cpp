@@ -65,12 +65,14 @@ void SoundPlayer::run(const std::shared_ptr<Shared>& shared) {
     if (real.isEmpty())
         return;
     if (const QString why = TrustedCode::whyNotTrusted(real, TrustedCode::programOwner()); !why.isEmpty()) {
-        std::fputs(qPrintable(QStringLiteral("KAZ: no sound: %1 is not loaded, as %2\n").arg(path, why)), stderr);
+        std::fputs(qPrintable(QStringLiteral("KAZ: no sound: %1 is not loaded, as %2\n").arg(path, why)),
+                   stderr);
         return;
     }
     void* module = ::dlopen(QFile::encodeName(real).constData(), RTLD_NOW | RTLD_LOCAL);
     const auto open =
-        module ? reinterpret_cast<OpenSoundDeviceFunction>(::dlsym(module, "kazoolaOpenSoundDevice")) : nullptr;
+        module ? reinterpret_cast<OpenSoundDeviceFunction>(::dlsym(module, "kazoolaOpenSoundDevice"))
+               : nullptr;
     if (!open)
         return;
     std::unique_ptr<SoundDevice> device(open(GameSoundSynth::SampleRate));

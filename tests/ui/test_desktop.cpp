@@ -41,8 +41,8 @@ private slots:
             << QStringList{"KAZ", "--bogus"} << 2 << "Unknown option 'bogus'.\nUsage: " << QString();
         QTest::newRow("two files") << QStringList{"KAZ", animals, animals} << 2
                                    << "Only one file can be opened.\nUsage: " << QString();
-        QTest::newRow("Qt's own options") << QStringList{"KAZ", "-style", "Fusion", "--reverse", "a", "b"} << 2
-                                          << "Only one file can be opened.\nUsage: " << QString();
+        QTest::newRow("Qt's own options") << QStringList{"KAZ", "-style", "Fusion", "--reverse", "a", "b"}
+                                          << 2 << "Only one file can be opened.\nUsage: " << QString();
         QTest::newRow("KazCreate --bogus")
             << QStringList{"KazCreate", "--bogus"} << 2 << "Unknown option 'bogus'.\nUsage: " << QString();
     }
@@ -51,7 +51,8 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QString, printed);
         QFETCH(QString, notLoadedBox);
-        const CommandLine::Outcome o = CommandLine::parse(CommandLine::withoutQtOptions(args), QStringLiteral("Kazoola"));
+        const CommandLine::Outcome o =
+            CommandLine::parse(CommandLine::withoutQtOptions(args), QStringLiteral("Kazoola"));
         QCOMPARE(o.exit ? o.exitCode : -1, exitCode);
         QVERIFY2((exitCode == 2 ? o.err : o.out).startsWith(printed), qPrintable(o.out + o.err));
         if (o.exit) { // and the program itself says so, with no display
@@ -60,7 +61,8 @@ private slots:
             run.start(QStringLiteral(KAZ_BIN_DIR "/") + args[0], args.mid(1));
             QVERIFY(run.waitForFinished(20000) && run.exitStatus() == QProcess::NormalExit);
             QCOMPARE(run.exitCode(), exitCode);
-            QVERIFY((exitCode ? run.readAllStandardError() : run.readAllStandardOutput()).startsWith(printed.toUtf8()));
+            QVERIFY((exitCode ? run.readAllStandardError() : run.readAllStandardOutput())
+                        .startsWith(printed.toUtf8()));
             return;
         }
 
@@ -119,25 +121,25 @@ private slots:
     // a Qt plugin or through a qt.conf beside the program.
     void plantedCodeNeverRuns_data() {
         QTest::addColumn<int>("programFolderMode"); // of class/kaz (root's, in the sticky class/)
-        QTest::addColumn<bool>("rootsModule");      // root put the module beside the program
         QTest::addColumn<QString>("plant");         // run in class/ by a pupil
-        QTest::addColumn<bool>("loaded");           // root's module, and nothing else, was loaded
+        QTest::addColumn<bool>("loaded");           // root's module beside, and nothing else, was loaded
         const QString cp = QStringLiteral("cp \"$M\" "), beside = QStringLiteral(" kaz/kazoola-sound.so");
-        QTest::newRow("root's, beside") << 0755 << true << "true" << true;
-        QTest::newRow("haswell/ copy") << 01777 << true << "mkdir kaz/haswell && " + cp + "kaz/haswell/" << true;
-        QTest::newRow("group-writable folder") << 0775 << true << "true" << false;
-        QTest::newRow("a pupil's module") << 01777 << false << cp + beside << false;
-        QTest::newRow("a pupil's link") << 01777 << false << cp + "p.so && ln -s ../p.so" + beside << false;
-        QTest::newRow("the folder above") << 0755 << false << "mkdir -p lib/kazoola && " + cp + "lib/kazoola/" << false;
+        QTest::newRow("root's, beside") << 0755 << "true" << true;
+        QTest::newRow("haswell/ copy") << 01777 << "mkdir kaz/haswell && " + cp + "kaz/haswell/" << true;
+        QTest::newRow("group-writable folder") << 0775 << "true" << false;
+        QTest::newRow("a pupil's module") << 01777 << cp + beside << false;
+        QTest::newRow("a pupil's link") << 01777 << cp + "p.so && ln -s ../p.so" + beside << false;
+        QTest::newRow("the folder above")
+            << 0755 << "mkdir -p lib/kazoola && " + cp + "lib/kazoola/" << false;
         QTest::newRow("qt.conf and plugin folders")
-            << 01777 << true
+            << 01777
             << "for d in kaz/platforms kaz/styles kaz/imageformats evil/platforms; do mkdir -p $d && " + cp +
-                   "$d/libqkazprobe.so; done; printf '[Paths]\\nPlugins=%s/evil\\n' $PWD | tee kaz/qt.conf >kaz/qt6.conf"
+                   "$d/libqkazprobe.so; done; printf '[Paths]\\nPlugins=%s/evil\\n' $PWD | tee kaz/qt.conf "
+                   ">kaz/qt6.conf"
             << true;
     }
     void plantedCodeNeverRuns() {
         QFETCH(int, programFolderMode);
-        QFETCH(bool, rootsModule);
         QFETCH(QString, plant);
         QFETCH(bool, loaded);
         if (::geteuid() != 0)
@@ -145,24 +147,24 @@ private slots:
         QTemporaryDir base;
         const QString cls = base.filePath(QStringLiteral("class")), kaz = cls + QStringLiteral("/kaz");
         const QString module = kaz + QStringLiteral("/kazoola-sound.so");
-        QVERIFY(QDir().mkpath(kaz) && (!rootsModule || QFile::copy(QStringLiteral(KAZ_BIN_DIR "/kazoola-sound.so"), module)));
+        const bool rootsModule = loaded || plant == u"true"; // else the pupil plants it, or there is none
+        QVERIFY(QDir().mkpath(kaz) &&
+                (!rootsModule || QFile::copy(QStringLiteral(KAZ_BIN_DIR "/kazoola-sound.so"), module)));
         QVERIFY(QFile::copy(QStringLiteral(KAZ_BIN_DIR "/KAZ"), kaz + QStringLiteral("/KAZ")));
         QCOMPARE(::chown(QFile::encodeName(kaz), 0, 4200), 0);
-        for (const auto& [folder, mode] : {std::pair{base.path(), 0755}, {cls, 01777}, {kaz, programFolderMode}})
+        for (const auto& [folder, mode] :
+             {std::pair{base.path(), 0755}, {cls, 01777}, {kaz, programFolderMode}})
             QCOMPARE(::chmod(QFile::encodeName(folder), mode), 0);
         ::setenv("M", KAZ_BIN_DIR "/kazoola-sound.so", 1);
         if (::fork() == 0) // a pupil, who may write class/ and a sticky kaz/
-            ::_exit(::setgroups(0, nullptr) || ::setresgid(4201, 4201, 4201) || ::setresuid(4201, 4201, 4201) ||
-                    ::chdir(QFile::encodeName(cls)) || ::system(plant.toUtf8().constData()));
+            ::_exit(::setgroups(0, nullptr) || ::setresgid(4201, 4201, 4201) ||
+                    ::setresuid(4201, 4201, 4201) || ::chdir(QFile::encodeName(cls)) ||
+                    ::system(plant.toUtf8().constData()));
         int status = -1;
         ::wait(&status);
         QCOMPARE(status, 0);
         QProcess game; // Qt names every folder it looks in, then stops for want of the platform asked for
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_DEBUG_PLUGINS"), QStringLiteral("1"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("kazprobe"));
-        game.setProcessEnvironment(env);
-        game.start(kaz + QStringLiteral("/KAZ"), {});
+        game.start(QStringLiteral("env"), {"QT_DEBUG_PLUGINS=1", "QT_QPA_PLATFORM=kazprobe", kaz + "/KAZ"});
         QVERIFY(game.waitForFinished(20000));
         const QByteArray probed = game.readAllStandardError();
         QVERIFY2(probed.contains("checking directory") && !probed.contains(QFile::encodeName(cls)), probed);
@@ -171,7 +173,8 @@ private slots:
         SoundPlayer(module).play(GameSound::Tick);
         QFile maps(QStringLiteral("/proc/self/maps")); // what this process has loaded
         const QByteArray mapped = maps.open(QIODevice::ReadOnly) ? maps.readAll() : QByteArray();
-        QCOMPARE(mapped.count(QFile::encodeName(cls)), loaded ? mapped.count(QFile::encodeName(module) + '\n') : 0);
+        QCOMPARE(mapped.count(QFile::encodeName(cls)),
+                 loaded ? mapped.count(QFile::encodeName(module) + '\n') : 0);
         QCOMPARE(mapped.contains(QFile::encodeName(module) + '\n'), loaded);
     }
 };
