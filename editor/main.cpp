@@ -6,6 +6,7 @@
 #include "HeadlessCommands.h"
 #include "InstallFolders.h"
 #include "ProgramFolder.h"
+#include "TrustedCode.h"
 #include "UiLayer.h"
 #include "frmCreate.h"
 
@@ -17,11 +18,14 @@ int main(int argc, char* argv[]) {
     const QString description =
         QStringLiteral("KazCreate, the Kazoola game set editor.\n\nWithout a window:") +
         HeadlessCommands::helpText();
-    if (const auto early =
-            CommandLine::answerWithoutWindows(argc, argv, QStringLiteral("KazCreate"), description);
+    // The commands without a window check their own command line.
+    const bool headless = HeadlessCommands::wantsHeadless(argc, argv);
+    if (const auto early = CommandLine::answerWithoutWindows(argc, argv, QStringLiteral("KazCreate"),
+                                                             description, !headless);
         early.exit)
         return CommandLine::finish(early);
-    if (HeadlessCommands::wantsHeadless(argc, argv)) {
+    TrustedCode::keepPluginsOutOfProgramFolder();
+    if (headless) {
         // No window opens, so no display is needed: the platform is chosen before the
         // application object exists. Fonts for the PDF still come from fontconfig.
         qputenv("QT_QPA_PLATFORM", "offscreen");

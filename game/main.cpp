@@ -10,6 +10,7 @@
 #include "ScreenCentre.h"
 #include "SoundPlayer.h"
 #include "SystemInfoTool.h"
+#include "TrustedCode.h"
 #include "UiLayer.h"
 #include "WheelPalette.h"
 
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
             argc, argv, Form1::ProgramTitle, QStringLiteral("Kazoola, the word-puzzle game."));
         early.exit)
         return CommandLine::finish(early);
+    TrustedCode::keepPluginsOutOfProgramFolder();
     QApplication app(argc, argv);
     const CommandLine::Outcome args =
         CommandLine::start(Form1::ProgramTitle, QStringLiteral("io.github.kazoola.KAZ"),
@@ -34,7 +36,7 @@ int main(int argc, char* argv[]) {
     PlatformSystemInfoTool sysInfo;
     const QString programFolder = ProgramFolder::current();
     const QString help = QStringLiteral("Kaz.HLP");
-    SoundPlayer sound(SoundPlayer::modulePathsFor(programFolder));
+    SoundPlayer sound(SoundPlayer::modulePathFor(programFolder));
     PreferenceFile preferences(PreferenceFile::defaultPath());
     GameServices services(ui, clock, random, pace, sysInfo, sound, preferences,
                           InstallFolders::dataFolder(programFolder, help),

@@ -5,20 +5,46 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+QStringList CommandLine::withoutQtOptions(const QStringList& arguments) {
+    // What QApplication takes out of the command line for itself (with the X11 platform's
+    // -display and -geometry), with their values.
+    static const QStringList valued = {
+        QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+        QStringLiteral("qwindowtitle"),    QStringLiteral("session"),
+        QStringLiteral("display"),         QStringLiteral("geometry"),
+        QStringLiteral("style"),           QStringLiteral("stylesheet")};
+    static const QStringList flags = {QStringLiteral("reverse"), QStringLiteral("widgetcount")};
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        const QString name = arg.mid(arg.startsWith(u"--") ? 2 : 1).section(u'=', 0, 0);
+        if (i == 0 || !arg.startsWith(u'-'))
+            kept << arg;
+        else if (valued.contains(name))
+            i += arg.contains(u'=') ? 0 : 1;
+        else if (!flags.contains(name) && name != u"qmljsdebugger")
+            kept << arg;
+    }
+    return kept;
+}
+
 CommandLine::Outcome CommandLine::answerWithoutWindows(int argc, char* argv[], const QString& name,
-                                                       const QString& description) {
+                                                       const QString& description, bool wholeLine) {
     static const QStringList asks = {QStringLiteral("-h"), QStringLiteral("--help"),
                                      QStringLiteral("--help-all"), QStringLiteral("-v"),
                                      QStringLiteral("--version")};
     bool asked = false;
     for (int i = 1; i < argc && !asked; ++i)
         asked = asks.contains(QString::fromLocal8Bit(argv[i]));
-    if (!asked)
+    if (!asked && !wholeLine)
         return {};
     const QCoreApplication core(argc, argv); // no window system needed to print
     QCoreApplication::setApplicationName(name);
     QCoreApplication::setApplicationVersion(QStringLiteral(KAZ_VERSION));
-    return parse(QCoreApplication::arguments(), description);
+    const Outcome o = parse(withoutQtOptions(QCoreApplication::arguments()), description);
+    return o.exit ? o : Outcome{}; // the file is read again once the application has taken its options
 }
 
 CommandLine::Outcome CommandLine::start(const QString& name, const QString& desktopId,

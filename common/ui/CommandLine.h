@@ -16,10 +16,13 @@ struct Outcome {
 
 // arguments as QCoreApplication::arguments() gives them, the program's name first.
 Outcome parse(const QStringList& arguments, const QString& description);
-// Answers --help and --version before the window system is reached, so that they work in a
-// terminal with no display; `exit` is false (and nothing else is set) when neither was asked
-// for. Call it before the QApplication exists.
-Outcome answerWithoutWindows(int argc, char* argv[], const QString& name, const QString& description);
+// Answers --help, --version and, when wholeLine, a wrong command line before the window
+// system is reached, so that they work in a terminal with no display; `exit` is false (and
+// nothing else is set) when the program is to start. Call it before the QApplication exists.
+Outcome answerWithoutWindows(int argc, char* argv[], const QString& name, const QString& description,
+                             bool wholeLine = true);
+// arguments without the options the QApplication takes for itself (-platform NAME, -style=S…).
+QStringList withoutQtOptions(const QStringList& arguments);
 
 // Names the running program for the desktop (its name, version and desktop entry, so the
 // window manager matches its windows to the entry), then parses its command line, as the

@@ -6,10 +6,13 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QIODevice>
+#include <QLoggingCategory>
 #include <QMediaDevices>
 #include <QMutex>
+#include <QThread>
 #include <QTimer>
 #include <QtEndian>
 #include <algorithm>
@@ -119,9 +122,28 @@ private:
     QTimer feed_;
 };
 
+QtMessageHandler passOn = nullptr;
+
+// Qt Multimedia's complaints (no audio server, a device gone) are not the player's business:
+// the game is simply silent. They come from the audio threads, in Qt Multimedia's categories
+// or in the default one ("PulseAudioService: ..."), so those are held back there; what the
+// window's thread says passes.
+void keepAudioQuiet(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    const QCoreApplication* app = QCoreApplication::instance();
+    const QLatin1StringView category(context.category ? context.category : "default");
+    if (app && QThread::currentThread() != app->thread() &&
+        (category == QLatin1StringView("default") || category.startsWith(QLatin1StringView("qt.multimedia"))))
+        return;
+    passOn(type, context, message);
+}
+
 } // namespace
 
 extern "C" Q_DECL_EXPORT SoundDevice* kazoolaOpenSoundDevice(int sampleRate) {
+    if (!passOn) { // opened once, from the game's audio thread
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
+        passOn = qInstallMessageHandler(keepAudioQuiet);
+    }
     auto device = std::make_unique<SinkDevice>(sampleRate);
     if (!device->open(sampleRate))
         return nullptr;

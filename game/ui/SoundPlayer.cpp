@@ -1,21 +1,24 @@
 #include "SoundPlayer.h"
 
 #include "SoundDevice.h"
+#include "TrustedCode.h"
 
 #include <QDir>
 #include <QEventLoop>
-#include <QLibrary>
+#include <QFileInfo>
 #include <QMutex>
 #include <QThread>
+#include <cstdio>
+#include <dlfcn.h>
 
 struct SoundPlayer::Shared {
-    QStringList modulePaths;
+    QString modulePath;
     QMutex mutex;                  // guards device
     SoundDevice* device = nullptr; // set while the device is open and its thread runs
 };
 
-SoundPlayer::SoundPlayer(QStringList modulePaths) : shared_(std::make_shared<Shared>()) {
-    shared_->modulePaths = std::move(modulePaths);
+SoundPlayer::SoundPlayer(QString modulePath) : shared_(std::make_shared<Shared>()) {
+    shared_->modulePath = std::move(modulePath);
 }
 
 SoundPlayer::~SoundPlayer() {
@@ -28,10 +31,15 @@ SoundPlayer::~SoundPlayer() {
         delete thread_;
 }
 
-QStringList SoundPlayer::modulePathsFor(const QString& programFolder) {
-    const QDir folder(programFolder);
-    return {folder.filePath(QStringLiteral("kazoola-sound.so")),
-            QDir::cleanPath(folder.filePath(QStringLiteral("../lib/kazoola/kazoola-sound.so")))};
+QString SoundPlayer::modulePathFor(const QString& programFolder) {
+    const QString name = QStringLiteral("kazoola-sound.so");
+#ifdef KAZ_SOUND_MODULE_DIR
+    // Installed: the module's place under the prefix; the build folder keeps it beside.
+    const QString built = QFileInfo(QStringLiteral(KAZ_BUILD_BIN_DIR)).canonicalFilePath();
+    if (built.isEmpty() || QFileInfo(programFolder).canonicalFilePath() != built)
+        return QStringLiteral(KAZ_SOUND_MODULE_DIR "/") + name;
+#endif
+    return programFolder.isEmpty() ? QString() : QDir(programFolder).filePath(name);
 }
 
 void SoundPlayer::play(GameSound sound) {
@@ -49,13 +57,22 @@ void SoundPlayer::play(GameSound sound) {
 }
 
 void SoundPlayer::run(const std::shared_ptr<Shared>& shared) {
-    OpenSoundDeviceFunction open = nullptr;
-    for (const QString& path : shared->modulePaths) {
-        QLibrary module(path);
-        if (module.load() &&
-            (open = reinterpret_cast<OpenSoundDeviceFunction>(module.resolve("kazoolaOpenSoundDevice"))))
-            break;
+    // Only a module no one else could have put there is loaded, by its full resolved path:
+    // nothing is searched for. One that is missing, or cannot load (no Qt Multimedia), leaves
+    // the game silent, as having no audio output does.
+    const QString& path = shared->modulePath;
+    const QString real = TrustedCode::resolved(path); // judged and loaded as one path
+    if (real.isEmpty())
+        return;
+    if (const QString why = TrustedCode::whyNotTrusted(real, TrustedCode::programOwner()); !why.isEmpty()) {
+        std::fputs(qPrintable(QStringLiteral("KAZ: no sound: %1 is not loaded, as %2\n").arg(path, why)),
+                   stderr);
+        return;
     }
+    void* module = ::dlopen(QFile::encodeName(real).constData(), RTLD_NOW | RTLD_LOCAL);
+    const auto open =
+        module ? reinterpret_cast<OpenSoundDeviceFunction>(::dlsym(module, "kazoolaOpenSoundDevice"))
+               : nullptr;
     if (!open)
         return;
     std::unique_ptr<SoundDevice> device(open(GameSoundSynth::SampleRate));

@@ -7,7 +7,7 @@
 #include "GameSound.h"
 
 #include <QByteArray>
-#include <QStringList>
+#include <QString>
 #include <array>
 #include <memory>
 
@@ -15,16 +15,17 @@ class QThread;
 
 class SoundPlayer : public SoundOutput {
 public:
-    // modulePaths: where to look for the audio module, in order.
-    explicit SoundPlayer(QStringList modulePaths);
+    // modulePath: the audio module, in full.
+    explicit SoundPlayer(QString modulePath);
     ~SoundPlayer() override;
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
     void play(GameSound sound) override;
 
-    // Beside the program, then in ../lib/kazoola/ as the installed layout has it.
-    static QStringList modulePathsFor(const QString& programFolder);
+    // The one place the build put the module: beside the program in the portable folder
+    // (and in the build folder), else in the lib/kazoola/ folder of the prefix it was built for.
+    static QString modulePathFor(const QString& programFolder);
 
 private:
     // What the audio thread shares with the window; the thread holds it too, so a thread

@@ -1,12 +1,16 @@
 // Starting from the desktop: a game set named on the command line, --version and a wrong
-// option; and the folders a program picks in the portable and in an installed layout.
+// option; the folders a program picks in either layout, and the code it loads from them.
 #include "CommandLine.h"
 #include "HighScores.h"
 #include "InstallFolders.h"
+#include "SoundPlayer.h"
 #include "TestPaths.h"
 #include "test_game_support.h"
 
+#include <QProcess>
 #include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestDesktop : public QObject {
     Q_OBJECT
@@ -34,17 +38,30 @@ private slots:
             << QStringList{"KAZ", "--bogus"} << 2 << "Unknown option 'bogus'.\nUsage: " << QString();
         QTest::newRow("two files") << QStringList{"KAZ", animals, animals} << 2
                                    << "Only one file can be opened.\nUsage: " << QString();
+        QTest::newRow("Qt's own options") << QStringList{"KAZ", "-style", "Fusion", "--reverse", "a", "b"}
+                                          << 2 << "Only one file can be opened.\nUsage: " << QString();
+        QTest::newRow("KazCreate --bogus")
+            << QStringList{"KazCreate", "--bogus"} << 2 << "Unknown option 'bogus'.\nUsage: " << QString();
     }
     void commandLine() {
         QFETCH(QStringList, args);
         QFETCH(int, exitCode);
         QFETCH(QString, printed);
         QFETCH(QString, notLoadedBox);
-        const CommandLine::Outcome o = CommandLine::parse(args, QStringLiteral("Kazoola"));
+        const CommandLine::Outcome o =
+            CommandLine::parse(CommandLine::withoutQtOptions(args), QStringLiteral("Kazoola"));
         QCOMPARE(o.exit ? o.exitCode : -1, exitCode);
         QVERIFY2((exitCode == 2 ? o.err : o.out).startsWith(printed), qPrintable(o.out + o.err));
-        if (o.exit)
+        if (o.exit) { // and the program itself says so, with no display
+            QProcess run;
+            run.setProcessEnvironment(QProcessEnvironment());
+            run.start(QStringLiteral(KAZ_BIN_DIR "/") + args[0], args.mid(1));
+            QVERIFY(run.waitForFinished(20000) && run.exitStatus() == QProcess::NormalExit);
+            QCOMPARE(run.exitCode(), exitCode);
+            QVERIFY((exitCode ? run.readAllStandardError() : run.readAllStandardOutput())
+                        .startsWith(printed.toUtf8()));
             return;
+        }
 
         GameTable t;
         QCOMPARE(t.form->loadGameSet(o.file), notLoadedBox.isEmpty());
@@ -95,6 +112,60 @@ private slots:
         QVERIFY(KazMod::RecordHighScore(won, services, QStringLiteral("Ann"), 120).isEmpty());
         QVERIFY(QFileInfo(scores + QStringLiteral("hs.lst")).size() > 0);
         QVERIFY(!QFileInfo::exists(bin + QStringLiteral("/hs.lst")));
+    }
+    // Code a pupil plants in a shared program folder never runs: as the audio module (in a
+    // sub-folder or the folder above, theirs, or in a folder they may write), nor through Qt.
+    void plantedCodeNeverRuns_data() {
+        QTest::addColumn<int>("programFolderMode"); // of class/kaz (root's, in the sticky class/)
+        QTest::addColumn<QString>("plant");         // run in class/ by a pupil
+        QTest::addColumn<bool>("loaded");           // root's module beside, and nothing else (it is put
+                                                    // there when loaded, or when plant is "true")
+        const QString cp = QStringLiteral("cp " KAZ_BIN_DIR "/kazoola-sound.so "),
+                      beside = "kaz/kazoola-sound.so";
+        QTest::newRow("root's, beside") << 0755 << "true" << true;
+        QTest::newRow("haswell/ copy") << 01777 << "mkdir kaz/haswell && " + cp + "kaz/haswell/" << true;
+        QTest::newRow("group-writable folder") << 0775 << "true" << false;
+        QTest::newRow("a pupil's module") << 01777 << cp + beside << false;
+        QTest::newRow("a pupil's link") << 01777 << cp + "p.so && ln -s ../p.so " + beside << false;
+        QTest::newRow("the folder above")
+            << 0755 << "mkdir -p lib/kazoola && " + cp + "lib/kazoola/" << false;
+        QTest::newRow("qt.conf and plugin folders")
+            << 01777
+            << "mkdir kaz/platforms kaz/styles kaz/imageformats && "
+               "printf '[Paths]\\nPlugins=%s/kaz\\n' $PWD | tee kaz/qt.conf >kaz/qt6.conf"
+            << true;
+    }
+    void plantedCodeNeverRuns() {
+        QFETCH(int, programFolderMode);
+        QFETCH(QString, plant);
+        QFETCH(bool, loaded);
+        if (::geteuid() != 0)
+            QSKIP("needs root, to plant as a pupil with a uid of their own");
+        QTemporaryDir base;
+        const QString cls = base.filePath(QStringLiteral("class")), kaz = cls + QStringLiteral("/kaz");
+        const QString module = kaz + QStringLiteral("/kazoola-sound.so");
+        QVERIFY(QDir().mkpath(kaz) && (!(loaded || plant == u"true") ||
+                                       QFile::copy(QStringLiteral(KAZ_BIN_DIR "/kazoola-sound.so"), module)));
+        QVERIFY(QFile::copy(QStringLiteral(KAZ_BIN_DIR "/KAZ"), kaz + QStringLiteral("/KAZ")));
+        for (const auto& [folder, mode] :
+             {std::pair{base.path(), 0755}, {cls, 01777}, {kaz, programFolderMode}})
+            QCOMPARE(::chmod(QFile::encodeName(folder), mode), 0);
+        const QStringList pupil = {"--reuid=4201", "--regid=4201", "--clear-groups",
+                                   "sh",           "-c",           "cd " + cls + " && " + plant};
+        QCOMPARE(QProcess::execute(QStringLiteral("setpriv"), pupil), 0); // may write class/, a sticky kaz/
+        QProcess game; // Qt names every folder it looks in, then stops for want of the platform asked for
+        game.start(QStringLiteral("env"), {"QT_DEBUG_PLUGINS=1", "QT_QPA_PLATFORM=kazprobe", kaz + "/KAZ"});
+        QVERIFY(game.waitForFinished(20000));
+        const QByteArray probed = game.readAllStandardError();
+        QVERIFY2(probed.contains("checking directory") && !probed.contains(QFile::encodeName(cls)), probed);
+        const QString path = SoundPlayer::modulePathFor(kaz); // beside, or where the build installs it
+        QVERIFY2(path == module || !path.startsWith(base.path()), qPrintable(path));
+        SoundPlayer(module).play(GameSound::Tick);
+        QFile maps(QStringLiteral("/proc/self/maps")); // what this process has loaded
+        const QByteArray mapped = maps.open(QIODevice::ReadOnly) ? maps.readAll() : QByteArray();
+        QCOMPARE(mapped.count(QFile::encodeName(cls)),
+                 loaded ? mapped.count(QFile::encodeName(module) + '\n') : 0);
+        QCOMPARE(mapped.contains(QFile::encodeName(module) + '\n'), loaded);
     }
 };
 
