@@ -47,8 +47,8 @@ int main(int argc, char* argv[]) {
     };
     for (int i = 0; i < 5000; ++i)
         xml += "<entry id=\"" + QByteArray::number(i) +
-               "\"><inactive>false</inactive><translation id=\"0\"><text>word number " +
-               letters(i) + "</text><comment>A clue for a word</comment></translation></entry>\n";
+               "\"><inactive>false</inactive><translation id=\"0\"><text>word number " + letters(i) +
+               "</text><comment>A clue for a word</comment></translation></entry>\n";
     xml += "</entries></kvtml>\n";
     const QString path = dir.filePath("big.kvtml");
     QFile f(path);

@@ -64,7 +64,9 @@ QString refusalReason(const QString& clue, const QString& puzzle) {
 QString heading(qsizetype count, bool entries, const QString& what) {
     const QString noun = count == 1 ? (entries ? QStringLiteral("entry") : QStringLiteral("line"))
                                     : (entries ? QStringLiteral("entries") : QStringLiteral("lines"));
-    return QStringLiteral("%1 %2 %3 %4:").arg(count).arg(noun, count == 1 ? QStringLiteral("was") : QStringLiteral("were"), what);
+    return QStringLiteral("%1 %2 %3 %4:")
+        .arg(count)
+        .arg(noun, count == 1 ? QStringLiteral("was") : QStringLiteral("were"), what);
 }
 
 void listRecords(QStringList& lines, const QList<Refusal>& records, bool entries, const QString& what) {

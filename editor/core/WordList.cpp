@@ -27,13 +27,15 @@ using ListResult = FileResult<List>;
 FileResult<QString> decodeText(const QByteArray& bytes) {
     const bool le = bytes.startsWith("\xFF\xFE");
     if (le || bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder utf16(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless);
+        QStringDecoder utf16(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless);
         const QString text = utf16(QByteArrayView(bytes).sliced(2));
         if (utf16.hasError())
             return FileResult<QString>::failure(
                 QStringLiteral("it starts as UTF-16 text, but it is not valid UTF-16"));
         if (text.contains(QChar(0)))
-            return FileResult<QString>::failure(QStringLiteral("it holds a NUL character, so it is not a text file"));
+            return FileResult<QString>::failure(
+                QStringLiteral("it holds a NUL character, so it is not a text file"));
         return FileResult<QString>::success(text);
     }
     if (bytes.contains('\0'))
@@ -56,12 +58,14 @@ QStringList withoutBlankTail(QStringList fields) {
 
 // A header names both columns; "Clue 1,Puzzle" is a pair.
 bool isHeader(const QStringList& fields) {
-    static const QStringList names = {
-        QStringLiteral("clue"), QStringLiteral("puzzle"),     QStringLiteral("question"), QStringLiteral("answer"),
-        QStringLiteral("term"), QStringLiteral("definition"), QStringLiteral("word"),     QStringLiteral("meaning"),
-        QStringLiteral("front"), QStringLiteral("back")};
+    static const QStringList names = {QStringLiteral("clue"),     QStringLiteral("puzzle"),
+                                      QStringLiteral("question"), QStringLiteral("answer"),
+                                      QStringLiteral("term"),     QStringLiteral("definition"),
+                                      QStringLiteral("word"),     QStringLiteral("meaning"),
+                                      QStringLiteral("front"),    QStringLiteral("back")};
     const QStringList f = withoutBlankTail(fields);
-    return f.size() == 2 && names.contains(f[0].trimmed().toLower()) && names.contains(f[1].trimmed().toLower());
+    return f.size() == 2 && names.contains(f[0].trimmed().toLower()) &&
+           names.contains(f[1].trimmed().toLower());
 }
 
 bool isBlank(const QStringList& fields) {
@@ -176,12 +180,12 @@ constexpr const char* Latin1Entities[96] = {
 constexpr struct {
     const char* name;
     char16_t c;
-} OtherEntities[] = {{"OElig", 0x152},   {"oelig", 0x153},  {"Scaron", 0x160}, {"scaron", 0x161},
-                     {"Yuml", 0x178},    {"ensp", 0x2002},  {"emsp", 0x2003},  {"thinsp", 0x2009},
-                     {"zwnj", 0x200C},   {"zwj", 0x200D},   {"ndash", 0x2013}, {"mdash", 0x2014},
-                     {"lsquo", 0x2018},  {"rsquo", 0x2019}, {"sbquo", 0x201A}, {"ldquo", 0x201C},
-                     {"rdquo", 0x201D},  {"bdquo", 0x201E}, {"bull", 0x2022},  {"hellip", 0x2026},
-                     {"euro", 0x20AC},   {"trade", 0x2122}};
+} OtherEntities[] = {{"OElig", 0x152},  {"oelig", 0x153},  {"Scaron", 0x160}, {"scaron", 0x161},
+                     {"Yuml", 0x178},   {"ensp", 0x2002},  {"emsp", 0x2003},  {"thinsp", 0x2009},
+                     {"zwnj", 0x200C},  {"zwj", 0x200D},   {"ndash", 0x2013}, {"mdash", 0x2014},
+                     {"lsquo", 0x2018}, {"rsquo", 0x2019}, {"sbquo", 0x201A}, {"ldquo", 0x201C},
+                     {"rdquo", 0x201D}, {"bdquo", 0x201E}, {"bull", 0x2022},  {"hellip", 0x2026},
+                     {"euro", 0x20AC},  {"trade", 0x2122}};
 
 // The character an HTML entity stands for, or nothing for a name HTML does not know.
 std::optional<QChar> htmlEntity(QStringView name) {
@@ -214,10 +218,12 @@ QString expansionProblem(const QXmlStreamReader& xml, const QByteArray& bytes) {
             // A name runs from "&" to ";"; any other mark ends it, so each character is read
             // at most twice.
             qsizetype end = i + 1;
-            while (text[i] == u'&' && end < text.size() && !QStringView(u"&;<>\"' \t\r\n").contains(text[end]))
+            while (text[i] == u'&' && end < text.size() &&
+                   !QStringView(u"&;<>\"' \t\r\n").contains(text[end]))
                 ++end;
             const bool named = text[i] == u'&' && end < text.size() && text[end] == u';';
-            const auto value = named ? values.constFind(text.sliced(i + 1, end - i - 1).toString()) : values.cend();
+            const auto value =
+                named ? values.constFind(text.sliced(i + 1, end - i - 1).toString()) : values.cend();
             if (value == values.cend()) {
                 ++total; // a character, or a reference that expands to at most one
                 continue;
@@ -234,13 +240,15 @@ QString expansionProblem(const QXmlStreamReader& xml, const QByteArray& bytes) {
     };
     // Measured in the text Qt reads: the encoding of its byte-order mark, else its declaration.
     const std::optional<QStringConverter::Encoding> encoding = QStringConverter::encodingForData(bytes, u'<');
-    QStringDecoder decoder = encoding ? QStringDecoder(*encoding)
-                                      : QStringDecoder(xml.documentEncoding().toString().toLatin1().constData());
+    QStringDecoder decoder = encoding
+                                 ? QStringDecoder(*encoding)
+                                 : QStringDecoder(xml.documentEncoding().toString().toLatin1().constData());
     if (!decoder.isValid())
         decoder = QStringDecoder(QStringDecoder::Utf8);
     if (measure(QString(decoder(bytes)), 0) < Over)
         return QString();
-    return QStringLiteral("its entities would expand to more than %1 MiB of text").arg(MaxFileBytes / (1024 * 1024));
+    return QStringLiteral("its entities would expand to more than %1 MiB of text")
+        .arg(MaxFileBytes / (1024 * 1024));
 }
 
 // Text as KVTML information or a pair's field: the characters of the element and of every
@@ -284,8 +292,10 @@ Target targetOf(const Path& path, const QString& translationId) {
 QString information(const Field& f, const QString& what, QStringList& notes) {
     QString text = f.text.trimmed();
     if (text.size() > KazCreateMod::InfoMaxLength) {
-        text.truncate(KazCreateMod::InfoMaxLength - (text[KazCreateMod::InfoMaxLength].isLowSurrogate() ? 1 : 0));
-        notes << QStringLiteral("The %1 was cut to %2 characters.").arg(what).arg(KazCreateMod::InfoMaxLength);
+        text.truncate(KazCreateMod::InfoMaxLength -
+                      (text[KazCreateMod::InfoMaxLength].isLowSurrogate() ? 1 : 0));
+        notes
+            << QStringLiteral("The %1 was cut to %2 characters.").arg(what).arg(KazCreateMod::InfoMaxLength);
     }
     return text;
 }
@@ -318,7 +328,8 @@ ListResult parseKvtml(const QByteArray& bytes) {
             ++path.depth;
             if (path.depth == 1 && !path.at(0, u"kvtml"))
                 return ListResult::failure(
-                    QStringLiteral("it is not a KVTML word list (its first element is <%1>)").arg(path.names[0]));
+                    QStringLiteral("it is not a KVTML word list (its first element is <%1>)")
+                        .arg(path.names[0]));
             if (target != Target::None || path.depth > 5)
                 break; // inside a text its elements' characters are part of it; deeper is not KVTML's
             const auto id = [&] { return xml.attributes().value(QStringLiteral("id")).toString(); };
@@ -336,13 +347,26 @@ ListResult parseKvtml(const QByteArray& bytes) {
         case QXmlStreamReader::EndElement:
             if (target != Target::None && path.depth == (isInformation(target) ? 3 : 5)) {
                 switch (target) {
-                case Target::Title: title = title.text.trimmed().isEmpty() ? field : title; break;
-                case Target::Author: author = author.text.trimmed().isEmpty() ? field : author; break;
-                case Target::Comment: comment = comment.text.trimmed().isEmpty() ? field : comment; break;
-                case Target::Text0: text0 = field; break;
-                case Target::Comment0: comment0 = field; break;
-                case Target::Text1: text1 = field; break;
-                case Target::None: break;
+                case Target::Title:
+                    title = title.text.trimmed().isEmpty() ? field : title;
+                    break;
+                case Target::Author:
+                    author = author.text.trimmed().isEmpty() ? field : author;
+                    break;
+                case Target::Comment:
+                    comment = comment.text.trimmed().isEmpty() ? field : comment;
+                    break;
+                case Target::Text0:
+                    text0 = field;
+                    break;
+                case Target::Comment0:
+                    comment0 = field;
+                    break;
+                case Target::Text1:
+                    text1 = field;
+                    break;
+                case Target::None:
+                    break;
                 }
                 target = Target::None;
             }
@@ -353,7 +377,8 @@ ListResult parseKvtml(const QByteArray& bytes) {
                 r.place = numbered ? QStringLiteral("entry %1").arg(entryId.trimmed())
                                    : QStringLiteral("entry at position %1").arg(entries);
                 // An empty <comment/> counts as none, one that could not be read does not.
-                const Field& clue = comment0.text.trimmed().isEmpty() && comment0.unread.isEmpty() ? text1 : comment0;
+                const Field& clue =
+                    comment0.text.trimmed().isEmpty() && comment0.unread.isEmpty() ? text1 : comment0;
                 r.clue = clue.text;
                 r.puzzle = text0.text;
                 for (const Field* f : {&clue, static_cast<const Field*>(&text0)})

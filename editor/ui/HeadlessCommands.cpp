@@ -52,10 +52,10 @@ int importList(const QString& listPath, const QString& setPath) {
     // As the window would save it: the boxes hold what the list gives, else their prompts,
     // which Save replaces by "None Given" and "No information given".
     using namespace KazCreateMod;
-    const SetTexts texts = replaceUntouchedPrompts(
-        {list.author.isEmpty() ? Texts::AuthorPrompt : list.author,
-         list.title.isEmpty() ? QFileInfo(listPath).completeBaseName() : list.title,
-         list.info.isEmpty() ? Texts::InfoPrompt : list.info});
+    const SetTexts texts =
+        replaceUntouchedPrompts({list.author.isEmpty() ? Texts::AuthorPrompt : list.author,
+                                 list.title.isEmpty() ? QFileInfo(listPath).completeBaseName() : list.title,
+                                 list.info.isEmpty() ? Texts::InfoPrompt : list.info});
     PuzzleTable entries;
     for (qsizetype i = 0; i < outcome.added.size() && i < MaxPuzzles; ++i)
         entries[i] = outcome.added[i];
