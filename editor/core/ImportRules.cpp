@@ -3,32 +3,45 @@
 #include "KazCreateMod.h"
 #include "TextFormat.h"
 
+#include <algorithm>
+
 namespace ImportRules {
 
 namespace {
 constexpr int ReportedLines = 20;
 
+bool isMark(char32_t c) {
+    const QChar::Category k = QChar::category(c);
+    return k == QChar::Mark_NonSpacing || k == QChar::Mark_SpacingCombining || k == QChar::Mark_Enclosing;
+}
+
 // The first letter or combining mark outside A-Z and a-z (a decomposed "é" is "e" and a
 // mark); the empty text when there is none.
 QString firstForeignLetter(const QString& text) {
-    for (const char32_t c : text.toUcs4()) {
-        if (c < 0x80)
-            continue;
-        if (QChar::isLetter(c) || QChar::category(c) == QChar::Mark_NonSpacing ||
-            QChar::category(c) == QChar::Mark_SpacingCombining || QChar::category(c) == QChar::Mark_Enclosing)
+    for (const char32_t c : text.toUcs4())
+        if (c >= 0x80 && (QChar::isLetter(c) || isMark(c)))
             return QString::fromUcs4(&c, 1);
-    }
     return QString();
 }
-} // namespace
 
-QString Reasons::foreignLetter(const QString& letter) {
-    return QStringLiteral("\"%1\" is a letter the game cannot show").arg(letter);
+bool holdsDigit(const QString& text) {
+    for (const char32_t c : text.toUcs4())
+        if (QChar::isNumber(c)) // 0-9, other scripts' digits, "²", "½"
+            return true;
+    return false;
 }
 
-QString refusalReason(const QString& clueRead, const QString& puzzleRead) {
-    const QString clue = KazCreateMod::removeLineBreaks(clueRead);
-    const QString puzzle = KazCreateMod::removeLineBreaks(puzzleRead);
+// Something other than a letter or a blank, which the letter filter turns into a blank.
+bool holdsPunctuation(const QString& text) {
+    for (const char32_t c : text.toUcs4())
+        if (!(c < 0x80 && QChar::isLetter(c)) && !QChar::isSpace(c))
+            return true;
+    return false;
+}
+
+// Why a pair cannot join the set, or the empty text when it can. Takes the clue and puzzle
+// without line breaks and format characters.
+QString refusalReason(const QString& clue, const QString& puzzle) {
     if (TextFormat::trimBlanks(clue).size() > KazCreateMod::ClueMaxLength)
         return Reasons::ClueTooLong;
     if (TextFormat::trimBlanks(puzzle).size() > KazCreateMod::PuzzleMaxLength)
@@ -36,6 +49,10 @@ QString refusalReason(const QString& clueRead, const QString& puzzleRead) {
     for (const QString& text : {clue, puzzle})
         if (const QString letter = firstForeignLetter(text); !letter.isEmpty())
             return Reasons::foreignLetter(letter);
+    if (holdsDigit(clue))
+        return Reasons::ClueDigit;
+    if (holdsDigit(puzzle))
+        return Reasons::PuzzleDigit;
     if (KazCreateMod::isEntryEmpty(clue, puzzle))
         return Reasons::Empty;
     if (!KazCreateMod::hasProperSpacing(puzzle))
@@ -43,19 +60,65 @@ QString refusalReason(const QString& clueRead, const QString& puzzleRead) {
     return QString();
 }
 
-Outcome apply(const QList<WordList::Record>& records, int pairsHeld) {
+// "1 line was refused:", "2 entries were changed:"
+QString heading(qsizetype count, bool entries, const QString& what) {
+    const QString noun = count == 1 ? (entries ? QStringLiteral("entry") : QStringLiteral("line"))
+                                    : (entries ? QStringLiteral("entries") : QStringLiteral("lines"));
+    return QStringLiteral("%1 %2 %3 %4:")
+        .arg(count)
+        .arg(noun, count == 1 ? QStringLiteral("was") : QStringLiteral("were"), what);
+}
+
+void listRecords(QStringList& lines, const QList<Refusal>& records, bool entries, const QString& what) {
+    if (records.isEmpty())
+        return;
+    lines << heading(records.size(), entries, what);
+    for (qsizetype i = 0; i < records.size() && i < ReportedLines; ++i)
+        lines << records[i].place + QStringLiteral(": ") + records[i].reason;
+    if (records.size() > ReportedLines)
+        lines << QStringLiteral("and %1 more").arg(records.size() - ReportedLines);
+}
+} // namespace
+
+QString Reasons::foreignLetter(const QString& letter) {
+    return QStringLiteral("\"%1\" is a letter the game cannot show").arg(letter);
+}
+
+QString withoutFormatCharacters(const QString& text) {
+    // Every format character lies at or above the soft hyphen, U+00AD.
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0xAD; }))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const char32_t c = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
+        if (QChar::category(c) != QChar::Other_Format)
+            out.append(text.constData() + i, pair ? 2 : 1);
+        i += pair ? 1 : 0;
+    }
+    return out;
+}
+
+Outcome apply(const WordList::List& list, int pairsHeld) {
     Outcome out;
+    out.entries = list.fromKvtml;
+    out.notes = list.notes;
     int held = pairsHeld;
-    for (const WordList::Record& r : records) {
-        QString reason = held >= MaxPuzzles ? Reasons::SetFull : r.problem;
-        if (reason.isEmpty())
-            reason = refusalReason(r.clue, r.puzzle);
-        if (!reason.isEmpty()) {
-            out.refused.append({r.line, reason});
+    for (const WordList::Record& r : list.records) {
+        if (held >= MaxPuzzles || !r.problem.isEmpty()) {
+            out.refused.append({r.line, r.place, held >= MaxPuzzles ? Reasons::SetFull : r.problem});
             continue;
         }
-        out.added.append({KazCreateMod::BlankNonLetters(KazCreateMod::removeLineBreaks(r.clue)),
-                          KazCreateMod::BlankNonLetters(KazCreateMod::removeLineBreaks(r.puzzle))});
+        const QString clue = KazCreateMod::removeLineBreaks(withoutFormatCharacters(r.clue));
+        const QString puzzle = KazCreateMod::removeLineBreaks(withoutFormatCharacters(r.puzzle));
+        if (const QString reason = refusalReason(clue, puzzle); !reason.isEmpty()) {
+            out.refused.append({r.line, r.place, reason});
+            continue;
+        }
+        out.added.append({KazCreateMod::BlankNonLetters(clue), KazCreateMod::BlankNonLetters(puzzle)});
+        if (holdsPunctuation(clue) || holdsPunctuation(puzzle))
+            out.changed.append({r.line, r.place, Reasons::Punctuation});
         ++held;
     }
     return out;
@@ -67,16 +130,9 @@ QString reportText(const Outcome& outcome) {
     lines << (added == 0   ? QStringLiteral("No pairs were added.")
               : added == 1 ? QStringLiteral("1 pair was added.")
                            : QStringLiteral("%1 pairs were added.").arg(added));
-    const qsizetype refused = outcome.refused.size();
-    if (refused > 0) {
-        lines << (refused == 1 ? QStringLiteral("1 line was refused:")
-                               : QStringLiteral("%1 lines were refused:").arg(refused));
-        for (qsizetype i = 0; i < refused && i < ReportedLines; ++i)
-            lines
-                << QStringLiteral("line %1: %2").arg(outcome.refused[i].line).arg(outcome.refused[i].reason);
-        if (refused > ReportedLines)
-            lines << QStringLiteral("and %1 more").arg(refused - ReportedLines);
-    }
+    listRecords(lines, outcome.refused, outcome.entries, QStringLiteral("refused"));
+    listRecords(lines, outcome.changed, outcome.entries, QStringLiteral("changed"));
+    lines << outcome.notes;
     return lines.join(TextFormat::CrLf);
 }
 

@@ -5,9 +5,15 @@
 #include "SafeFile.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <optional>
 
 namespace WordList {
 
@@ -15,9 +21,23 @@ namespace {
 
 using ListResult = FileResult<List>;
 
-// UTF-8 when the bytes are valid UTF-8 (a byte-order mark is dropped), else Windows-1252,
-// which every byte sequence is.
+// UTF-16 when a byte-order mark says so (a spreadsheet's "Unicode Text", Notepad's
+// "Unicode"); else UTF-8 when the bytes are valid UTF-8 (a byte-order mark is dropped), else
+// Windows-1252, which every byte sequence is.
 FileResult<QString> decodeText(const QByteArray& bytes) {
+    const bool le = bytes.startsWith("\xFF\xFE");
+    if (le || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(le ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless);
+        const QString text = utf16(QByteArrayView(bytes).sliced(2));
+        if (utf16.hasError())
+            return FileResult<QString>::failure(
+                QStringLiteral("it starts as UTF-16 text, but it is not valid UTF-16"));
+        if (text.contains(QChar(0)))
+            return FileResult<QString>::failure(
+                QStringLiteral("it holds a NUL character, so it is not a text file"));
+        return FileResult<QString>::success(text);
+    }
     if (bytes.contains('\0'))
         return FileResult<QString>::failure(QStringLiteral("it holds a NUL byte, so it is not a text file"));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -29,11 +49,23 @@ FileResult<QString> decodeText(const QByteArray& bytes) {
     return FileResult<QString>::success(text);
 }
 
-bool isHeader(QStringView firstLine) {
-    // "Clue,Puzzle", in any case and with any separator between and around the two words.
-    static const QRegularExpression header(QStringLiteral("^[^a-z]*clue[^a-z]+puzzle[^a-z]*$"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    return header.match(firstLine).hasMatch();
+// Extra fields that are blank (a spreadsheet's empty columns) are not fields.
+QStringList withoutBlankTail(QStringList fields) {
+    while (fields.size() > 2 && fields.constLast().trimmed().isEmpty())
+        fields.removeLast();
+    return fields;
+}
+
+// A header names both columns; "Clue 1,Puzzle" is a pair.
+bool isHeader(const QStringList& fields) {
+    static const QStringList names = {QStringLiteral("clue"),     QStringLiteral("puzzle"),
+                                      QStringLiteral("question"), QStringLiteral("answer"),
+                                      QStringLiteral("term"),     QStringLiteral("definition"),
+                                      QStringLiteral("word"),     QStringLiteral("meaning"),
+                                      QStringLiteral("front"),    QStringLiteral("back")};
+    const QStringList f = withoutBlankTail(fields);
+    return f.size() == 2 && names.contains(f[0].trimmed().toLower()) &&
+           names.contains(f[1].trimmed().toLower());
 }
 
 bool isBlank(const QStringList& fields) {
@@ -43,13 +75,12 @@ bool isBlank(const QStringList& fields) {
     return true;
 }
 
-// One record's fields made into a clue and a puzzle; extra fields that are blank (a
-// spreadsheet's empty columns) are allowed.
-Record makeRecord(int line, QStringList fields) {
+// One record's fields made into a clue and a puzzle.
+Record makeRecord(int line, const QStringList& allFields) {
     Record r;
     r.line = line;
-    while (fields.size() > 2 && fields.constLast().trimmed().isEmpty())
-        fields.removeLast();
+    r.place = QStringLiteral("line %1").arg(line);
+    const QStringList fields = withoutBlankTail(allFields);
     r.clue = fields.value(0);
     r.puzzle = fields.value(1);
     if (fields.size() < 2)
@@ -64,11 +95,7 @@ Record makeRecord(int line, QStringList fields) {
 // a quoted field are removed as the add dialog removes them.
 ListResult parseDelimited(const QString& text, QChar separator) {
     List list;
-    qsizetype firstEnd = 0;
-    while (firstEnd < text.size() && text[firstEnd] != u'\n' && text[firstEnd] != u'\r')
-        ++firstEnd;
-    const bool header = isHeader(QStringView(text).first(firstEnd));
-
+    bool first = true; // no record that is not blank has ended yet
     QStringList fields;
     QString field;
     bool quoted = false;  // inside a quoted field
@@ -79,9 +106,11 @@ ListResult parseDelimited(const QString& text, QChar separator) {
     auto endRecord = [&] {
         fields.append(KazCreateMod::removeLineBreaks(field));
         field.clear();
-        const bool skip = isBlank(fields) || (header && recordLine == 1);
-        if (!skip)
-            list.records.append(makeRecord(recordLine, fields));
+        if (!isBlank(fields)) {
+            if (!(first && isHeader(fields)))
+                list.records.append(makeRecord(recordLine, fields));
+            first = false;
+        }
         fields.clear();
         inField = false;
     };
@@ -134,83 +163,261 @@ ListResult parseDelimited(const QString& text, QChar separator) {
     return ListResult::success(std::move(list));
 }
 
-QString elementText(QXmlStreamReader& xml) {
-    return xml.readElementText(QXmlStreamReader::IncludeChildElements);
+// HTML's named characters, which word lists written by hand carry and KVTML's external DTD
+// would declare: Latin-1 from U+00A0 on, in order, then common typography. Decoded, they
+// meet the letter rule like any character ("&eacute;" is refused as "é", "&nbsp;" is a blank).
+constexpr const char* Latin1Entities[96] = {
+    "nbsp",   "iexcl",  "cent",   "pound",  "curren", "yen",    "brvbar", "sect",   "uml",    "copy",
+    "ordf",   "laquo",  "not",    "shy",    "reg",    "macr",   "deg",    "plusmn", "sup2",   "sup3",
+    "acute",  "micro",  "para",   "middot", "cedil",  "sup1",   "ordm",   "raquo",  "frac14", "frac12",
+    "frac34", "iquest", "Agrave", "Aacute", "Acirc",  "Atilde", "Auml",   "Aring",  "AElig",  "Ccedil",
+    "Egrave", "Eacute", "Ecirc",  "Euml",   "Igrave", "Iacute", "Icirc",  "Iuml",   "ETH",    "Ntilde",
+    "Ograve", "Oacute", "Ocirc",  "Otilde", "Ouml",   "times",  "Oslash", "Ugrave", "Uacute", "Ucirc",
+    "Uuml",   "Yacute", "THORN",  "szlig",  "agrave", "aacute", "acirc",  "atilde", "auml",   "aring",
+    "aelig",  "ccedil", "egrave", "eacute", "ecirc",  "euml",   "igrave", "iacute", "icirc",  "iuml",
+    "eth",    "ntilde", "ograve", "oacute", "ocirc",  "otilde", "ouml",   "divide", "oslash", "ugrave",
+    "uacute", "ucirc",  "uuml",   "yacute", "thorn",  "yuml"};
+constexpr struct {
+    const char* name;
+    char16_t c;
+} OtherEntities[] = {{"OElig", 0x152},  {"oelig", 0x153},  {"Scaron", 0x160}, {"scaron", 0x161},
+                     {"Yuml", 0x178},   {"ensp", 0x2002},  {"emsp", 0x2003},  {"thinsp", 0x2009},
+                     {"zwnj", 0x200C},  {"zwj", 0x200D},   {"ndash", 0x2013}, {"mdash", 0x2014},
+                     {"lsquo", 0x2018}, {"rsquo", 0x2019}, {"sbquo", 0x201A}, {"ldquo", 0x201C},
+                     {"rdquo", 0x201D}, {"bdquo", 0x201E}, {"bull", 0x2022},  {"hellip", 0x2026},
+                     {"euro", 0x20AC},  {"trade", 0x2122}};
+
+// The character an HTML entity stands for, or nothing for a name HTML does not know.
+std::optional<QChar> htmlEntity(QStringView name) {
+    for (int i = 0; i < 96; ++i)
+        if (name == QLatin1String(Latin1Entities[i]))
+            return QChar(char16_t(0xA0 + i));
+    for (const auto& e : OtherEntities)
+        if (name == QLatin1String(e.name))
+            return QChar(e.c);
+    return std::nullopt;
 }
 
-void readInformation(QXmlStreamReader& xml, List& list) {
-    while (xml.readNextStartElement()) {
-        const auto name = xml.name();
-        if (name == u"title" && list.title.isEmpty())
-            list.title = elementText(xml).trimmed();
-        else if (name == u"author" && list.author.isEmpty())
-            list.author = elementText(xml).trimmed();
-        else if (name == u"comment" && list.info.isEmpty())
-            list.info = elementText(xml).trimmed();
-        else
-            xml.skipCurrentElement();
-    }
-}
-
-Record readEntry(QXmlStreamReader& xml, int number) {
-    Record r;
-    r.line = number;
-    QString secondText;
-    while (xml.readNextStartElement()) {
-        if (xml.name() != u"translation") {
-            xml.skipCurrentElement();
-            continue;
+// Qt bounds what one entity expands to, not the sum: a 4,000-letter entity named 100,000 times
+// in a 300 KB file is 400 million characters, built before a single token reaches us. So when
+// the DTD declares entities of its own, the whole file's text with every reference expanded
+// is measured before Qt expands any. Markup and comments count too: the bound may only be high.
+QString expansionProblem(const QXmlStreamReader& xml, const QByteArray& bytes) {
+    QHash<QString, QString> values;
+    for (const QXmlStreamEntityDeclaration& d : xml.entityDeclarations())
+        if (d.systemId().isEmpty() && d.publicId().isEmpty())
+            values.insert(d.name().toString(), d.value().toString());
+    if (values.isEmpty())
+        return QString();
+    constexpr qint64 Over = MaxFileBytes + 1;
+    QHash<QString, qint64> sizes; // each entity expanded, Over for more than the cap
+    // Calls itself once for each level of entities naming entities, at most MaxKvtmlDepth deep.
+    std::function<qint64(QStringView, int)> measure = [&](QStringView text, int depth) -> qint64 {
+        qint64 total = 0;
+        for (qsizetype i = 0; i < text.size() && total < Over; ++i) {
+            // A name runs from "&" to ";"; any other mark ends it, so each character is read
+            // at most twice.
+            qsizetype end = i + 1;
+            while (text[i] == u'&' && end < text.size() &&
+                   !QStringView(u"&;<>\"' \t\r\n").contains(text[end]))
+                ++end;
+            const bool named = text[i] == u'&' && end < text.size() && text[end] == u';';
+            const auto value =
+                named ? values.constFind(text.sliced(i + 1, end - i - 1).toString()) : values.cend();
+            if (value == values.cend()) {
+                ++total; // a character, or a reference that expands to at most one
+                continue;
+            }
+            auto size = sizes.constFind(value.key());
+            if (size == sizes.cend()) {
+                sizes.insert(value.key(), Over); // one that names itself is over
+                size = sizes.insert(value.key(), depth < MaxKvtmlDepth ? measure(*value, depth + 1) : Over);
+            }
+            total += *size;
+            i = end;
         }
-        const auto id = xml.attributes().value(QStringLiteral("id"));
-        while (xml.readNextStartElement()) {
-            const auto name = xml.name();
-            if (id == u"0" && name == u"text")
-                r.puzzle = elementText(xml);
-            else if (id == u"0" && name == u"comment")
-                r.clue = elementText(xml); // an empty <comment/> counts as none
-            else if (id == u"1" && name == u"text")
-                secondText = elementText(xml);
-            else
-                xml.skipCurrentElement();
-        }
-    }
-    if (r.clue.trimmed().isEmpty())
-        r.clue = secondText;
-    return r;
+        return std::min(total, Over);
+    };
+    // Measured in the text Qt reads: the encoding of its byte-order mark, else its declaration.
+    const std::optional<QStringConverter::Encoding> encoding = QStringConverter::encodingForData(bytes, u'<');
+    QStringDecoder decoder = encoding
+                                 ? QStringDecoder(*encoding)
+                                 : QStringDecoder(xml.documentEncoding().toString().toLatin1().constData());
+    if (!decoder.isValid())
+        decoder = QStringDecoder(QStringDecoder::Utf8);
+    if (measure(QString(decoder(bytes)), 0) < Over)
+        return QString();
+    return QStringLiteral("its entities would expand to more than %1 MiB of text")
+        .arg(MaxFileBytes / (1024 * 1024));
 }
 
+// Text as KVTML information or a pair's field: the characters of the element and of every
+// element inside it, and the first entity reference that could not be read.
+struct Field {
+    QString text;
+    QString unread; // "&name;"
+};
+
+enum class Target { None, Title, Author, Comment, Text0, Comment0, Text1 };
+
+bool isInformation(Target t) {
+    return t == Target::Title || t == Target::Author || t == Target::Comment;
+}
+
+// The open elements: how many, and the names of the outer five, all that KVTML's own
+// structure needs. The names are copied, as the reader's views die when it moves on.
+struct Path {
+    int depth = 0;
+    std::array<QString, 5> names;
+    bool at(int level, QStringView name) const {
+        return level < depth && level < int(names.size()) && names[level] == name;
+    }
+    bool inEntry() const { return at(1, u"entries") && at(2, u"entry"); }
+};
+
+Target targetOf(const Path& path, const QString& translationId) {
+    if (path.depth == 3 && path.at(1, u"information"))
+        return path.at(2, u"title")     ? Target::Title
+               : path.at(2, u"author")  ? Target::Author
+               : path.at(2, u"comment") ? Target::Comment
+                                        : Target::None;
+    if (path.depth != 5 || !path.inEntry() || !path.at(3, u"translation"))
+        return Target::None;
+    if (translationId == u"0")
+        return path.at(4, u"text") ? Target::Text0 : path.at(4, u"comment") ? Target::Comment0 : Target::None;
+    return translationId == u"1" && path.at(4, u"text") ? Target::Text1 : Target::None;
+}
+
+// The information as the set may hold it: at most 255 characters, and a note when cut.
+QString information(const Field& f, const QString& what, QStringList& notes) {
+    QString text = f.text.trimmed();
+    if (text.size() > KazCreateMod::InfoMaxLength) {
+        text.truncate(KazCreateMod::InfoMaxLength -
+                      (text[KazCreateMod::InfoMaxLength].isLowSurrogate() ? 1 : 0));
+        notes
+            << QStringLiteral("The %1 was cut to %2 characters.").arg(what).arg(KazCreateMod::InfoMaxLength);
+    }
+    return text;
+}
+
+// One pass over the tokens with the open elements counted, so that nothing recurses however
+// deep a file nests; attributes are copied, as the reader's views die when it moves on.
 ListResult parseKvtml(const QByteArray& bytes) {
     List list;
     list.fromKvtml = true;
     QXmlStreamReader xml(bytes);
-    if (xml.readNextStartElement()) {
-        if (xml.name() != u"kvtml")
-            return ListResult::failure(
-                QStringLiteral("it is not a KVTML word list (its first element is <%1>)").arg(xml.name()));
-        int number = 0;
-        while (xml.readNextStartElement()) {
-            if (xml.name() == u"information") {
-                readInformation(xml, list);
-            } else if (xml.name() == u"entries") {
-                while (xml.readNextStartElement()) {
-                    if (xml.name() == u"entry")
-                        list.records.append(readEntry(xml, ++number));
-                    else
-                        xml.skipCurrentElement();
-                }
-            } else {
-                xml.skipCurrentElement();
+    Path path;
+    QString translationId;
+    Target target = Target::None;
+    Field field, title, author, comment, text0, comment0, text1;
+    QString entryId;
+    int entries = 0;
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::DTD:
+            if (const QString problem = expansionProblem(xml, bytes); !problem.isEmpty())
+                return ListResult::failure(problem);
+            break;
+        case QXmlStreamReader::StartElement: {
+            if (path.depth >= MaxKvtmlDepth)
+                return ListResult::failure(QStringLiteral("line %1: elements are nested more than %2 deep")
+                                               .arg(xml.lineNumber())
+                                               .arg(MaxKvtmlDepth));
+            if (path.depth < int(path.names.size()))
+                path.names[path.depth] = xml.name().toString();
+            ++path.depth;
+            if (path.depth == 1 && !path.at(0, u"kvtml"))
+                return ListResult::failure(
+                    QStringLiteral("it is not a KVTML word list (its first element is <%1>)")
+                        .arg(path.names[0]));
+            if (target != Target::None || path.depth > 5)
+                break; // inside a text its elements' characters are part of it; deeper is not KVTML's
+            const auto id = [&] { return xml.attributes().value(QStringLiteral("id")).toString(); };
+            if (path.depth == 3 && path.inEntry()) {
+                ++entries;
+                entryId = id();
+                text0 = comment0 = text1 = Field();
+            } else if (path.depth == 4 && path.at(3, u"translation")) {
+                translationId = id();
             }
+            target = targetOf(path, translationId);
+            field = Field();
+            break;
         }
-        // Whatever follows the root must be well-formed too.
-        while (!xml.atEnd())
-            xml.readNext();
+        case QXmlStreamReader::EndElement:
+            if (target != Target::None && path.depth == (isInformation(target) ? 3 : 5)) {
+                switch (target) {
+                case Target::Title:
+                    title = title.text.trimmed().isEmpty() ? field : title;
+                    break;
+                case Target::Author:
+                    author = author.text.trimmed().isEmpty() ? field : author;
+                    break;
+                case Target::Comment:
+                    comment = comment.text.trimmed().isEmpty() ? field : comment;
+                    break;
+                case Target::Text0:
+                    text0 = field;
+                    break;
+                case Target::Comment0:
+                    comment0 = field;
+                    break;
+                case Target::Text1:
+                    text1 = field;
+                    break;
+                case Target::None:
+                    break;
+                }
+                target = Target::None;
+            }
+            if (path.depth == 3 && path.inEntry()) {
+                Record r;
+                bool numbered = false;
+                entryId.toUInt(&numbered);
+                r.place = numbered ? QStringLiteral("entry %1").arg(entryId.trimmed())
+                                   : QStringLiteral("entry at position %1").arg(entries);
+                // An empty <comment/> counts as none, one that could not be read does not.
+                const Field& clue =
+                    comment0.text.trimmed().isEmpty() && comment0.unread.isEmpty() ? text1 : comment0;
+                r.clue = clue.text;
+                r.puzzle = text0.text;
+                for (const Field* f : {&clue, static_cast<const Field*>(&text0)})
+                    if (r.problem.isEmpty() && !f->unread.isEmpty())
+                        r.problem = QStringLiteral("the entity %1 is not defined in the file").arg(f->unread);
+                list.records.append(r);
+            }
+            path.depth = std::max(path.depth - 1, 0);
+            break;
+        case QXmlStreamReader::Characters:
+            if (target != Target::None)
+                field.text += xml.text();
+            break;
+        case QXmlStreamReader::EntityReference:
+            // Only a file whose DTD lies elsewhere has these; the DTD is not read.
+            if (target != Target::None) {
+                const QString name = xml.name().toString();
+                if (const std::optional<QChar> c = htmlEntity(name)) {
+                    field.text += *c;
+                } else {
+                    if (field.unread.isEmpty())
+                        field.unread = u'&' + name + u';';
+                    if (isInformation(target))
+                        field.text += u'&' + name + u';'; // information keeps what it cannot read
+                }
+            }
+            break;
+        default:
+            break;
+        }
     }
     if (xml.hasError())
         return ListResult::failure(QStringLiteral("it is not valid XML (line %1, column %2: %3)")
                                        .arg(xml.lineNumber())
                                        .arg(xml.columnNumber())
                                        .arg(xml.errorString()));
+    list.title = information(title, QStringLiteral("title"), list.notes);
+    list.author = information(author, QStringLiteral("author"), list.notes);
+    list.info = information(comment, QStringLiteral("comment"), list.notes);
     return ListResult::success(std::move(list));
 }
 
@@ -236,6 +443,8 @@ Format formatFor(const QString& path, const QByteArray& bytes) {
     QByteArray start = bytes.left(256);
     if (start.startsWith("\xEF\xBB\xBF"))
         start.remove(0, 3);
+    else if (start.startsWith("\xFF\xFE") || start.startsWith("\xFE\xFF"))
+        start = decodeText(start.chopped(start.size() % 2)).value.toUtf8();
     if (start.trimmed().startsWith('<'))
         return Format::Kvtml;
     const qsizetype lineEnd = bytes.indexOf('\n');

@@ -7,8 +7,12 @@
 //  - KVTML 2 (KDE's vocabulary format): per entry, translation 0's comment is the clue and
 //    its text the puzzle; without a comment, the clue is translation 1's text.
 //
-// Text files are UTF-8 (with or without a byte-order mark), else Windows-1252. A record's
-// line is the physical line it starts on; a KVTML record's line is the entry's position.
+// Text files are UTF-8 (with or without a byte-order mark), UTF-16 with a byte-order mark (a
+// spreadsheet's "Unicode Text"), else Windows-1252. The first non-blank record is a header,
+// and skipped, only when both its fields name a column ("Clue", "Answer", "Front", ...).
+// A CSV or TSV record is named by the physical line it starts on, a KVTML record by its
+// entry's id. A KVTML file is read without recursion and refused whole when it nests
+// elements too deep or its entities would expand past MaxFileBytes characters.
 // Qt Core only.
 #pragma once
 
@@ -18,6 +22,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace WordList {
 
@@ -25,8 +30,12 @@ inline constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
 
 enum class Format { Csv, Tsv, Kvtml };
 
+// KVTML's own elements nest 5 deep and its lessons a few more; deeper is not a word list.
+inline constexpr int MaxKvtmlDepth = 64;
+
 struct Record {
-    int line = 0; // CSV/TSV: physical line the record starts on; KVTML: the entry's number
+    int line = 0;  // CSV/TSV: physical line the record starts on; 0 in KVTML
+    QString place; // how a report names it: "line 3", or "entry 7" (a KVTML entry's id)
     QString clue;
     QString puzzle;
     QString problem; // why the record is not a pair at all (a missing puzzle); empty if it is
@@ -35,9 +44,10 @@ struct Record {
 struct List {
     QList<Record> records;
     bool fromKvtml = false;
-    QString title; // KVTML only: the set information it carries
+    QString title; // KVTML only: the set information it carries, at most 255 characters each
     QString author;
     QString info;
+    QStringList notes; // what the reader changed in the information ("The title was cut ...")
 };
 
 // The format a file name asks for (.kvtml, .csv, .tsv or .txt); for any other name, what the

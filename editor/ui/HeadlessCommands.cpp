@@ -2,6 +2,8 @@
 
 #include "GameSetFile.h"
 #include "ImportRules.h"
+#include "KazCreateMod.h"
+#include "SameFile.h"
 #include "SheetPrinter.h"
 #include "WordList.h"
 
@@ -31,20 +33,33 @@ int fail(const QString& path, const QString& reason) {
 }
 
 int importList(const QString& listPath, const QString& setPath) {
+    if (const QString same = SameFile::overwritesInput(setPath, listPath); !same.isEmpty())
+        return fail(setPath, same);
     const auto read = WordList::readFile(listPath);
     if (!read.ok)
         return fail(listPath, read.error);
-    const ImportRules::Outcome outcome = ImportRules::apply(read.value.records, 0);
-    for (const ImportRules::Refusal& r : outcome.refused)
-        say(QStringLiteral("%1:%2: %3").arg(listPath).arg(r.line).arg(r.reason));
+    const WordList::List& list = read.value;
+    const ImportRules::Outcome outcome = ImportRules::apply(list, 0);
+    // Refused and changed records alike, as a compiler names lines: "list.csv:3: reason".
+    for (const auto* records : {&outcome.refused, &outcome.changed})
+        for (const ImportRules::Refusal& r : *records)
+            say(r.line > 0 ? QStringLiteral("%1:%2: %3").arg(listPath).arg(r.line).arg(r.reason)
+                           : QStringLiteral("%1: %2: %3").arg(listPath, r.place, r.reason));
+    for (const QString& note : outcome.notes)
+        say(listPath + QStringLiteral(": ") + note);
     if (outcome.added.isEmpty())
         return fail(listPath, QStringLiteral("no pair could be imported, so no game set was written"));
-    GameSet set;
-    set.title = read.value.title.isEmpty() ? QFileInfo(listPath).completeBaseName() : read.value.title;
-    set.author = read.value.author;
-    set.info = read.value.info;
-    set.date = QDate::currentDate();
-    set.pairs = outcome.added;
+    // As the window would save it: the boxes hold what the list gives, else their prompts,
+    // which Save replaces by "None Given" and "No information given".
+    using namespace KazCreateMod;
+    const SetTexts texts =
+        replaceUntouchedPrompts({list.author.isEmpty() ? Texts::AuthorPrompt : list.author,
+                                 list.title.isEmpty() ? QFileInfo(listPath).completeBaseName() : list.title,
+                                 list.info.isEmpty() ? Texts::InfoPrompt : list.info});
+    PuzzleTable entries;
+    for (qsizetype i = 0; i < outcome.added.size() && i < MaxPuzzles; ++i)
+        entries[i] = outcome.added[i];
+    const GameSet set = setForSaving(texts, entries, QDate::currentDate());
     if (const FileResult<> written = GameSetFile::writeFile(setPath, set); !written.ok)
         return fail(setPath, written.error);
     return 0;
@@ -55,6 +70,8 @@ FileResult<GameSet> readSet(const QString& path) {
 }
 
 int exportCsv(const QString& setPath, const QString& csvPath) {
+    if (const QString same = SameFile::overwritesInput(csvPath, setPath); !same.isEmpty())
+        return fail(csvPath, same);
     const auto set = readSet(setPath);
     if (!set.ok)
         return fail(setPath, set.error);
@@ -71,6 +88,8 @@ int exportPdf(const QString& kindName, const QString& setPath, const QString& pd
         kind = SheetLayout::Kind::Worksheet;
     else
         return usage(QStringLiteral("--pdf takes key or worksheet, not \"%1\"").arg(kindName));
+    if (const QString same = SameFile::overwritesInput(pdfPath, setPath); !same.isEmpty())
+        return fail(pdfPath, same);
     const auto set = readSet(setPath);
     if (!set.ok)
         return fail(setPath, set.error);

@@ -15,8 +15,9 @@ QString helpText();
 bool wantsHeadless(int argc, char* argv[]);
 
 // Runs the command in arguments (the program's name first): 0 when its file was written,
-// 1 when nothing could be imported or a file could not be read or written (with the reason
-// on stderr; an existing output file is left as it was), 2 on a usage error.
+// 1 when nothing could be imported, a file could not be read or written, or the output is
+// the same file as an input (with the reason on stderr; an existing output file and the
+// input are left as they were), 2 on a usage error.
 int run(const QStringList& arguments);
 
 } // namespace HeadlessCommands

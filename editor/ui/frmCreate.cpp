@@ -256,7 +256,7 @@ void frmCreate::importPairs(const QString& path) {
                        ImportRules::ReportTitle, MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
-    const ImportRules::Outcome outcome = ImportRules::apply(read.value.records, pairCount());
+    const ImportRules::Outcome outcome = ImportRules::apply(read.value, pairCount());
     if (!outcome.added.isEmpty()) {
         int slot = pairCount();
         for (const PuzzleEntry& pair : outcome.added)

@@ -13,11 +13,11 @@ inline void checkWordList(const QByteArray& bytes, WordList::Format format) {
         FUZZ_CHECK(!list.error.isEmpty(), "a refused file says why");
         return;
     }
-    const ImportRules::Outcome first = ImportRules::apply(list.value.records, 0);
+    const ImportRules::Outcome first = ImportRules::apply(list.value, 0);
     FUZZ_CHECK(first.added.size() <= MaxPuzzles, "no more than a set's 101 pairs");
     const auto again = WordList::parse(WordList::writeCsv(first.added), WordList::Format::Csv);
     FUZZ_CHECK(again.ok, "the exported pairs read back");
-    const ImportRules::Outcome second = ImportRules::apply(again.value.records, 0);
+    const ImportRules::Outcome second = ImportRules::apply(again.value, 0);
     FUZZ_CHECK(second.refused.isEmpty() && second.added.size() == first.added.size(), "every pair again");
     for (qsizetype i = 0; i < first.added.size(); ++i)
         FUZZ_CHECK(first.added[i].Clue == second.added[i].Clue &&

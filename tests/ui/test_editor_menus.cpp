@@ -99,7 +99,8 @@ private slots:
                  QStringLiteral("Word lists (*.csv *.tsv *.txt *.kvtml)|*.csv *.tsv *.txt *.kvtml"));
         QCOMPARE(ui.messages(),
                  QList<UiCall>{UiCall::message("2 pairs were added.\r\n1 line was refused:\r\nline 3: " +
-                                                   ImportRules::Reasons::Empty,
+                                                   ImportRules::Reasons::ClueDigit +
+                                                   "\r\n1 line was changed:\r\nline 4: punctuation became blanks",
                                                "Import Pairs")});
         QCOMPARE(pairs(), QStringLiteral("Big cat|Lion,Sea  salt|Ocean"));
         QVERIFY(find<QPushButton>(*form, "Command1")->isEnabled());
