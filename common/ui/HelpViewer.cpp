@@ -1,5 +1,6 @@
 #include "HelpViewer.h"
 
+#include "HelpPage.h"
 #include "SafeFile.h"
 
 #include <QDir>
@@ -8,8 +9,14 @@
 #include <QVBoxLayout>
 
 namespace {
+QString notOpenedText(const QString& helpFile, const QString& why) {
+    return QStringLiteral("The help file could not be opened:\n%1\n\n%2")
+        .arg(QDir::toNativeSeparators(helpFile), why);
+}
+
 // Anything a help page links to (a picture, another page) is read through the same careful
-// reads as the page itself, never by Qt's own unchecked ones.
+// reads as the page itself, never by Qt's own unchecked ones; another page is judged as the
+// help file is before it is laid out.
 class HelpBrowser : public QTextBrowser {
 public:
     using QTextBrowser::QTextBrowser;
@@ -18,12 +25,15 @@ public:
         if (!name.isLocalFile() && !name.isRelative())
             return {};
         const QUrl url = name.isRelative() ? source().resolved(name) : name;
-        const FileResult<QByteArray> read = SafeFile::read(url.toLocalFile(), HelpViewer::MaxHelpBytes);
-        if (!read.ok)
-            return {};
-        if (type == QTextDocument::HtmlResource || type == QTextDocument::MarkdownResource)
-            return QString::fromUtf8(read.value);
-        return read.value;
+        const QString path = url.toLocalFile();
+        if (type == QTextDocument::HtmlResource || type == QTextDocument::MarkdownResource) {
+            const FileResult<QString> page = HelpPage::read(path);
+            if (!page.ok)
+                return notOpenedText(path, page.error).toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
+            return page.value;
+        }
+        const FileResult<QByteArray> read = SafeFile::read(path, HelpViewer::MaxResourceBytes);
+        return read.ok ? QVariant(read.value) : QVariant();
     }
 };
 } // namespace
@@ -49,15 +59,16 @@ void HelpViewer::showTopic(const QString& helpFile, int contextId) {
 void HelpViewer::open(const QString& helpFile, const QString& anchor) {
     if (helpFile != file_ || !found_) {
         file_ = helpFile;
-        const FileResult<QByteArray> read = SafeFile::read(helpFile, MaxHelpBytes);
-        found_ = read.ok;
+        // A damaged page is judged before the browser lays it out (a crash or a hang there
+        // would take the program down).
+        const FileResult<QString> page = HelpPage::read(helpFile);
+        found_ = page.ok;
         if (found_) {
-            browser_->setHtml(QString::fromUtf8(read.value));
+            browser_->setHtml(page.value);
             setWindowTitle(QFileInfo(helpFile).completeBaseName() + QStringLiteral(" Help"));
         } else {
-            // Like any help viewer, we report a missing file ourselves; the program goes on.
-            browser_->setPlainText(QStringLiteral("The help file could not be opened:\n%1\n\n%2")
-                                       .arg(QDir::toNativeSeparators(helpFile), read.error));
+            // Like any help viewer, we report a missing or damaged file ourselves; the program goes on.
+            browser_->setPlainText(notOpenedText(helpFile, page.error));
             setWindowTitle(QStringLiteral("Help"));
         }
     }

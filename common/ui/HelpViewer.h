@@ -23,8 +23,9 @@ public:
     bool fileFound() const { return found_; }
     QTextBrowser* browser() const { return browser_; }
 
-    // Real help is a few hundred KiB at most; the cap keeps a wrong file from eating memory.
-    static constexpr qint64 MaxHelpBytes = 8 * 1024 * 1024;
+    // A picture a page shows; the cap keeps a wrong file from eating memory. Pages themselves
+    // are judged by HelpPage.
+    static constexpr qint64 MaxResourceBytes = 8 * 1024 * 1024;
 
 private:
     void open(const QString& helpFile, const QString& anchor);

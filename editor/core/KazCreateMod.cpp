@@ -53,6 +53,10 @@ QString removeLineBreaks(const QString& text) {
     return out;
 }
 
+QString storedBoxText(const QString& held, const QString& boxText) {
+    return boxText == held ? held : BlankNonLetters(removeLineBreaks(boxText));
+}
+
 bool isEntryEmpty(const QString& clueText, const QString& puzzleText) {
     return BlankNonLetters(clueText).isEmpty() || BlankNonLetters(puzzleText).isEmpty() ||
            TextFormat::trimBlanks(clueText) == Texts::CluePrompt ||

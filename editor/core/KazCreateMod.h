@@ -75,6 +75,11 @@ void clearSetEntries(PuzzleTable& entries = SetEntries);
 // with nothing in its place: the words on either side run together.
 QString removeLineBreaks(const QString& text);
 
+// What a box of Add a Clue or Edit a Clue stores over the slot's text: the text as it was
+// when the box still holds it (an edit leaves a loaded "Catch-22" alone), else the box's
+// text without line breaks and through the letter filter.
+QString storedBoxText(const QString& held, const QString& boxText);
+
 // True when a new pair counts as empty: either text has no letter, or a box still holds
 // exactly its prompt (blanks around it aside). Takes the texts after line-break removal.
 bool isEntryEmpty(const QString& clueText, const QString& puzzleText);

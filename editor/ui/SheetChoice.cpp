@@ -11,7 +11,8 @@ SheetChoice::SheetChoice(const QString& title, QWidget* parent) : QDialog(parent
     key_->setObjectName(QStringLiteral("answerKey"));
     worksheet_ = new QRadioButton(SheetLayout::WorksheetName, this);
     worksheet_->setObjectName(QStringLiteral("worksheet"));
-    key_->setChecked(true);
+    // The worksheet first: a quick OK when printing for pupils must not hand them the answers.
+    worksheet_->setChecked(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

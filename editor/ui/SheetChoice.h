@@ -1,5 +1,5 @@
 // The small dialog Print... and Export PDF... open first: which sheet, the answer key (with
-// the puzzles) or the worksheet (with the puzzles hidden).
+// the puzzles) or the worksheet (with the puzzles hidden), the worksheet chosen at first.
 #pragma once
 
 #include "SheetLayout.h"

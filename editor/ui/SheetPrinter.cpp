@@ -64,23 +64,24 @@ bool paint(QPagedPaintDevice& device, SheetLayout::Kind kind, const GameSet& set
     const double bodyHeight = page.height() - footHeight;
     const double gap = 10 * pt; // between items
 
-    // Measure every item as it will be drawn, then break the pages.
-    const QList<SheetLayout::Item> items = SheetLayout::items(kind, set);
+    // Measure every line as it will be drawn, cut what cannot fit a page, then break the pages.
+    const auto measure = [&](const SheetLayout::Line& line) -> double {
+        if (line.text.isEmpty())
+            return 0;
+        const QFontMetricsF m(fontFor(line.style), &device);
+        const double width = page.width() - indentFor(line.style) * pt;
+        return m.boundingRect(QRectF(0, 0, width, 1e9), Flags, line.text).height() + 2 * pt;
+    };
+    const QList<SheetLayout::Item> items =
+        SheetLayout::flow(SheetLayout::items(kind, set), bodyHeight - gap, measure);
     QList<QList<double>> lineHeights;
     QList<double> itemHeights;
     for (const SheetLayout::Item& item : items) {
         QList<double> heights;
         double total = gap;
         for (const SheetLayout::Line& line : item) {
-            if (line.text.isEmpty()) {
-                heights.append(0);
-                continue;
-            }
-            const QFontMetricsF m(fontFor(line.style), &device);
-            const double width = page.width() - indentFor(line.style) * pt;
-            const double h = m.boundingRect(QRectF(0, 0, width, 1e9), Flags, line.text).height() + 2 * pt;
-            heights.append(h);
-            total += h;
+            heights.append(measure(line));
+            total += heights.last();
         }
         lineHeights.append(heights);
         itemHeights.append(total);

@@ -94,6 +94,9 @@ bool frmAdd::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmAdd::Command1_Click() {
+    // As typed, before the line breaks go: a box the teacher left alone is stored as it was.
+    const QString clueBox = Text1->toPlainText();
+    const QString puzzleBox = Text2->toPlainText();
     // The boxes keep this change even when a check below fails.
     Text1->setPlainText(removeLineBreaks(Text1->toPlainText()));
     Text2->setPlainText(removeLineBreaks(Text2->toPlainText()));
@@ -117,8 +120,9 @@ void frmAdd::Command1_Click() {
         ui_.messageBox(this, Texts::SetFullText, Texts::SetFullTitle, MsgButtons::Ok, MsgIcon::None);
         return;
     }
-    SetEntries[slot].Clue = BlankNonLetters(clue);
-    SetEntries[slot].Puzzle = BlankNonLetters(puzzle);
+    const PuzzleEntry held = editSlot_ >= 0 ? SetEntries[slot] : PuzzleEntry{};
+    SetEntries[slot].Clue = storedBoxText(held.Clue, clueBox);
+    SetEntries[slot].Puzzle = storedBoxText(held.Puzzle, puzzleBox);
 
     owner_.RefreshClueGrid();
     if (editSlot_ >= 0)

@@ -1,7 +1,8 @@
 // The dialog that enters one clue/puzzle pair. It removes line breaks, refuses an empty
 // entry and a long puzzle without the word breaks the game board wraps at, and stores the
 // filtered pair in the first free slot of SetEntries; then it closes. Closing it by its
-// close box stores nothing. The same dialog edits a pair in place.
+// close box stores nothing. The same dialog edits a pair in place; there a box left as it
+// was keeps its text as it stands, unfiltered.
 #pragma once
 
 #include <QDialog>

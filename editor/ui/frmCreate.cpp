@@ -278,20 +278,23 @@ void frmCreate::importPairs(const QString& path) {
 }
 
 void frmCreate::mnuExport_Click() {
-    FileDialogOptions o;
-    o.title = QStringLiteral("Export Pairs");
-    o.filter = QStringLiteral("CSV file (*.csv)|*.csv");
-    o.defaultExtension = QStringLiteral(".csv");
-    o.initialFolder = dialogFolder_;
-    const QString path = ui_.saveFileDialog(this, o);
+    exportTo({QStringLiteral("Export Pairs"), QStringLiteral("CSV file (*.csv)|*.csv"),
+              QStringLiteral(".csv"), dialogFolder_},
+             QStringLiteral("The pairs could not be exported:"), [this](const QString& path) {
+                 return WordList::writeCsvFile(path, setForSaving({}, SetEntries, clock_.today()).pairs);
+             });
+}
+
+void frmCreate::exportTo(const FileDialogOptions& options, const QString& failure,
+                         const std::function<FileResult<>(const QString&)>& write) {
+    const QString path = ui_.saveFileDialog(this, options);
     if (path.isEmpty())
         return;
-    const GameSet set = setForSaving({}, SetEntries, clock_.today());
-    if (const FileResult<> saved = WordList::writeCsvFile(path, set.pairs); !saved.ok)
+    if (const FileResult<> saved = write(path); !saved.ok)
         ui_.messageBox(this,
-                       QStringLiteral("The pairs could not be exported:") + TextFormat::CrLf +
-                           QDir::toNativeSeparators(path) + TextFormat::CrLf + saved.error,
-                       QStringLiteral("Export Pairs"), MsgButtons::Ok, MsgIcon::Stop);
+                       failure + TextFormat::CrLf + QDir::toNativeSeparators(path) + TextFormat::CrLf +
+                           saved.error,
+                       options.title, MsgButtons::Ok, MsgIcon::Stop);
 }
 
 GameSet frmCreate::setForPrinting() const {
@@ -329,19 +332,12 @@ void frmCreate::mnuPdf_Click() {
     ui_.showModal(choice);
     if (choice.result() != QDialog::Accepted)
         return;
-    FileDialogOptions o;
-    o.title = QStringLiteral("Export PDF");
-    o.filter = QStringLiteral("PDF document (*.pdf)|*.pdf");
-    o.defaultExtension = QStringLiteral(".pdf");
-    o.initialFolder = dialogFolder_;
-    const QString path = ui_.saveFileDialog(this, o);
-    if (path.isEmpty())
-        return;
-    if (const FileResult<> saved = SheetPrinter::writePdf(path, choice.kind(), setForPrinting()); !saved.ok)
-        ui_.messageBox(this,
-                       QStringLiteral("The PDF could not be written:") + TextFormat::CrLf +
-                           QDir::toNativeSeparators(path) + TextFormat::CrLf + saved.error,
-                       QStringLiteral("Export PDF"), MsgButtons::Ok, MsgIcon::Stop);
+    const SheetLayout::Kind kind = choice.kind();
+    exportTo({QStringLiteral("Export PDF"), QStringLiteral("PDF document (*.pdf)|*.pdf"),
+              QStringLiteral(".pdf"), dialogFolder_},
+             QStringLiteral("The PDF could not be written:"), [this, kind](const QString& path) {
+                 return SheetPrinter::writePdf(path, kind, setForPrinting());
+             });
 }
 
 void frmCreate::setSaveAndDeleteEnabled(bool enabled) {

@@ -6,9 +6,11 @@
 
 #include "CreateLayout.h"
 #include "EditorServices.h"
+#include "FileResult.h"
 #include "GameSetFile.h"
 
 #include <QWidget>
+#include <functional>
 
 class FittingLabel;
 class QAction;
@@ -75,6 +77,10 @@ private:
     void mnuPrint_Click();
     void mnuPdf_Click();
     void mnuEditClue_Click();
+    // Export Pairs and Export PDF alike: the save dialog (Cancel writes nothing), then
+    // write, and a stop box starting with `failure` that says why when it did not work.
+    void exportTo(const FileDialogOptions& options, const QString& failure,
+                  const std::function<FileResult<>(const QString&)>& write);
     void buildMenus();
     // The set as the sheets print it: untouched prompts print as nothing.
     GameSet setForPrinting() const;

@@ -1,9 +1,13 @@
 // The small shared helpers: Windows-1252 text, OLE dates, the one-separator folder rule,
-// number and date forms, the help file choice, and the game's status panel text.
+// number and date forms, the help file choice, the help page check, and the game's status
+// panel text.
 #include "AnsiText.h"
+#include "HelpPage.h"
 #include "KazMod.h"
 #include "OleDate.h"
 #include "ProgramFolder.h"
+#include "TestFiles.h"
+#include "TestPaths.h"
 #include "TextFormat.h"
 
 #include <QLocale>
@@ -49,6 +53,49 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QCOMPARE(TextFormat::generalNumber(2.5), QStringLiteral("2,5"));
         QLocale::setDefault(QLocale::c());
+    }
+
+    // Our help files and pages that leave p, li, td and tr open pass; a page that would crash
+    // or stall the viewer is refused, with the limit it passes.
+    void helpPagesAreJudgedBeforeLayout_data() {
+        QTest::addColumn<QByteArray>("html");
+        QTest::addColumn<QString>("reason");
+        auto r = [](const QByteArray& part, int n) { return part.repeated(n); };
+        QTest::newRow("Kaz.HLP") << TestFiles::readAll(TestPaths::source("game/Kaz.HLP")) << "";
+        QTest::newRow("KazCreate.HLP") << TestFiles::readAll(TestPaths::source("editor/KazCreate.HLP")) << "";
+        QTest::newRow("left open") << "<ul>" + r("<li><p>x", 1000) + "</ul><table>" +
+                                          r("<tr><td>a<th>b", 500) + "</table><dl>" + r("<dt>a<dd>b", 500) +
+                                          "<P>x<DIV>y"
+                                   << "";
+        QTest::newRow("void, comment, script")
+            << r("<br><img src='a>b'><hr/>", 1000) + "<!--" + r("<table>", 200) + "--><script>" +
+                   r("<table>", 200) + "</SCRIPT>" + r("<b/>", 1000)
+            << "";
+        QTest::newRow("5,000 nested tables")
+            << r("<table><tr><td>x", 5000) << "its tables are nested more than 6 deep";
+        QTest::newRow("tables in cells")
+            << r("<li><table><td>", 7) << "its tables are nested more than 6 deep";
+        QTest::newRow("20,000 tables")
+            << r("<table><tr><td>a</td></tr></table>", 20000) << "the file is larger than 256 KiB";
+        QTest::newRow("101 tables") << r("<table></table>", 101) << "it holds more than 100 tables";
+        QTest::newRow("1,501 cells") << "<table>" + r("<td>x", 1501)
+                                     << "its tables hold more than 1500 cells";
+        QTest::newRow("nested lists") << r("<ul><li>x", 33) << "its elements are nested more than 64 deep";
+        QTest::newRow("101 lists") << r("<ol></ol>", 101) << "it holds more than 100 lists";
+        QTest::newRow("5,001 elements") << r("<i>x</i> ", 5001) << "it holds more than 5000 elements";
+        QTest::newRow("one long word")
+            << "<p>" + r("x<b>x</b>", 1001) << "it holds a word longer than 2000 characters";
+        QTest::newRow("a wide span") << r("<table><td colspan=\"9\" ROWSPAN=200>", 1)
+                                     << "its tables hold more than 1500 cells";
+        QTest::newRow("a huge border")
+            << QByteArray("<table border=1000000>") << "it holds a size of more than 4 digits";
+        QTest::newRow("stray end tags")
+            << r("<div></span></p>", 65) << "its elements are nested more than 64 deep";
+    }
+    void helpPagesAreJudgedBeforeLayout() {
+        QFETCH(QByteArray, html);
+        QFETCH(QString, reason);
+        QCOMPARE(HelpPage::refusal(html), reason);
     }
 
     void statusPanelShowsScoreSpinsAndValue() {

@@ -55,12 +55,14 @@ private slots:
         ContextIDs::QuitHelp();
     }
 
-    // The dialog opens as "Edit a Clue" with the row's pair; OK replaces it in place and the
-    // row stays current; Esc changes nothing; with no pairs the item is disabled.
+    // The dialog opens as "Edit a Clue" with the row's pair; OK replaces it in place (a box
+    // left as it was keeps its text unfiltered) and the row stays current; Esc changes
+    // nothing; with no pairs the item is disabled.
     void editThisClueReplacesThePairInPlace() {
         QVERIFY(!action("Edit This Clue")->isEnabled());
         for (int i = 0; i < 3; ++i)
             SetEntries[i] = {QStringLiteral("Clue %1").arg(i + 1), QStringLiteral("Puzzle")};
+        SetEntries[1].Puzzle = QStringLiteral("Catch-22");
         form->RefreshClueGrid();
         auto* grid = find<QTableWidget>(*form, "MSFlexGrid1");
         grid->setCurrentCell(1, 0);
@@ -69,7 +71,7 @@ private slots:
             QCOMPARE(find<QPushButton>(d, "Command1")->text(), QStringLiteral("OK"));
             auto* clue = find<LimitedPlainTextEdit>(d, "Text1");
             QCOMPARE(clue->toPlainText() + u'|' + find<LimitedPlainTextEdit>(d, "Text2")->toPlainText(),
-                     QStringLiteral("Clue 2|Puzzle"));
+                     QStringLiteral("Clue 2|Catch-22"));
             clue->setPlainText(QStringLiteral("Big cat!"));
             find<QPushButton>(d, "Command1")->click();
         });
@@ -78,13 +80,13 @@ private slots:
             QTest::keyClick(&d, Qt::Key_Escape);
         });
         action("Edit This Clue")->trigger();
-        QCOMPARE(pairs(), QStringLiteral("Clue 1|Puzzle,Big cat|Puzzle,Clue 3|Puzzle"));
+        QCOMPARE(pairs(), QStringLiteral("Clue 1|Puzzle,Big cat|Catch-22,Clue 3|Puzzle"));
         QCOMPARE(grid->currentRow(), 1);
         QVERIFY(find<QPushButton>(*form, "Command1")->isEnabled());
         QApplication::setActiveWindow(form.get());
         grid->setFocus();
         QTest::keyClick(grid, Qt::Key_Return); // Enter in the grid, then Esc
-        QCOMPARE(pairs(), QStringLiteral("Clue 1|Puzzle,Big cat|Puzzle,Clue 3|Puzzle"));
+        QCOMPARE(pairs(), QStringLiteral("Clue 1|Puzzle,Big cat|Catch-22,Clue 3|Puzzle"));
         QCOMPARE(ui.calls.size(), 2);
     }
 
@@ -116,10 +118,12 @@ private slots:
         QCOMPARE(pairCount(), 2);
     }
 
-    // The answer key holds every clue with its puzzle and "Page N of M"; the worksheet holds
-    // the clues and the hidden boards, and no puzzle word.
+    // The answer key holds every clue with its puzzle and "Page N of M", and all of a
+    // 3,000-word information text; the worksheet holds the clues and the hidden boards, and
+    // no puzzle word.
     void sheetsReadBackAsText() {
-        GameSet set{QStringLiteral("Beasts"), QStringLiteral("Ms Reed"), {}, QStringLiteral("For class"), {}};
+        const QString info = "For class " + QStringLiteral("lorem ").repeated(2997) + "last words.";
+        GameSet set{QStringLiteral("Beasts"), QStringLiteral("Ms Reed"), {}, info, {}};
         for (int i = 0; i < 101; ++i)
             set.pairs.append({QStringLiteral("Hint %1").arg(i + 1), QStringLiteral("Zebra Quokka")});
         auto text = [&](SheetLayout::Kind kind) {
@@ -132,8 +136,9 @@ private slots:
             return QString::fromUtf8(p.readAllStandardOutput()).simplified();
         };
         const QString key = text(SheetLayout::Kind::AnswerKey);
-        QVERIFY2(key.startsWith(QStringLiteral("Beasts Ms Reed For class 1. Hint 1 Zebra Quokka")),
-                 qPrintable(key));
+        QVERIFY2(key.startsWith(QStringLiteral("Beasts Ms Reed For class lorem")), qPrintable(key.left(200)));
+        QCOMPARE(key.count(QStringLiteral("lorem")), 2997);
+        QVERIFY(key.contains(QStringLiteral("lorem last words.")));
         QVERIFY(key.contains(QStringLiteral("101. Hint 101 Zebra Quokka")));
         const int pages = int(key.count(QStringLiteral("Page ")));
         QVERIFY(pages > 1 && key.contains(QStringLiteral("Page %1 of %1").arg(pages)));
