@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Kazoola Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Front door for building, running and testing Kazoola. Every target installs what it
 # needs first, so the two commands in the README work on a fresh Debian 12 machine.
 #

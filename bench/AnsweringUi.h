@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The benchmarks' UI layer: every box answered at once, the open dialog with the bench's own
 // set, OK or Yes for the rest, so a bench plays the real window without anyone there.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Long-puzzle benchmark: the largest set the reader accepts (1 MiB) holding one puzzle of
 // single-letter words, played in the real main window. Prints the median time of loading
 // it, of New Game and of one guess, each with the window repainted; the goal is under

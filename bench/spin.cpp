@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The wheel's pace, measured on a real window: KAZ's main window spins 20 times under the
 // real clock and prints the median spin time and how often the middle lamp was repainted
 // per second while the wheel turned. Boxes are answered at once; nothing is written.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Word-list benchmark: importing a KVTML file of 5,000 entries from disk (the set stops at 101
 // pairs, the rest are refused as full) and writing the answer key and the worksheet of a
 // 101-pair set as PDF. Prints the median of each; the goals are under 100 ms for the import

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Zoom on a real window: KAZ's main window, a game on the board, steps from 100 % up to
 // 300 % with Zoom In and back with Actual Size. Each change is timed from the menu pick to
 // the window repainted at its new size; the goal is under 50 ms a change. Needs a screen

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // KazCreate: the game set editor. Everything lives in kazeditor; this reads the command line
 // and starts it, with a window or, for the commands that need none, without.
 #include "Clock.h"

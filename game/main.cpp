@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // KAZ: the game. Everything lives in kazgame; this reads the command line, builds the real
 // services and starts it.
 #include "Clock.h"

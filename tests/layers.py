@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Kazoola Team
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The rooms kept apart, as the README's "How the code is laid out" says.
 
     tests/layers.py SOURCE_DIR 'QT_INCLUDE_DIR;...'

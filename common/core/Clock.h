@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The clock and the random source, injected so that tests can fix the day and force any
 // draw (every wheel result, every puzzle slot).
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The outcome of one file operation, the same for every reader and writer in both programs:
 // it worked (with what was read, if anything), or it did not, with the reason in words a
 // player can be shown. "No such file" is told apart, because only that means "nothing saved

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game set file (.kazset): line-per-value Windows-1252 text with CR LF line ends, no
 // header. Title, author, date literal, information, count N, then N clue/puzzle pairs.
 // Both programs read and write it only through this code.

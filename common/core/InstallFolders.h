@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where a program finds its files, in the portable folder (everything beside the program) and
 // in an installed layout (programs in bin/ or games/, help and sets in share/kazoola/, the
 // high-score table always in the player's data folder).

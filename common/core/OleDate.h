@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Dates as both programs store them: OLE Automation dates, a double counting days since
 // 30 December 1899. We only ever store whole days.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's own folder: where it finds its help file, sample sets and high-score table,
 // and where its file dialogs start.
 #pragma once

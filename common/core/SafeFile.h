@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one place where either program touches a file's bytes. Everything else (game sets,
 // the high-score table, help files) reads and writes through here, so that every file gets
 // the same care:

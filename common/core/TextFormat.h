@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How numbers and dates are shown to the player: the general number form (no thousands
 // separators, no trailing zeros, up to 15 significant digits) and the short date form
 // with a four-digit year.

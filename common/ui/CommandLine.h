@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command line of both programs: an optional game set to open at start, --help and
 // --version. Kept apart from main() so tests can run it without starting a program.
 #pragma once

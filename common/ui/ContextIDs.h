@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help launcher both programs share: it picks the program's help file by the program's
 // title, opens it at its contents or (F1) at the active window's topic, and closes the help
 // window when the main window goes.

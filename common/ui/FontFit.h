@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Text that has to fit a box of fixed size is drawn in its designed font, or in the largest
 // smaller one that fits: the designed size less whole steps, never below a smallest size.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Window geometry is designed in twips (1/1440 inch); at 96 dots per inch a pixel is 15 twips.
 // A zoom factor multiplies the designed figures before they become pixels, so a zoomed window
 // is the designed one drawn larger, never a second layout. A factor of 1 is the designed size.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Our help viewer: a plain window with a QTextBrowser that shows one help file, opened at
 // its contents or at a topic by context number. A help file is one HTML document with an
 // anchor "contents" and one anchor per context number (<a name="240"></a>).

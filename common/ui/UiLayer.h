@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The modal boxes and dialogs that windows use to talk to the user. Windows call this
 // interface instead of Qt directly, so that tests can answer every box from a script and
 // check every text word for word.

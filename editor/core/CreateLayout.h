@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How frmCreate lays out its controls: a pure function from the window's outer size (frame
 // and title bar included, in twips) to every control's rectangle relative to the client
 // area. Every left edge and width follows the width, every top edge and height the height,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Which records of a word list join the set, and what is said about the others. Every pair
 // passes the add dialog's own checks (line breaks removed, the empty check, the spacing
 // check, the letter filter on what is stored); on top of them an import refuses what the

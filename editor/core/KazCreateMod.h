@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The editor's module: the set of pairs being edited (SetEntries) and every rule the editor
 // applies to it that needs no window: the letter filter, closing gaps, the empty and spacing
 // checks for a new pair, and what Save makes of the text boxes. The windows (frmCreate,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the answer key and the worksheet say, and how it falls onto pages, without any
 // painting: the printer and PDF code (editor/ui/SheetPrinter) measures each item in its fonts
 // and draws what this gives it. An item is kept whole on one page, so a clue never stands

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Word lists a teacher already has, read into records of a clue and a puzzle, and the set's
 // pairs written back as CSV. The readers only take a file apart; whether a pair may join the
 // set is for the import rules (ImportRules.h). Every read goes through the file layer.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The editor's grid and count label: the part of KazCreateMod that touches widgets, kept in
 // the window library so that the editor's rules link without any window.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // frmCreate's layout manager: whenever the window is resized, shown, framed (moved) or
 // restored, it holds the window's minimum and places every control at the rectangle that
 // CreateLayout::Compute gives it for the window's outer size. One table says which control

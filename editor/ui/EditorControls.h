@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The editor windows' controls are made alike: labels that wrap from the top left, buttons
 // that Enter presses while they have the focus; each named as tests and tools find it.
 #pragma once

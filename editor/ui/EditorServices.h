@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the editor's windows are handed instead of reaching for the platform themselves:
 // the modal boxes and dialogs, the clock (the day a set is saved) and the program folder.
 #pragma once

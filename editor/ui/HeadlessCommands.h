@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // KazCreate's commands that need no window: a word list made into a game set, a set's pairs
 // as CSV, a set's answer key or worksheet as PDF. main() asks wantsHeadless() before any
 // application object exists, so it can pick the offscreen platform and work without a display.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Text boxes with a typing limit. The limit holds against what the user types, pastes or
 // drops; text the program puts in (a prompt, a loaded set's values) is never cut. What the
 // user puts in fits beside the text that stays: when the box holds more than the limit, the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The small dialog Print... and Export PDF... open first: which sheet, the answer key (with
 // the puzzles) or the worksheet (with the puzzles hidden), the worksheet chosen at first.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Paints the answer key or the worksheet (SheetLayout) onto pages: a PDF file or a printer.
 // Pages are A4, or Letter where the locale measures in US units; fonts are embedded in a PDF;
 // every page ends in "Page N of M".

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The dialog that enters one clue/puzzle pair. It removes line breaks, refuses an empty
 // entry and a long puzzle without the word breaks the game board wraps at, and stores the
 // filtered pair in the first free slot of SetEntries; then it closes. Closing it by its

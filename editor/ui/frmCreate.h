@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The editor's main window: the set's author, title and information in three text boxes,
 // its pairs in a grid, and the buttons that add, delete, save, load and start over. The
 // pairs themselves live in KazCreateMod::SetEntries; the "Save" button's enabled state

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's sounds, made by our own few lines of synthesis rather than recorded: sine tones
 // under a short envelope. Each sound is 16-bit signed mono PCM, little-endian, at the rate
 // asked for, ready for any audio output.

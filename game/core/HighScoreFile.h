@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The high-score file "hs.lst" beside the game: ten fixed records of 526 bytes, no header.
 // A record is the player's name (255 bytes), the score and the day played (little-endian
 // IEEE doubles, the day as an OLE date) and the game set's title (255 bytes); the texts

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the high-score file needs from the platform: the clock (the day a game is won) and
 // the folders where hs.lst lives. The windows' GameServices extends it.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The ten-place high-score file "hs.lst" beside the game: how a finished game is merged into
 // it and which table the high-score window shows. The bytes themselves are HighScoreFile's.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's rules and its one piece of module state, GameState, alive for the whole run.
 // Nothing here touches a window: Form1 calls these and shows the results.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the game remembers between runs, and only that: the zoom step, full screen and sound.
 // They live in $XDG_CONFIG_HOME/kazoola/KAZ.conf, an INI file. A file that is damaged, or
 // cannot be read, gives the defaults without a word; one that cannot be written is left as it

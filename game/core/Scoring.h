@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a guessed letter earns, the final adjusted score of a solved puzzle, and the texts
 // that report them.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The colour wheel: a ring of sixteen colour numbers that turns one place at a time, the
 // names of the colours the lamps show, what the colour under the arrow is worth, and the
 // pace at which a spin's steps are shown. The colours themselves and the real-time pace are

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's zoom steps: the designed size times 1, 1.25, 1.5, 2, 2.5 or 3. Steps are
 // whole percentages, so the preferences file and the menu speak of the same figures; the
 // window's geometry helper turns a step's factor into pixels.

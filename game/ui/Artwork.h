@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's two pictures, drawn in code so that they scale cleanly and need no files:
 // the window icon (a small colour wheel) and the arrow that points up at the middle lamp.
 #pragma once

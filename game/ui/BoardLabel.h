@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The puzzle board's label. It shows the board exactly as it stands, but breaks its lines
 // only at the gaps between words: Qt's own line breaking would also break a word after
 // any hidden letter's dash ("-A---" as "-" and "A---"), so one word would look like two.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "Controls.h"
 
 QPushButton* Controls::button(QWidget* parent, const char* name, const QString& caption, const QRect& rect) {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game windows' controls, made the one way: named for tests and screen readers, and
 // placed at their designed rectangle. Each window then gives them its own look.
 #pragma once

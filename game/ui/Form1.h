@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's main window, on which the whole game is played: the hidden puzzle and its
 // clue, the five-lamp wheel with its arrow, Spin and Solve, the 26 letter buttons and the
 // status panel, under the File, View and About menus. The window lays itself out from its

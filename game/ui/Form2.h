@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game set information window: author, title, date last edited, number of puzzles and
 // the free information text of the loaded set, read-only, filled from GameState each time
 // the window opens.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The high-score window: the ten places of "hs.lst" in a read-only grid, best first, read
 // afresh at every opening. With no file yet it writes and shows ten default entries; a file
 // it cannot read is reported and left alone.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the game's windows are handed instead of reaching for the platform themselves:
 // the modal boxes and dialogs, the clock, the random source, the wheel's pace, the sound
 // output, the preferences and the program folder. The high-score rules take only their part

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the game's audio module (kazoola-sound.so, the one part that links Qt Multimedia)
 // offers the game. KAZ opens the module on its first sound, in a thread of its own, so the
 // audio library costs nothing at start-up and a slow or broken audio system never holds up

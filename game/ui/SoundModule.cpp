@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The audio module: one audio output kept open, fed by a small mixer, so that ticks that
 // follow each other quickly overlap instead of cutting each other off. Built as a plugin
 // that KAZ opens on its first sound; nothing else links Qt Multimedia.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's sound output on a real machine: the audio module is opened on the first sound,
 // in a thread of its own, and every sound is handed over without waiting. Until the module is
 // ready, and for good when there is no module or no audio output, sounds are dropped: the

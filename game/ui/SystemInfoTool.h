@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Finding and starting the platform's system-information tool for the About window's
 // "System Info..." button. Two look-ups are tried in order: the first names the tool's full
 // path and is started as it stands; the second names a folder, and the tool's file in it is

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The colours the lamps show and the pace a spin is shown at, apart from the wheel's rules
 // so that those link without Qt GUI.
 #include "WheelPalette.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the wheel looks like on screen: the lamps' colours and the real-time pace of a spin,
 // which runs the window's events between frames. The wheel's rules are in Wheel.h.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The About window: the program's title, version and author, a contact line, and a button
 // that starts the platform's system-information tool.
 #pragma once

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Kazoola Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package (`make deb`): CPack's DEB generator over the system layout, installed
 # under /usr. Depends come from the binaries (dpkg-shlibdeps), so they follow whatever Qt the
 # build machine links against.

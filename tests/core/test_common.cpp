@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The small shared helpers: Windows-1252 text, OLE dates, the one-separator folder rule,
 // number and date forms, the help file choice, the help page check, and the game's status
 // panel text.

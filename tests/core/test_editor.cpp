@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The editor's rules without a window: the letter filter, closing gaps, the empty and
 // spacing checks for a new pair, what Save makes of the text boxes, and the layout of the
 // main window for a given outer size.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The .kazset format: what the writer produces byte for byte, what the reader accepts, and
 // every way a damaged file is refused with a reason that names its line.
 #include "AnsiText.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The high-score file: the 526-byte record byte for byte, and what a finished game does to
 // the table on disk (fresh table, merge, short and unwritable files, a game still running).
 #include "CoreDoubles.h"

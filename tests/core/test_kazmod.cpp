@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's rules without a window: normalising puzzles, the board and RevealLetter, the
 // draw of a slot, installing a set, the wheel ring and its results, scoring and the final score.
 #include "Clock.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The preferences file: what is saved is read back, a damaged or unreadable file gives the
 // defaults, and a file that cannot be written changes nothing and stops nothing.
 #include "Preferences.h"

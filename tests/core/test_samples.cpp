@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The files we ship beside the programs: every sample set loads, and every help file has a
 // topic for each context number the programs ask for.
 #include "GameSetFile.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Word lists in and out, without a window: which records of a CSV, TSV or KVTML file join the
 // set and why the others are refused, what refuses a whole file, and that exported pairs
 // import again as the same pairs.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a fuzz target does when a property fails: say which one and abort, so libFuzzer keeps
 // the input as a crash and the replay test fails on it.
 #pragma once

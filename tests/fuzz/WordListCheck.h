@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The promise both word-list fuzz targets check: whatever pairs an import accepts, exported as
 // CSV and imported again into an empty set, are the same pairs, and a refusal of a whole file
 // says why.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the .kazset reader with arbitrary bytes. Beyond not crashing, not leaking and not
 // hanging, it checks the reader's promises: a refusal names its line, an accepted set has 1 to
 // 101 pairs and a valid date, and whatever it accepts our writer writes and our reader reads

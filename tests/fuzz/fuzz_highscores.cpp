@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the high-score file "hs.lst": its reader, the merge of a finished game into it (the
 // game's own RecordHighScore, on a real file) and the rows the high-score window shows.
 //

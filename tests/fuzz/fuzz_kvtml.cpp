@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the KVTML reader with arbitrary bytes: beyond not crashing, leaking or hanging, what
 // it accepts exports and imports again as the same pairs, and invalid XML refuses the file.
 #include "WordListCheck.h"

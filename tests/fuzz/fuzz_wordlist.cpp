@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes the CSV and TSV readers with arbitrary bytes (each input read both ways): beyond not
 // crashing, leaking or hanging, what they accept exports and imports again as the same pairs.
 #include "WordListCheck.h"

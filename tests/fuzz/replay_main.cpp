@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs a fuzz target over files instead of under libFuzzer: every file named, and every file in
 // every folder named, once, in name order. A failing input aborts the run with the target's
 // message, after the name of the file that caused it.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Kazoola Team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the sanitizer defaults into every executable of a sanitizer build, so a test, a
 # fuzz target or a program run by hand from that build folder reports the same way as under
 # `make sanitize`: halt on the first report with a stack trace, detect leaks, and skip the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Stands in for a file system (some network shares) that refuses record locks: every lock
 // request fails with ENOLCK, every other fcntl() goes through. Linked into a copy of the
 // stress test, whose own definition wins over the C library's.

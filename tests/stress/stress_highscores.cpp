@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Stress: four processes record fifty wins each into one hs.lst at the same moments, through
 // two program folders whose hs.lst links to one shared table (as classroom folders may).
 // Wins go in rounds of two per process, all started together, each round scoring above

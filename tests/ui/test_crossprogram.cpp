@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two programs meet only through the game set file: a set saved by the editor must be
 // read by the game's loader into the same title, author, information, date and pairs.
 #include "GameSetFile.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starting from the desktop: a game set named on the command line, --version and a wrong
 // option; the folders a program picks in either layout, and the code it loads from them.
 #include "CommandLine.h"

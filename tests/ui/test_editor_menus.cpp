@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The editor's menu bar end to end: Edit This Clue replaces a pair in its place (and Esc
 // changes nothing), Import Pairs adds a word list's pairs and reports in one box, and the
 // answer key and worksheet PDFs read back as text with pdftotext.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The editor's windows driven through the scripted UI: adding, refusing and clearing pairs,
 // deleting, New Set, Save and Load Set end to end, the guards against losing pairs, the
 // typing limits, the keys, and the window's layout as it is resized.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fault injection on the real readers and writers: files that are not regular files, a full
 // disk, damaged and unreadable high-score tables, leftovers of killed programs. Whatever
 // happens, nothing blocks, nothing saved before is lost, and the player is told the real

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window itself: its controls and menu at start, loading a game set (success,
 // failure, Cancel), the windows the menu opens, help, and the quit question on closing.
 #include "ContextIDs.h"

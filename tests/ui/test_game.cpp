@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Playing: New Game and the board, the wheel and each of its results, letter guesses,
 // solving right and wrong, and the guards that keep the wheel from being re-entered.
 #include "Form3.h"

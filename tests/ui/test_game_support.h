@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A game table for widget tests: Form1 with the scripted UI, a fixed clock and a random
 // source that forces any wheel result, in a fresh program folder of its own.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // F1 and the help buttons: each window opens its own topic of its own program's help file,
 // an open menu opens the menu's topic, and closing the main window closes the help.
 #include "ContextIDs.h"

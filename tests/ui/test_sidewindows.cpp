@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's side windows on the offscreen platform: the high-score window on every kind of
 // file, the game set information window, and the About window with every way the
 // system-information tool can be found, missed or fail to start.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The View menu of the game's main window: zoom steps that draw the designed window larger,
 // full screen, sound, and what of it the window remembers.
 #include "Geometry.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Test doubles for the clock and the random source: a fixed day and time, and draws from a
 // script, so a test can fix the day and force any draw (every wheel result, every slot).
 #pragma once

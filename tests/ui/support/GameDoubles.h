@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Null-object services for the game, and the wiring of GameServices from them: every service
 // is required, so code that should not show, wait for or start anything gets doubles that do
 // nothing. Header-only, for the widget tests as well as the fuzzers and the stress test,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The test double for the UI layer (the clock's and the random source's are CoreDoubles.h's).
 // ScriptedUi answers every box from a script and records every call, so a test can play a
 // whole game and check each message word for word.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Kazoola Team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tests reach a window's controls the way a user or a screen reader does: by the object
 // names the windows give them, not through the window's members.
 #pragma once
