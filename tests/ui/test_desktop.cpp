@@ -121,10 +121,8 @@ private slots:
     void plantedCodeNeverRuns_data() {
         QTest::addColumn<int>("programFolderMode"); // of class/kaz (root's, in the sticky class/)
         QTest::addColumn<QString>("plant");         // run in class/ by a pupil
-        QTest::addColumn<bool>("loaded");           // root's module beside, and nothing else (it is put
-                                                    // there when loaded, or when plant is "true")
-        const QString cp = QStringLiteral("cp " KAZ_BIN_DIR "/kazoola-sound.so "),
-                      beside = "kaz/kazoola-sound.so";
+        QTest::addColumn<bool>("loaded"); // only root's module ran (beside if loaded or plant=="true")
+        const QString cp = "cp " KAZ_BIN_DIR "/kazoola-sound.so ", beside = "kaz/kazoola-sound.so";
         QTest::newRow("root's, beside") << 0755 << "true" << true;
         QTest::newRow("haswell/ copy") << 01777 << "mkdir kaz/haswell && " + cp + "kaz/haswell/" << true;
         QTest::newRow("group-writable folder") << 0775 << "true" << false;
