@@ -322,7 +322,7 @@ private slots:
         QElapsedTimer took;
         took.start();
         const QString told = QString::fromUtf8(asPupil(Pupil, [&]() -> QByteArray { // as the game chooses
-            const QString chosen = InstallFolders::highScoreFolder(folder, QStringLiteral("Kaz.HLP"), {}, {});
+            const QString chosen = InstallFolders::highScoreFolder(folder, QStringLiteral("Kaz.HLP"), {});
             return chosen == folder ? win(QStringLiteral("Pupil")) : "kept in " + chosen.toUtf8();
         }));
         QVERIFY2(took.elapsed() < 3000, "the win waited for a lock no one holds");
