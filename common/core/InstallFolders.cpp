@@ -8,9 +8,35 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+// Qt's folder of this kind for the player's own files. Qt 6.4 takes a relative value of the
+// variable as it is, where the XDG rules (and this program, always) ignore it: Qt is then
+// asked again without it. That happens only where the variable is set wrongly, and the
+// programs ask at start-up.
+QString userFolder(QStandardPaths::StandardLocation type, const char* variable) {
+    const QString folder = QStandardPaths::writableLocation(type);
+    if (QDir::isAbsolutePath(folder) || qEnvironmentVariableIsEmpty(variable))
+        return folder;
+    const QByteArray value = qgetenv(variable);
+    qunsetenv(variable);
+    const QString withoutIt = QStandardPaths::writableLocation(type);
+    qputenv(variable, value);
+    return withoutIt;
+}
+} // namespace
+
+QString InstallFolders::userDataFolder() {
+    return userFolder(QStandardPaths::GenericDataLocation, "XDG_DATA_HOME");
+}
+
+QString InstallFolders::userConfigFolder() {
+    return userFolder(QStandardPaths::GenericConfigLocation, "XDG_CONFIG_HOME");
+}
 
 QString InstallFolders::dataFolder(const QString& programFolder, const QString& helpFile) {
     if (programFolder.isEmpty())
@@ -25,20 +51,18 @@ QString InstallFolders::dataFolder(const QString& programFolder, const QString& 
 }
 
 QString InstallFolders::highScoreFolder(const QString& programFolder, const QString& helpFile,
-                                        const QString& xdgDataHome, const QString& home) {
+                                        const QString& dataFolder) {
     if (programFolder.isEmpty())
         return {}; // a program that cannot find its own folder saves no high scores at all
     const QString beside = ProgramFolder::withSeparator(programFolder);
     if (QFileInfo(beside + helpFile).isFile() &&
         (isWritableFolder(programFolder) || isWritableFile(beside + QStringLiteral("hs.lst"))))
         return beside;
-    const QString data =
-        QDir::isAbsolutePath(xdgDataHome) ? xdgDataHome : home + QStringLiteral("/.local/share");
-    return QDir::cleanPath(data + QStringLiteral("/kazoola")) + u'/';
+    return QDir::cleanPath(dataFolder + QStringLiteral("/kazoola")) + u'/';
 }
 
 QString InstallFolders::highScoreFolder(const QString& programFolder, const QString& helpFile) {
-    return highScoreFolder(programFolder, helpFile, qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+    return highScoreFolder(programFolder, helpFile, userDataFolder());
 }
 
 bool InstallFolders::isWritableFile(const QString& file) {

@@ -4,7 +4,8 @@
 // Where a program finds its files, in the portable folder (everything beside the program) and
 // in an installed layout (programs in bin/ or games/, help and sets in share/kazoola/, the
 // high-score table always in the player's data folder).
-// Qt Core only, and nothing read from the environment but what the caller passes in.
+// Qt Core only; the player's own folders are Qt's, and the rest is worked out from what the
+// caller passes in.
 #pragma once
 
 #include <QString>
@@ -15,17 +16,21 @@ namespace InstallFolders {
 // the program folder (the help launcher then reports the missing file as before).
 QString dataFolder(const QString& programFolder, const QString& helpFile);
 
+// The player's own folders for data and for settings, as Qt finds them under the XDG base
+// directory rules (QStandardPaths' generic data and config locations), without a separator
+// at the end. A relative value of the variable that names one is ignored, as the rules say.
+QString userDataFolder();
+QString userConfigFolder();
+
 // The folder of hs.lst, ending in a separator: the program folder when it is a portable one
 // (helpFile lies beside the program) and the player may write there, or may write the hs.lst
 // already there (a class's table in a program folder that only the teacher may change), else
-// xdgDataHome/kazoola/, with xdgDataHome defaulting to home/.local/share as the XDG base
-// directory rules say (an empty or relative value is ignored). An installed program so never
-// writes into its own folder, not even for root, and nothing is left there after removal.
-// The folder may not exist yet; it is made when the table is first written.
-QString highScoreFolder(const QString& programFolder, const QString& helpFile, const QString& xdgDataHome,
-                        const QString& home);
+// kazoola/ in the player's data folder. An installed program so never writes into its own
+// folder, not even for root, and nothing is left there after removal. The folder may not
+// exist yet; it is made when the table is first written.
+QString highScoreFolder(const QString& programFolder, const QString& helpFile, const QString& dataFolder);
 
-// The same, with XDG_DATA_HOME and HOME from the environment.
+// The same, in userDataFolder().
 QString highScoreFolder(const QString& programFolder, const QString& helpFile);
 
 // True when the running user may create files in folder. Root may write anywhere, so for

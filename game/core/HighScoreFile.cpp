@@ -9,12 +9,16 @@
 
 #include "SafeFile.h"
 
+#include <QFileInfo>
 #include <QtEndian>
 #include <bit>
 #include <cstdint>
 #include <cstring>
 
 namespace {
+
+// How long an update waits for another game's before saying it was not saved.
+constexpr int LockWaitMs = 10000;
 
 void appendDouble(QByteArray& out, double value) {
     const auto bits = qToLittleEndian(std::bit_cast<std::uint64_t>(value));
@@ -109,4 +113,28 @@ HighScoreFile::Contents HighScoreFile::read(const QString& path) {
 
 FileResult<> HighScoreFile::write(const QString& path, const HighScoreTable& table) {
     return SafeFile::write(path, encodeTable(table));
+}
+
+HighScoreFile::Updated HighScoreFile::update(const QString& path, const Change& change) {
+    using Failure = Updated::Failure;
+    // A folder made for the table is the player's alone: whoever could read the table could
+    // hold a lock on it and keep every win out. A folder that is there is left as it was set
+    // up. The player's data folder may not exist yet on the first game after installing.
+    if (const FileResult<> made = SafeFile::makeFolders(QFileInfo(path).path(), 0700); !made.ok)
+        return {Failure::Unwritable, made.error};
+    // Something that is not a file at all is not locked, read or written.
+    if (const QString kind = SafeFile::notRegularReason(path); !kind.isEmpty())
+        return {Failure::Unreadable, kind};
+    SafeFile::FileLock lock;
+    if (const FileResult<> locked = lock.acquire(path, LockWaitMs); !locked.ok)
+        return {Failure::Unwritable, locked.error};
+    // The empty file that the lock has just made is no table yet.
+    const Contents contents = lock.madeTheFile() ? Contents::failure(QString(), true) : read(path);
+    if (!contents.ok && !contents.missing)
+        return {Failure::Unreadable, contents.error};
+    if (const std::optional<HighScoreTable> table = change(contents))
+        // A failed write leaves the old file whole, with every record it held.
+        if (const FileResult<> written = write(path, *table); !written.ok)
+            return {Failure::Unwritable, written.error};
+    return {};
 }

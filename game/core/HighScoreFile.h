@@ -6,8 +6,8 @@
 // IEEE doubles, the day as an OLE date) and the game set's title (255 bytes); the texts
 // are Windows-1252, padded with spaces. Record 1 is the best entry.
 //
-// This file only knows the bytes: reading, writing and the made-up default entry. What a
-// finished game does to the table lives in HighScores.h.
+// This file knows the bytes (reading, writing, the made-up default entry) and the one locked
+// update that changes the table on disk. What a change does to the table is HighScores.h's.
 #pragma once
 
 #include "FileResult.h"
@@ -17,6 +17,8 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <functional>
+#include <optional>
 
 struct HighScoreRecord {
     // The texts as the player sees them; the codec pads them to their fixed width (and cuts
@@ -68,5 +70,27 @@ Contents read(const QString& path);
 
 // Replaces the file; when anything fails, the old file stays as it was.
 FileResult<> write(const QString& path, const HighScoreTable& table);
+
+// How an update ended: done, or the step that failed, with the system's reason.
+struct Updated {
+    enum class Failure {
+        None,
+        Unreadable, // the file is there but is not a file or could not be read; left alone
+        Unwritable  // its folders could not be made, the lock not taken, or the write failed
+    };
+    Failure failure = Failure::None;
+    QString error;
+    bool ok() const { return failure == Failure::None; }
+};
+
+// Given what the file holds (its records, or `missing` when there is no table yet), the
+// table to write in its place, or nothing to leave the file as it is.
+using Change = std::function<std::optional<HighScoreTable>(const Contents&)>;
+
+// One read-change-write of the table, holding its lock from the read to the rename, so that
+// games finishing at once in several windows or processes lose no entry. Makes the missing
+// folders first, the player's alone; a file that is there but cannot be read is never given
+// to the change, nor written over.
+Updated update(const QString& path, const Change& change);
 
 } // namespace HighScoreFile

@@ -5,10 +5,8 @@
 
 #include "Clock.h"
 #include "OleDate.h"
-#include "SafeFile.h"
 #include "TextFormat.h"
 
-#include <cerrno>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -19,15 +17,18 @@ double rank(double score) {
     return std::isfinite(score) ? score : -std::numeric_limits<double>::infinity();
 }
 
-// How long a win waits for another game's merge before saying it was not saved.
-constexpr int LockWaitMs = 10000;
-
 const QString NoFolderReason = QStringLiteral("the program's own folder could not be found");
 
-// A folder made for the table is the player's alone: whoever could read the table could
-// hold a lock on it and keep every win out. A folder that is there is left as it was set up.
-FileResult<> makeTableFolder(const HighScoreServices& services) {
-    return SafeFile::makeFolders(services.highScoreFolder(), 0700);
+// Without a folder of its own the game writes nowhere at all, rather than somewhere else.
+HighScoreMessage noFolderMessage() {
+    return {KazMod::HighScoresNotSavedTitle, KazMod::highScoresNotSavedText(QString(), NoFolderReason)};
+}
+
+// What a failed update tells the player: the table was not saved, and why.
+HighScoreMessage notSavedMessage(const QString& path, const HighScoreFile::Updated& updated) {
+    return {KazMod::HighScoresNotSavedTitle, updated.failure == HighScoreFile::Updated::Failure::Unreadable
+                                                 ? KazMod::highScoresNotReadText(path, updated.error)
+                                                 : KazMod::highScoresNotSavedText(path, updated.error)};
 }
 } // namespace
 
@@ -106,79 +107,58 @@ QString KazMod::highScoresNotReadText(const QString& path, const QString& reason
            TextFormat::CrLf + reason;
 }
 
-HighScoreMessage KazMod::RecordHighScore(const GameState& state, const HighScoreServices& services,
-                                         const QString& playerName, double finalScore) {
+std::optional<HighScoreMessage> KazMod::RecordHighScore(const GameState& state,
+                                                        const HighScoreServices& services,
+                                                        const QString& playerName, double finalScore) {
     if (state.GameInProgress)
-        return {};
+        return std::nullopt;
     const QString path = HighScoreFile::path(services.highScoreFolder());
-    // Without a folder of its own the game writes nowhere at all, rather than somewhere else.
     if (path.isEmpty())
-        return {HighScoresNotSavedTitle, highScoresNotSavedText(path, NoFolderReason)};
+        return noFolderMessage();
     const QDate today = services.clock->today();
     const HighScoreRecord entry = finishedGameEntry(playerName, finalScore, today, state.SetTitle);
-
-    // The player's data folder may not exist yet on the first game after installing.
-    if (const FileResult<> made = makeTableFolder(services); !made.ok)
-        return {HighScoresNotSavedTitle, highScoresNotSavedText(path, made.error)};
-    // Something that is not a file at all is not locked, read or written.
-    if (const QString kind = SafeFile::notRegularReason(path); !kind.isEmpty())
-        return {HighScoresNotSavedTitle, highScoresNotReadText(path, kind)};
-    SafeFile::FileLock lock;
-    if (const FileResult<> locked = lock.acquire(path, LockWaitMs); !locked.ok)
-        return {HighScoresNotSavedTitle, highScoresNotSavedText(path, locked.error)};
-
     // A short file keeps the records it has: the places it lacks are default entries, sorted
-    // in with the rest. A file that is there but unreadable is left alone. The empty file
-    // that the lock has just made is no table yet.
-    const HighScoreFile::Contents contents =
-        lock.madeTheFile() ? HighScoreFile::Contents::failure(QString(), true) : HighScoreFile::read(path);
-    if (!contents.ok && !contents.missing)
-        return {HighScoresNotSavedTitle, highScoresNotReadText(path, contents.error)};
-    const HighScoreTable table = contents.ok
-                                     ? mergeHighScore(HighScoreFile::completed(contents.value, today), entry)
-                                     : freshHighScoreTable(entry, today);
-
-    // A failed write leaves the old file whole, with every record it held.
-    if (const FileResult<> written = HighScoreFile::write(path, table); !written.ok)
-        return {HighScoresNotSavedTitle, highScoresNotSavedText(path, written.error)};
-    return {};
+    // in with the rest.
+    const HighScoreFile::Updated updated =
+        HighScoreFile::update(path, [&](const HighScoreFile::Contents& contents) {
+            return contents.ok ? mergeHighScore(HighScoreFile::completed(contents.value, today), entry)
+                               : freshHighScoreTable(entry, today);
+        });
+    if (updated.ok())
+        return std::nullopt;
+    return notSavedMessage(path, updated);
 }
 
 KazMod::HighScoresForWindow KazMod::loadHighScores(const HighScoreServices& services) {
+    using Contents = HighScoreFile::Contents;
     HighScoresForWindow out;
     const QDate today = services.clock->today();
     const QString path = HighScoreFile::path(services.highScoreFolder());
     if (path.isEmpty()) {
-        out.show = tableToShow(HighScoreFile::Contents::failure(NoFolderReason, true), today);
+        out.show = tableToShow(Contents::failure(NoFolderReason, true), today);
         out.show.writeFreshTable = false;
-        out.message = {HighScoresNotSavedTitle, highScoresNotSavedText(path, NoFolderReason)};
+        out.message = noFolderMessage();
         return out;
     }
-    // Shows what was read; true when there is nothing more to do.
-    auto showRead = [&](const HighScoreFile::Contents& contents) {
-        out.show = tableToShow(contents, today);
-        if (out.show.unreadable)
-            out.message = {HighScoresNotReadTitle, highScoresNotReadText(path, contents.error)};
-        return !out.show.writeFreshTable;
-    };
-    if (showRead(HighScoreFile::read(path)))
-        return out;
-
-    // No table yet: write the default one, unless a game finishing in another window wrote
-    // a real one meanwhile.
-    if (const FileResult<> made = makeTableFolder(services); !made.ok) {
-        out.message = {HighScoresNotSavedTitle, highScoresNotSavedText(path, made.error)};
-        return out;
+    // A table that is there is shown as it is, read at once, and never rewritten.
+    Contents contents = HighScoreFile::read(path);
+    if (contents.missing) {
+        // No table yet: write the default one, unless a game finishing in another window
+        // wrote a real one meanwhile.
+        const HighScoreFile::Updated updated =
+            HighScoreFile::update(path, [&](const Contents& found) -> std::optional<HighScoreTable> {
+                contents = found;
+                if (found.ok)
+                    return std::nullopt;
+                return HighScoreFile::completed({}, today);
+            });
+        if (updated.failure == HighScoreFile::Updated::Failure::Unreadable)
+            contents = Contents::failure(updated.error);
+        else if (!updated.ok())
+            out.message = notSavedMessage(path, updated);
     }
-    SafeFile::FileLock lock;
-    if (const FileResult<> locked = lock.acquire(path, LockWaitMs); !locked.ok) {
-        out.message = {HighScoresNotSavedTitle, highScoresNotSavedText(path, locked.error)};
-        return out;
-    }
-    // The lock makes an empty file when there is none; that one still needs the table.
-    if (!lock.madeTheFile() && showRead(HighScoreFile::read(path)))
-        return out;
-    if (const FileResult<> written = HighScoreFile::write(path, out.show.table); !written.ok)
-        out.message = {HighScoresNotSavedTitle, highScoresNotSavedText(path, written.error)};
+    out.show = tableToShow(contents, today);
+    if (out.show.unreadable)
+        out.message = HighScoreMessage{HighScoresNotReadTitle, highScoresNotReadText(path, contents.error)};
     return out;
 }

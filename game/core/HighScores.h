@@ -13,21 +13,19 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
-// A problem with the high-score file, worded for the player as one message box; empty when
-// there was none.
+// A problem with the high-score file, worded for the player as one message box.
 struct HighScoreMessage {
     QString title;
     QString text;
-    bool isEmpty() const { return text.isEmpty(); }
 };
 
 namespace KazMod {
-// Merges a finished game into the table, holding the table's lock from the read to the
-// rename, so games finishing at once in several windows lose no entry. Does nothing while a
-// game is in progress. A file that is there but cannot be read is never written over.
-HighScoreMessage RecordHighScore(const GameState& state, const HighScoreServices& services,
-                                 const QString& playerName, double finalScore);
+// Merges a finished game into the table, in one update of the file (see HighScoreFile::update),
+// and says what went wrong, if anything. Does nothing while a game is in progress.
+std::optional<HighScoreMessage> RecordHighScore(const GameState& state, const HighScoreServices& services,
+                                                const QString& playerName, double finalScore);
 
 // The finished game as the eleventh place of the merge.
 HighScoreRecord finishedGameEntry(const QString& playerName, double finalScore, const QDate& today,
@@ -56,11 +54,11 @@ struct HighScoresToShow {
 };
 HighScoresToShow tableToShow(const HighScoreFile::Contents& contents, const QDate& today);
 
-// Reads the table for the high-score window, writing the default table (under the lock)
-// when there is none yet. `message` says what went wrong, if anything.
+// Reads the table for the high-score window, writing the default table (in an update of the
+// file) when there is none yet. `message` says what went wrong, if anything.
 struct HighScoresForWindow {
     HighScoresToShow show;
-    HighScoreMessage message;
+    std::optional<HighScoreMessage> message;
 };
 HighScoresForWindow loadHighScores(const HighScoreServices& services);
 

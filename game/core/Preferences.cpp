@@ -3,6 +3,7 @@
 
 #include "Preferences.h"
 
+#include "InstallFolders.h"
 #include "SafeFile.h"
 #include "Zoom.h"
 
@@ -32,15 +33,8 @@ QString flag(bool on) {
 }
 } // namespace
 
-QString PreferenceFile::pathFor(const QString& xdgConfigHome, const QString& home) {
-    const QString base = !xdgConfigHome.isEmpty() && QDir::isAbsolutePath(xdgConfigHome)
-                             ? xdgConfigHome
-                             : home + QStringLiteral("/.config");
-    return QDir::cleanPath(base + QStringLiteral("/kazoola/KAZ.conf"));
-}
-
 QString PreferenceFile::defaultPath() {
-    return pathFor(qEnvironmentVariable("XDG_CONFIG_HOME"), QDir::homePath());
+    return QDir::cleanPath(InstallFolders::userConfigFolder() + QStringLiteral("/kazoola/KAZ.conf"));
 }
 
 Preferences PreferenceFile::load() {

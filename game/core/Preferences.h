@@ -28,10 +28,7 @@ public:
 class PreferenceFile : public PreferenceStore {
 public:
     explicit PreferenceFile(QString path) : path_(std::move(path)) {}
-    // xdgConfigHome/kazoola/KAZ.conf, with xdgConfigHome defaulting to home/.config as the XDG
-    // base directory rules say (an empty or relative value is ignored).
-    static QString pathFor(const QString& xdgConfigHome, const QString& home);
-    // The same, with XDG_CONFIG_HOME and HOME from the environment.
+    // kazoola/KAZ.conf in the player's settings folder (InstallFolders::userConfigFolder).
     static QString defaultPath();
 
     Preferences load() override;

@@ -26,24 +26,10 @@ QString Wheel::colorName(int colorNumber) {
 }
 
 Wheel::Result Wheel::resultFor(int colorNumber) {
-    switch (colorNumber % 8) {
-    case 0:
-        return {QStringLiteral("All Points Lost"), true};
-    case 1:
-        return {QStringLiteral("100 Points"), false};
-    case 2:
-        return {QStringLiteral("200 Points"), false};
-    case 3:
-        return {QStringLiteral("300 Points"), false};
-    case 4:
-        return {QStringLiteral("400 Points"), false};
-    case 5:
-        return {QStringLiteral("500 Points"), false};
-    case 6:
-        return {QStringLiteral("50 Points"), false};
-    default:
-        return {QStringLiteral("Double"), false};
-    }
+    static const char* const values[8] = {"All Points Lost", "100 Points", "200 Points", "300 Points",
+                                          "400 Points",      "500 Points", "50 Points",  "Double"};
+    const int value = colorNumber & 7; // the ring holds colours 0 to 15
+    return {QString::fromLatin1(values[value]), value == 0};
 }
 
 bool Wheel::turn(Ring& ring, RandomSource& random, const std::function<bool(const Ring&)>& afterStep) {

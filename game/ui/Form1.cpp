@@ -803,7 +803,7 @@ void Form1::cmdSolve_Click() {
         return; // the game goes on
     state_.GameInProgress = false;
 
-    HighScoreMessage recorded;
+    std::optional<HighScoreMessage> recorded;
     const QString normalized = KazMod::NormalizePuzzleText(answer); // answer keeps the case typed
     if (Scoring::isRightAnswer(normalized, state_.CurrentPuzzle)) {
         const int letters = Scoring::letterCount(state_.CurrentPuzzle);
@@ -818,8 +818,8 @@ void Form1::cmdSolve_Click() {
             this, QStringLiteral("Please Enter Your Name IN CASE You Qualify For The High Score Board."),
             QStringLiteral("High Score?"));
         recorded = KazMod::RecordHighScore(state_, services_, name, finalScore);
-        if (!recorded.isEmpty())
-            ui().messageBox(this, recorded.text, recorded.title, MsgButtons::Ok, MsgIcon::Stop);
+        if (recorded)
+            ui().messageBox(this, recorded->text, recorded->title, MsgButtons::Ok, MsgIcon::Stop);
     } else {
         sound(GameSound::Wrong);
         ui().messageBox(this, Scoring::sorryText(answer, state_.CurrentPuzzle), QStringLiteral("Sorry!"),
@@ -828,6 +828,6 @@ void Form1::cmdSolve_Click() {
 
     resetBoard();
     // One failure, one message: the table window does not repeat what was just said.
-    Form3 highScores(services_, this, recorded.isEmpty());
+    Form3 highScores(services_, this, !recorded);
     ui().showModal(highScores);
 }

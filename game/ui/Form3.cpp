@@ -100,8 +100,8 @@ void Form3::Form_Load() {
         }
     }
 
-    if (!loaded.message.isEmpty() && reportProblems_)
-        services_.ui->messageBox(parentWidget(), loaded.message.text, loaded.message.title, MsgButtons::Ok,
+    if (loaded.message && reportProblems_)
+        services_.ui->messageBox(parentWidget(), loaded.message->text, loaded.message->title, MsgButtons::Ok,
                                  MsgIcon::Stop);
 }
 

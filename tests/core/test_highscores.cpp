@@ -148,7 +148,7 @@ private slots:
         QFETCH(double, score);
         QFETCH(int, place);
         {
-            QVERIFY(KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), score).isEmpty());
+            QVERIFY(!KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), score));
             const QByteArray bytes = TestFiles::readAll(path);
             QCOMPARE(bytes.size(), 5260);
             const QByteArray orvendel = HighScoreFile::encodeRecord(
@@ -307,7 +307,8 @@ private slots:
             0);
         auto win = [&](const QString& name) {
             const HighScoreServices here(clock, folder + at);
-            return KazMod::RecordHighScore(state, here, name, name == u"Pupil" ? 500 : 900).text.toUtf8();
+            const auto said = KazMod::RecordHighScore(state, here, name, name == u"Pupil" ? 500 : 900);
+            return said ? said->text.toUtf8() : QByteArray();
         };
         QCOMPARE(asPupil(planter,
                          [&]() -> QByteArray {
@@ -321,7 +322,7 @@ private slots:
         QElapsedTimer took;
         took.start();
         const QString told = QString::fromUtf8(asPupil(Pupil, [&]() -> QByteArray { // as the game chooses
-            const QString chosen = InstallFolders::highScoreFolder(folder, QStringLiteral("Kaz.HLP"), {}, {});
+            const QString chosen = InstallFolders::highScoreFolder(folder, QStringLiteral("Kaz.HLP"), {});
             return chosen == folder ? win(QStringLiteral("Pupil")) : "kept in " + chosen.toUtf8();
         }));
         QVERIFY2(took.elapsed() < 3000, "the win waited for a lock no one holds");
@@ -341,7 +342,7 @@ private slots:
     // the table, nor so lock it. A lock held past the wait, here a mere reader's, names the file.
     void madeFolderIsPrivateAndAHeldLockIsNamed() {
         services.folder = dir.filePath(QStringLiteral("made/kazoola/"));
-        QVERIFY(KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 5).isEmpty());
+        QVERIFY(!KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 5));
         struct stat st {};
         for (const char* made : {"made", "made/kazoola"})
             QVERIFY(::stat(QFile::encodeName(dir.filePath(made)), &st) == 0 && (st.st_mode & 0777) == 0700);
@@ -361,9 +362,10 @@ private slots:
         const QString afile = dir.filePath(QStringLiteral("afile"));
         QVERIFY(TestFiles::writeBytes(afile, "x"));
         services.folder = afile + u'/';
-        const HighScoreMessage c = KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 120.0);
-        QCOMPARE(c.title, QStringLiteral("High Scores Not Saved"));
-        const QStringList lines = c.text.split(QStringLiteral("\r\n"));
+        const auto c = KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 120.0);
+        QVERIFY(c);
+        QCOMPARE(c->title, QStringLiteral("High Scores Not Saved"));
+        const QStringList lines = c->text.split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines[0], QStringLiteral("The high-score file could not be written:"));
         QCOMPARE(lines[1], afile + QStringLiteral("/hs.lst"));

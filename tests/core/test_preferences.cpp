@@ -3,6 +3,7 @@
 
 // The preferences file: what is saved is read back, a damaged or unreadable file gives the
 // defaults, and a file that cannot be written changes nothing and stops nothing.
+#include "InstallFolders.h"
 #include "Preferences.h"
 #include "TestFiles.h"
 
@@ -18,12 +19,25 @@ Q_DECLARE_METATYPE(Preferences)
 class TestPreferences : public QObject {
     Q_OBJECT
 private slots:
+    // The player's data folder is $XDG_DATA_HOME, the preferences are in $XDG_CONFIG_HOME/kazoola/,
+    // by default ~/.local/share and ~/.config; an empty or relative value is ignored.
+    void followsTheXdgRules_data() {
+        QTest::addColumn<QByteArray>("value"); // of both variables; null: unset
+        QTest::addColumn<QString>("folders");  // the data folder, then the preferences file
+        const QString home = QStringLiteral("/home/a/.local/share /home/a/.config/kazoola/KAZ.conf");
+        QTest::newRow("unset") << QByteArray() << home;
+        QTest::newRow("empty") << QByteArray("") << home;
+        QTest::newRow("relative") << QByteArray("relative/xdg") << home;
+        QTest::newRow("absolute") << QByteArray("/xdg") << "/xdg /xdg/kazoola/KAZ.conf";
+    }
     void followsTheXdgRules() {
-        QCOMPARE(PreferenceFile::pathFor(QStringLiteral("/cfg"), QStringLiteral("/home/ann")),
-                 QStringLiteral("/cfg/kazoola/KAZ.conf"));
-        for (const QString& unset : {QString(), QStringLiteral("relative/cfg")})
-            QCOMPARE(PreferenceFile::pathFor(unset, QStringLiteral("/home/ann")),
-                     QStringLiteral("/home/ann/.config/kazoola/KAZ.conf"));
+        QFETCH(QByteArray, value);
+        QFETCH(QString, folders);
+        qputenv("HOME", "/home/a"); // this test process's own environment
+        for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME"})
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+        QCOMPARE(InstallFolders::userDataFolder() + u' ' + PreferenceFile::defaultPath(), folders);
+        QCOMPARE(qgetenv("XDG_DATA_HOME"), value); // asked, not changed
     }
 
     void keptBetweenRuns() {

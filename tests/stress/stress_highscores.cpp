@@ -63,8 +63,7 @@ int main(int argc, char* argv[]) {
         const QString table = HighScoreFile::path(shared);
         QFile(table + QStringLiteral(".lock")).open(QIODevice::WriteOnly);
         if (::fork() == 0)
-            ::_exit(KazMod::RecordHighScore(finished, folders[0], QStringLiteral("waited"), 3).isEmpty() ? 0
-                                                                                                         : 1);
+            ::_exit(KazMod::RecordHighScore(finished, folders[0], QStringLiteral("waited"), 3) ? 1 : 0);
         for (int ms = 0; ms < 5000 && !QFile::exists(table); ++ms)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         HighScoreFile::write(table,
@@ -84,9 +83,8 @@ int main(int argc, char* argv[]) {
                 std::this_thread::sleep_until(start);
                 bool saved = true;
                 for (int w = 0; w < WinsPerRound; ++w)
-                    saved = KazMod::RecordHighScore(finished, folders[p % 2], entryName(round, p, w),
-                                                    1000.0 * (round + 1) + 10 * p + w)
-                                .isEmpty() &&
+                    saved = !KazMod::RecordHighScore(finished, folders[p % 2], entryName(round, p, w),
+                                                     1000.0 * (round + 1) + 10 * p + w) &&
                             saved;
                 ::_exit(saved ? 0 : 1);
             }

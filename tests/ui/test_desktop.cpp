@@ -88,31 +88,27 @@ private slots:
         QTemporaryDir root;
         const QString bin = root.filePath(QStringLiteral("bin"));
         const QString share = root.filePath(QStringLiteral("share/kazoola"));
-        const QString home = root.filePath(QStringLiteral("home"));
+        const QString userData = root.filePath(QStringLiteral("data"));
         QVERIFY(QDir().mkpath(bin) && QDir().mkpath(share));
         const QString help = QStringLiteral("Kaz.HLP");
         QFile(bin + u'/' + help).open(QIODevice::WriteOnly);
         QCOMPARE(InstallFolders::dataFolder(bin, help), bin + u'/');
-        QCOMPARE(InstallFolders::highScoreFolder(bin, help, QString(), home), bin + u'/');
+        QCOMPARE(InstallFolders::highScoreFolder(bin, help, userData), bin + u'/');
 
         QVERIFY(QFile::rename(bin + u'/' + help, share + u'/' + help));
-        const QString scores = home + QStringLiteral("/.local/share/kazoola/");
-        QCOMPARE(InstallFolders::highScoreFolder(bin, help, QString(), home), scores);
+        const QString scores = userData + QStringLiteral("/kazoola/");
+        QCOMPARE(InstallFolders::highScoreFolder(bin, help, userData), scores);
         QVERIFY(QFile::setPermissions(bin, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
                                                QFile::ExeOther));
         const auto restore = qScopeGuard([&] { QFile::setPermissions(bin, QFile::Permissions(0x7755)); });
         QCOMPARE(InstallFolders::dataFolder(bin, help), share + u'/');
-        QCOMPARE(InstallFolders::highScoreFolder(bin, help, QStringLiteral("relative"), home), scores);
-        QCOMPARE(InstallFolders::highScoreFolder(bin, help, root.filePath(QStringLiteral("xdg")), home),
-                 root.filePath(QStringLiteral("xdg/kazoola/")));
 
         NullServices nulls;
-        const GameServices services =
-            nulls.services(InstallFolders::dataFolder(bin, help),
-                           InstallFolders::highScoreFolder(bin, help, QString(), home));
+        const GameServices services = nulls.services(InstallFolders::dataFolder(bin, help),
+                                                     InstallFolders::highScoreFolder(bin, help, userData));
         GameState won;
         won.SetTitle = QStringLiteral("Animal Kingdom");
-        QVERIFY(KazMod::RecordHighScore(won, services, QStringLiteral("Ann"), 120).isEmpty());
+        QVERIFY(!KazMod::RecordHighScore(won, services, QStringLiteral("Ann"), 120));
         QVERIFY(QFileInfo(scores + QStringLiteral("hs.lst")).size() > 0);
         QVERIFY(!QFileInfo::exists(bin + QStringLiteral("/hs.lst")));
     }

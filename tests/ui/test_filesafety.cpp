@@ -121,7 +121,7 @@ private slots:
         GameState state;
         NullServices nulls;
         const GameServices services = nulls.services(folder + u'/');
-        QVERIFY(KazMod::RecordHighScore(state, services, QStringLiteral("First"), 10).isEmpty());
+        QVERIFY(!KazMod::RecordHighScore(state, services, QStringLiteral("First"), 10));
         const QByteArray tableBefore = bytesOf(folder + QStringLiteral("/hs.lst"));
 
         const pid_t child = mounted ? 0 : ::fork();
@@ -139,8 +139,8 @@ private slots:
                 reason = QStringLiteral("File too large");
             }
             const bool setRefused = GameSetFile::writeFile(set, smallSet(101)).error == reason;
-            const HighScoreMessage m = KazMod::RecordHighScore(state, services, QStringLiteral("Second"), 20);
-            const bool tableRefused = m.title == u"High Scores Not Saved" && m.text.endsWith(reason);
+            const auto m = KazMod::RecordHighScore(state, services, QStringLiteral("Second"), 20);
+            const bool tableRefused = m && m->title == u"High Scores Not Saved" && m->text.endsWith(reason);
             if (!mounted)
                 ::_exit(setRefused && tableRefused ? 0 : 1);
             QVERIFY(setRefused);
@@ -164,13 +164,14 @@ private slots:
         const GameServices services = nulls.services(dir.filePath(QStringLiteral("scores/")));
         const QString path = HighScoreFile::path(services.folder);
         QVERIFY(QDir().mkpath(path)); // hs.lst is a folder: there, but unreadable
-        const HighScoreMessage win = KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 5);
+        const HighScoreMessage win =
+            KazMod::RecordHighScore(state, services, QStringLiteral("Ann"), 5).value_or(HighScoreMessage{});
         QCOMPARE(win.title + win.text, QStringLiteral("High Scores Not SavedThe high-score file could not be "
                                                       "read:\r\n%1\r\nit is a folder, not a file")
                                            .arg(path));
         const KazMod::HighScoresForWindow shown = KazMod::loadHighScores(services);
-        QVERIFY(shown.show.unreadable);
-        QCOMPARE(shown.message.title, QStringLiteral("High Scores Not Read"));
+        QVERIFY(shown.show.unreadable && shown.message);
+        QCOMPARE(shown.message->title, QStringLiteral("High Scores Not Read"));
         QVERIFY(QFileInfo(path).isDir());
         QVERIFY(QDir(path).removeRecursively());
 
@@ -189,7 +190,7 @@ private slots:
         const timespec twoMinutesAgo[2] = {{::time(nullptr) - 120, 0}, {::time(nullptr) - 120, 0}};
         for (const QString& f : {stale, held})
             QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(f).constData(), twoMinutesAgo, 0), 0);
-        QVERIFY(KazMod::RecordHighScore(state, services, QStringLiteral("Bob"), 0.5).isEmpty());
+        QVERIFY(!KazMod::RecordHighScore(state, services, QStringLiteral("Bob"), 0.5));
         QCOMPARE(HighScoreFile::read(path).value.at(9).PlayerName, QStringLiteral("Bob"));
         QVERIFY(!QFile::exists(stale));
         QVERIFY(QFile::exists(held));
