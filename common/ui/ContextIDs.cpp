@@ -35,14 +35,15 @@ HelpViewer* ensureViewer() {
 }
 
 // F1 (the standard Help Contents key) anywhere opens the topic of the open menu, or of the
-// window that holds the focus.
+// window that holds the focus. It claims the key before any shortcut can (a Help Contents
+// action holds the same key), so that the key press comes here.
 class HelpKeyFilter : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress)
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() != Qt::Key_F1 && !key->matches(QKeySequence::HelpContents))
@@ -52,6 +53,10 @@ protected:
         auto* widget = qobject_cast<QWidget*>(watched);
         if (!widget)
             return false;
+        if (event->type() == QEvent::ShortcutOverride) {
+            event->accept();
+            return true;
+        }
         if (QWidget* popup = QApplication::activePopupWidget())
             widget = popup;
         const int id = ContextIDs::helpContextIdOf(widget);

@@ -34,20 +34,23 @@ inline const QString PuzzlePrompt = QStringLiteral("Enter the puzzle to be solve
 inline const QString EmptyCountLabel = QStringLiteral("Number of Clues in Set: 0");
 inline const QString CountLabelPrefix = QStringLiteral("Number of clues in set: ");
 
-inline const QString AreYouSureText =
-    QStringLiteral("Are You Sure?\r\nAll unsaved puzzle data entered thus far will be lost!");
-inline const QString AreYouSureTitle = QStringLiteral("ARE YOU SURE?");
-inline const QString EmptyEntryText =
-    QStringLiteral("An entry is empty!\r\nPlease check them and try again!");
-inline const QString EmptyEntryTitle = QStringLiteral("ERROR IN DATA");
-inline const QString BadSpacingText =
+// The message boxes' words, each text with its title.
+struct Message {
+    QString text;
+    QString title;
+};
+inline const Message AreYouSure{
+    QStringLiteral("Are You Sure?\r\nAll unsaved puzzle data entered thus far will be lost!"),
+    QStringLiteral("ARE YOU SURE?")};
+inline const Message EmptyEntry{QStringLiteral("An entry is empty!\r\nPlease check them and try again!"),
+                                QStringLiteral("ERROR IN DATA")};
+inline const Message BadSpacing{
     QStringLiteral("Your Puzzle is over 25 characters long and it \r\n"
                    "does not have at LEAST one space every 25 character.\r\n"
-                   "I am sorry, but I must ask that you modifiy it to allow for proper display.");
-inline const QString BadSpacingTitle = QStringLiteral("Bad Spacing");
-inline const QString SetFullText =
-    QStringLiteral("This set already holds 101 clues.\r\nNo more can be added.");
-inline const QString SetFullTitle = QStringLiteral("Set Is Full");
+                   "I am sorry, but I must ask that you modifiy it to allow for proper display."),
+    QStringLiteral("Bad Spacing")};
+inline const Message SetFull{QStringLiteral("This set already holds 101 clues.\r\nNo more can be added."),
+                             QStringLiteral("Set Is Full")};
 inline const QString NotSavedTitle = QStringLiteral("Game Set Not Saved");
 
 inline const QString SaveDialogTitle = QStringLiteral("Save Your Game Set");

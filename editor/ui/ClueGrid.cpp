@@ -6,57 +6,76 @@
 #include "ClueGrid.h"
 
 #include <QLabel>
-#include <QTableWidget>
+#include <QTableView>
+
+using namespace KazCreateMod;
+
+ClueGridModel::ClueGridModel(const PuzzleTable& entries, QObject* parent)
+    : QAbstractTableModel(parent), entries_(entries) {}
+
+int ClueGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+int ClueGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant ClueGridModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const PuzzleEntry& pair = entries_[gridRowOf(index.row()) - 1]; // data row r shows slot r - 1
+    const QString& text = index.column() == 0 ? pair.Clue : pair.Puzzle;
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+    // A column is narrower than most clues and puzzles; pointing at a cell shows its whole text.
+    case Qt::ToolTipRole:
+        return text;
+    // A screen reader says which pair a cell belongs to.
+    case Qt::AccessibleDescriptionRole:
+        return QStringLiteral("%1 of pair %2")
+            .arg(index.column() == 0 ? QStringLiteral("Clue") : QStringLiteral("Puzzle"))
+            .arg(gridRowOf(index.row()));
+    default:
+        return {};
+    }
+}
+
+QVariant ClueGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && (role == Qt::DisplayRole || role == Qt::EditRole))
+        return section == 0 ? QStringLiteral("Clue") : QStringLiteral("Puzzle");
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags ClueGridModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsSelectable | Qt::ItemIsEnabled : Qt::NoItemFlags;
+}
+
+void ClueGridModel::reset() {
+    beginResetModel();
+    rows_ = pairCount(entries_);
+    endResetModel();
+}
 
 namespace KazCreateMod {
 
-namespace {
-QTableWidgetItem* cellItem(QTableWidget& grid, int row, int column) {
-    QTableWidgetItem* item = grid.item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem();
-        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-        grid.setItem(row, column, item);
-    }
-    return item;
+int gridRows(const QTableView& grid) {
+    return grid.model()->rowCount() + 1;
 }
 
-// A column is narrower than most clues and puzzles; pointing at a cell shows its whole text.
-void setCellText(QTableWidget& grid, int row, int column, const QString& text) {
-    QTableWidgetItem* item = cellItem(grid, row, column);
-    item->setText(text);
-    item->setToolTip(text);
-    // A screen reader says which pair a cell belongs to (grid row r holds pair r + 1).
-    item->setData(Qt::AccessibleDescriptionRole,
-                  QStringLiteral("%1 of pair %2")
-                      .arg(column == 0 ? QStringLiteral("Clue") : QStringLiteral("Puzzle"))
-                      .arg(row + 1));
-}
-} // namespace
-
-int gridRows(const QTableWidget& grid) {
-    return grid.rowCount() + 1;
-}
-
-int gridCurrentRow(const QTableWidget& grid) {
-    const int row = grid.currentRow();
+int gridCurrentRow(const QTableView& grid) {
+    const int row = grid.currentIndex().row();
     return row < 0 ? 0 : gridRowOf(row);
 }
 
-void RefreshClueGrid(QTableWidget& grid, QLabel& countLabel, const PuzzleTable& entries) {
-    grid.setRowCount(MaxPuzzles); // room for every slot below the header
-    int n = 0;
-    for (int i = 0; i < MaxPuzzles; ++i) {
-        if (entries[i].Clue.isEmpty())
-            break;
-        const int row = tableRowOf(i + 1);
-        grid.setCurrentCell(row, 0);
-        setCellText(grid, row, 0, entries[i].Clue);
-        grid.setCurrentCell(row, 1);
-        setCellText(grid, row, 1, entries[i].Puzzle);
-        n = i + 1;
-    }
-    grid.setRowCount(n); // drops every row below the last pair
+void RefreshClueGrid(QTableView& grid, QLabel& countLabel) {
+    auto& model = static_cast<ClueGridModel&>(*grid.model());
+    model.reset();
+    const int n = model.rowCount();
+    // The last pair's puzzle is left current, so Delete This Clue then takes the last pair.
+    if (n > 0)
+        grid.setCurrentIndex(model.index(tableRowOf(n), 1));
     countLabel.setText(Texts::CountLabelPrefix + QString::number(n));
 }
 

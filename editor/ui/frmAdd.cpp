@@ -12,7 +12,6 @@
 #include "frmCreate.h"
 
 #include <QEvent>
-#include <QShortcut>
 
 using namespace KazCreateMod;
 
@@ -58,11 +57,12 @@ frmAdd::frmAdd(frmCreate& owner, UiLayer& ui, int editSlot)
     Label2 = EditorControls::makeLabel(QStringLiteral("Puzzle:"), QStringLiteral("Label2"), this);
     Label2->setGeometry(Geometry::rect(120, 1080, 1335, 525));
 
-    // Add from either box; a plain Enter still breaks the line.
-    for (const QKeySequence& key :
-         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
-        new QShortcut(key, this, Command1, &QPushButton::click);
-    Command1->setToolTip(QKeySequence(Qt::CTRL | Qt::Key_Return).toString(QKeySequence::NativeText));
+    // Add from either box with Ctrl+Return; a plain Enter still breaks the line.
+    QAction* add = EditorControls::makeCommand(Command1, this, &frmAdd::Command1_Click);
+    add->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    addAction(add);
+    Command1->setToolTip(add->shortcut().toString(QKeySequence::NativeText));
+    EditorControls::makeCommand(Command2, this, &frmAdd::Command2_Click);
     Text1->installEventFilter(this);
     Text2->installEventFilter(this);
 
@@ -70,9 +70,6 @@ frmAdd::frmAdd(frmCreate& owner, UiLayer& ui, int editSlot)
     setTabOrder(Text2, Command1);
     setTabOrder(Command1, Command2);
     Text1->setFocus();
-
-    connect(Command1, &QPushButton::clicked, this, &frmAdd::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmAdd::Command2_Click);
 }
 
 bool frmAdd::eventFilter(QObject* watched, QEvent* event) {
@@ -107,12 +104,12 @@ void frmAdd::Command1_Click() {
     const QString puzzle = Text2->toPlainText();
 
     if (isEntryEmpty(clue, puzzle)) {
-        ui_.messageBox(this, Texts::EmptyEntryText, Texts::EmptyEntryTitle, MsgButtons::Ok, MsgIcon::Stop);
+        ui_.messageBox(this, Texts::EmptyEntry.text, Texts::EmptyEntry.title, MsgButtons::Ok, MsgIcon::Stop);
         Text1->setFocus();
         return;
     }
     if (!hasProperSpacing(puzzle)) {
-        ui_.messageBox(this, Texts::BadSpacingText, Texts::BadSpacingTitle, MsgButtons::Ok, MsgIcon::None);
+        ui_.messageBox(this, Texts::BadSpacing.text, Texts::BadSpacing.title, MsgButtons::Ok, MsgIcon::None);
         Text2->setFocus();
         return;
     }
@@ -120,7 +117,7 @@ void frmAdd::Command1_Click() {
     const int slot = editSlot_ >= 0 ? editSlot_ : pairCount();
     if (slot >= MaxPuzzles) {
         // The pair has nowhere to go: say so and keep it in the dialog rather than lose it.
-        ui_.messageBox(this, Texts::SetFullText, Texts::SetFullTitle, MsgButtons::Ok, MsgIcon::None);
+        ui_.messageBox(this, Texts::SetFull.text, Texts::SetFull.title, MsgButtons::Ok, MsgIcon::None);
         return;
     }
     const PuzzleEntry held = editSlot_ >= 0 ? SetEntries[slot] : PuzzleEntry{};

@@ -32,21 +32,29 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
-#include <QTableWidget>
+#include <QTableView>
 
 using namespace KazCreateMod;
 using EditorControls::makeButton;
 using EditorControls::makeLabel;
 
 namespace {
-// A key that presses a button; the button's tooltip names the key, as a menu would.
-void addKey(QWidget* scope, const QKeySequence& key, QPushButton* button,
-            Qt::ShortcutContext context = Qt::WindowShortcut) {
-    auto* shortcut = new QShortcut(key, scope, button, &QPushButton::click, context);
-    shortcut->setAutoRepeat(false);
-    if (context == Qt::WindowShortcut)
-        button->setToolTip(key.toString(QKeySequence::NativeText));
+// A command's key; the button's tooltip names it, as a menu would.
+void setKey(QAction* command, const QKeySequence& key, QPushButton* button) {
+    command->setShortcut(key);
+    command->setAutoRepeat(false);
+    button->setToolTip(key.toString(QKeySequence::NativeText));
+}
+
+// Delete and Enter stand for a command only in the grid; elsewhere they belong to the text
+// boxes and buttons. The grid's own action passes them on to the command.
+void addGridKeys(QWidget* grid, QAction* command, const QList<QKeySequence>& keys) {
+    auto* gridKeys = new QAction(command->text(), grid);
+    gridKeys->setShortcuts(keys);
+    gridKeys->setShortcutContext(Qt::WidgetShortcut);
+    gridKeys->setAutoRepeat(command->autoRepeat());
+    QObject::connect(gridKeys, &QAction::triggered, command, &QAction::trigger);
+    grid->addAction(gridKeys);
 }
 
 // The editor's own window icon, drawn in code like the game's: a sheet of clue lines under
@@ -97,9 +105,9 @@ frmCreate::frmCreate(const EditorServices& services, QWidget* parent)
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    MSFlexGrid1 = new QTableWidget(0, 2, this);
+    MSFlexGrid1 = new QTableView(this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
-    MSFlexGrid1->setHorizontalHeaderLabels({QStringLiteral("Clue"), QStringLiteral("Puzzle")});
+    MSFlexGrid1->setModel(new ClueGridModel(SetEntries, MSFlexGrid1));
     MSFlexGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     MSFlexGrid1->horizontalHeader()->setStretchLastSection(false);
     MSFlexGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
@@ -130,23 +138,27 @@ frmCreate::frmCreate(const EditorServices& services, QWidget* parent)
     MSFlexGrid1->setAccessibleDescription(
         QStringLiteral("One pair a row: the clue, then the puzzle (Delete removes it)"));
 
-    addKey(this, QKeySequence::Save, Command1);
-    addKey(this, QKeySequence::New, Command2);
-    addKey(this, QKeySequence::Open, Command5);
-    addKey(this, QKeySequence(Qt::CTRL | Qt::Key_D), Command4);
-    addKey(MSFlexGrid1, QKeySequence(Qt::Key_Delete), Command4, Qt::WidgetShortcut);
+    // Every command is one action, which its button triggers; the File menu shows three.
+    using EditorControls::makeCommand;
+    save_ = makeCommand(Command1, this, &frmCreate::Command1_Click, QStringLiteral("&Save..."));
+    newSet_ = makeCommand(Command2, this, &frmCreate::Command2_Click, QStringLiteral("&New Set"));
+    loadSet_ = makeCommand(Command5, this, &frmCreate::Command5_Click, QStringLiteral("&Load Set..."));
+    deleteClue_ = makeCommand(Command4, this, &frmCreate::Command4_Click);
+    makeCommand(Command3, this, &frmCreate::Command3_Click);
+    QAction* help = makeCommand(Command6, this, &frmCreate::Command6_Click);
+    setKey(save_, QKeySequence::Save, Command1);
+    setKey(newSet_, QKeySequence::New, Command2);
+    setKey(loadSet_, QKeySequence::Open, Command5);
+    setKey(deleteClue_, QKeySequence(Qt::CTRL | Qt::Key_D), Command4);
+    addGridKeys(MSFlexGrid1, deleteClue_, {QKeySequence(Qt::Key_Delete)});
+    // F1 itself opens the topic of the window or menu at hand (ContextIDs claims it first).
+    help->setShortcut(QKeySequence::HelpContents);
+    addActions({deleteClue_, help});
 
     QWidget* order[] = {Text1,    Text2,    Text3,    MSFlexGrid1, Command3,
                         Command4, Command1, Command2, Command5,    Command6};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
-
-    connect(Command1, &QPushButton::clicked, this, &frmCreate::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmCreate::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmCreate::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmCreate::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &frmCreate::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &frmCreate::Command6_Click);
 
     // Design size: 4680 by 6045 twips of client area, centred on the screen.
     resize(Geometry::px(4680), Geometry::px(6045));
@@ -203,7 +215,8 @@ void frmCreate::RefreshClueGrid() {
 void frmCreate::setCurrentPair(int slot) {
     QScrollBar* sideways = MSFlexGrid1->horizontalScrollBar();
     const int left = sideways->value();
-    MSFlexGrid1->setCurrentCell(tableRowOf(slot + 1), std::max(0, MSFlexGrid1->currentColumn()));
+    MSFlexGrid1->setCurrentIndex(
+        MSFlexGrid1->model()->index(tableRowOf(slot + 1), std::max(0, MSFlexGrid1->currentIndex().column())));
     sideways->setValue(left);
 }
 
@@ -211,6 +224,8 @@ void frmCreate::buildMenus() {
     menuBar_ = new QMenuBar(this);
     menuBar_->setObjectName(QStringLiteral("menuBar"));
     QMenu* file = menuBar_->addMenu(QStringLiteral("&File"));
+    file->addActions({newSet_, loadSet_, save_});
+    file->addSeparator();
     file->addAction(QStringLiteral("&Import Pairs..."), this, &frmCreate::mnuImport_Click);
     file->addAction(QStringLiteral("&Export Pairs..."), this, &frmCreate::mnuExport_Click);
     file->addSeparator();
@@ -221,13 +236,11 @@ void frmCreate::buildMenus() {
                                 &frmCreate::mnuEditClue_Click);
     editClue_->setEnabled(false);
     // A double-click on a row, or Enter in the grid, edits that row's pair too.
-    connect(MSFlexGrid1, &QTableWidget::cellDoubleClicked, this, [this](int row) {
-        MSFlexGrid1->setCurrentCell(row, MSFlexGrid1->currentColumn());
-        mnuEditClue_Click();
+    connect(MSFlexGrid1, &QTableView::doubleClicked, this, [this](const QModelIndex& cell) {
+        MSFlexGrid1->setCurrentIndex(cell.siblingAtColumn(MSFlexGrid1->currentIndex().column()));
+        editClue_->trigger();
     });
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
-        new QShortcut(QKeySequence(key), MSFlexGrid1, this, &frmCreate::mnuEditClue_Click,
-                      Qt::WidgetShortcut);
+    addGridKeys(MSFlexGrid1, editClue_, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
 }
 
 void frmCreate::mnuEditClue_Click() {
@@ -281,23 +294,25 @@ void frmCreate::importPairs(const QString& path) {
 }
 
 void frmCreate::mnuExport_Click() {
-    exportTo({QStringLiteral("Export Pairs"), QStringLiteral("CSV file (*.csv)|*.csv"),
-              QStringLiteral(".csv"), dialogFolder_},
-             QStringLiteral("The pairs could not be exported:"), [this](const QString& path) {
-                 return WordList::writeCsvFile(path, setForSaving({}, SetEntries, clock_.today()).pairs);
-             });
+    const QString title = QStringLiteral("Export Pairs");
+    saveTo({title, QStringLiteral("CSV file (*.csv)|*.csv"), QStringLiteral(".csv"), dialogFolder_},
+           QStringLiteral("The pairs could not be exported:"), title, [this](const QString& path) {
+               return WordList::writeCsvFile(path, setForSaving({}, SetEntries, clock_.today()).pairs);
+           });
 }
 
-void frmCreate::exportTo(const FileDialogOptions& options, const QString& failure,
-                         const std::function<FileResult<>(const QString&)>& write) {
+bool frmCreate::saveTo(const FileDialogOptions& options, const QString& failure, const QString& failureTitle,
+                       const std::function<FileResult<>(const QString&)>& write) {
     const QString path = ui_.saveFileDialog(this, options);
     if (path.isEmpty())
-        return;
-    if (const FileResult<> saved = write(path); !saved.ok)
+        return false; // cancelled: nothing is written or replaced
+    const FileResult<> saved = write(path);
+    if (!saved.ok)
         ui_.messageBox(this,
                        failure + TextFormat::CrLf + QDir::toNativeSeparators(path) + TextFormat::CrLf +
                            saved.error,
-                       options.title, MsgButtons::Ok, MsgIcon::Stop);
+                       failureTitle, MsgButtons::Ok, MsgIcon::Stop);
+    return saved.ok;
 }
 
 GameSet frmCreate::setForPrinting() const {
@@ -336,22 +351,22 @@ void frmCreate::mnuPdf_Click() {
     if (choice.result() != QDialog::Accepted)
         return;
     const SheetLayout::Kind kind = choice.kind();
-    exportTo({QStringLiteral("Export PDF"), QStringLiteral("PDF document (*.pdf)|*.pdf"),
-              QStringLiteral(".pdf"), dialogFolder_},
-             QStringLiteral("The PDF could not be written:"), [this, kind](const QString& path) {
-                 return SheetPrinter::writePdf(path, kind, setForPrinting());
-             });
+    const QString title = QStringLiteral("Export PDF");
+    saveTo({title, QStringLiteral("PDF document (*.pdf)|*.pdf"), QStringLiteral(".pdf"), dialogFolder_},
+           QStringLiteral("The PDF could not be written:"), title, [this, kind](const QString& path) {
+               return SheetPrinter::writePdf(path, kind, setForPrinting());
+           });
 }
 
 void frmCreate::setSaveAndDeleteEnabled(bool enabled) {
-    Command1->setEnabled(enabled);
-    Command4->setEnabled(enabled);
+    save_->setEnabled(enabled); // the buttons follow their actions
+    deleteClue_->setEnabled(enabled);
 }
 
 bool frmCreate::mayDiscardUnsaved() {
-    if (!Command1->isEnabled())
+    if (!save_->isEnabled())
         return true;
-    return ui_.messageBox(this, Texts::AreYouSureText, Texts::AreYouSureTitle, MsgButtons::YesNo,
+    return ui_.messageBox(this, Texts::AreYouSure.text, Texts::AreYouSure.title, MsgButtons::YesNo,
                           MsgIcon::None) == MsgResult::Yes;
 }
 
@@ -377,29 +392,23 @@ FileDialogOptions frmCreate::dialogOptions(const QString& title) const {
 void frmCreate::Command1_Click() {
     if (SetEntries[0].Clue.isEmpty())
         return;
-    const QString path = ui_.saveFileDialog(this, dialogOptions(Texts::SaveDialogTitle));
-    if (path.isEmpty())
-        return; // cancelled: nothing is written or replaced
-    lastPath_ = path;
-
-    const SetTexts texts = replaceUntouchedPrompts({Text1->text(), Text2->text(), Text3->toPlainText()});
-    if (texts.author != Text1->text())
-        Text1->setTextUncut(texts.author);
-    if (texts.title != Text2->text())
-        Text2->setTextUncut(texts.title);
-    if (texts.info != Text3->toPlainText())
-        Text3->setPlainText(texts.info);
-
-    const GameSet set = setForSaving(texts, SetEntries, clock_.today());
-    if (const FileResult<> saved = GameSetFile::writeFile(path, set); !saved.ok) {
-        // The set stays in the editor and any old file stays whole; say why it was not saved.
-        ui_.messageBox(this,
-                       QStringLiteral("The game set could not be saved:") + TextFormat::CrLf +
-                           QDir::toNativeSeparators(path) + TextFormat::CrLf + saved.error,
-                       Texts::NotSavedTitle, MsgButtons::Ok, MsgIcon::Stop);
-        return;
-    }
-    startNewSet();
+    // A failed save keeps the set in the editor, and any old file whole.
+    const bool saved =
+        saveTo(dialogOptions(Texts::SaveDialogTitle), QStringLiteral("The game set could not be saved:"),
+               Texts::NotSavedTitle, [this](const QString& path) {
+                   lastPath_ = path;
+                   const SetTexts texts =
+                       replaceUntouchedPrompts({Text1->text(), Text2->text(), Text3->toPlainText()});
+                   if (texts.author != Text1->text())
+                       Text1->setTextUncut(texts.author);
+                   if (texts.title != Text2->text())
+                       Text2->setTextUncut(texts.title);
+                   if (texts.info != Text3->toPlainText())
+                       Text3->setPlainText(texts.info);
+                   return GameSetFile::writeFile(path, setForSaving(texts, SetEntries, clock_.today()));
+               });
+    if (saved)
+        startNewSet();
 }
 
 void frmCreate::Command2_Click() {

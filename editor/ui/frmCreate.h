@@ -19,7 +19,7 @@ class FittingLabel;
 class QAction;
 class QMenuBar;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 class LimitedLineEdit;
 class LimitedPlainTextEdit;
 struct FileDialogOptions;
@@ -54,7 +54,7 @@ private:
     LimitedLineEdit* Text1 = nullptr;      // author
     LimitedLineEdit* Text2 = nullptr;      // title
     LimitedPlainTextEdit* Text3 = nullptr; // information
-    QTableWidget* MSFlexGrid1 = nullptr;   // the pairs, one data row each
+    QTableView* MSFlexGrid1 = nullptr;     // the pairs, one data row each
     QPushButton* Command3 = nullptr;       // Add Clue To Puzzle Set
     QPushButton* Command4 = nullptr;       // Delete This Clue
     QPushButton* Command1 = nullptr;       // Save
@@ -67,6 +67,11 @@ private:
     FittingLabel* Label5 = nullptr; // the count label
     QMenuBar* menuBar_ = nullptr;
     QAction* editClue_ = nullptr; // Edit, Edit This Clue: only while the set has pairs
+    // The commands of the buttons that have keys; the first three are File menu items too.
+    QAction* save_ = nullptr;
+    QAction* newSet_ = nullptr;
+    QAction* loadSet_ = nullptr;
+    QAction* deleteClue_ = nullptr;
 
     void Command1_Click(); // Save
     void Command2_Click(); // New Set
@@ -80,10 +85,11 @@ private:
     void mnuPrint_Click();
     void mnuPdf_Click();
     void mnuEditClue_Click();
-    // Export Pairs and Export PDF alike: the save dialog (Cancel writes nothing), then
-    // write, and a stop box starting with `failure` that says why when it did not work.
-    void exportTo(const FileDialogOptions& options, const QString& failure,
-                  const std::function<FileResult<>(const QString&)>& write);
+    // Save, Export Pairs and Export PDF alike: the save dialog (Cancel writes nothing), then
+    // write, and when that fails a stop box titled `failureTitle`, starting with `failure`,
+    // that says why. True when the file was written.
+    bool saveTo(const FileDialogOptions& options, const QString& failure, const QString& failureTitle,
+                const std::function<FileResult<>(const QString&)>& write);
     void buildMenus();
     // The set as the sheets print it: untouched prompts print as nothing.
     GameSet setForPrinting() const;

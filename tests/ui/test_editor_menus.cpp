@@ -18,7 +18,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/stat.h>
@@ -67,8 +67,8 @@ private slots:
             SetEntries[i] = {QStringLiteral("Clue %1").arg(i + 1), QStringLiteral("Puzzle")};
         SetEntries[1].Puzzle = QStringLiteral("Catch-22");
         form->RefreshClueGrid();
-        auto* grid = find<QTableWidget>(*form, "MSFlexGrid1");
-        grid->setCurrentCell(1, 0);
+        auto* grid = find<QTableView>(*form, "MSFlexGrid1");
+        grid->setCurrentIndex(grid->model()->index(1, 0));
         ui.modalHandlers.enqueue([](QDialog& d) {
             QCOMPARE(d.windowTitle(), QStringLiteral("Edit a Clue"));
             QCOMPARE(find<QPushButton>(d, "Command1")->text(), QStringLiteral("OK"));
@@ -84,13 +84,33 @@ private slots:
         });
         action("Edit This Clue")->trigger();
         QCOMPARE(pairs(), QStringLiteral("Clue 1|Puzzle,Big cat|Catch-22,Clue 3|Puzzle"));
-        QCOMPARE(grid->currentRow(), 1);
+        QCOMPARE(grid->currentIndex().row(), 1);
         QVERIFY(find<QPushButton>(*form, "Command1")->isEnabled());
         QApplication::setActiveWindow(form.get());
         grid->setFocus();
         QTest::keyClick(grid, Qt::Key_Return); // Enter in the grid, then Esc
         QCOMPARE(pairs(), QStringLiteral("Clue 1|Puzzle,Big cat|Catch-22,Clue 3|Puzzle"));
         QCOMPARE(ui.calls.size(), 2);
+    }
+
+    // New Set, Load Set and Save head the File menu with their keys; each item is its button's
+    // command, enabled with it and doing the same.
+    void fileMenuHoldsTheButtonsCommands() {
+        QMenu* file = find<QMenuBar>(*form, "menuBar")->actions()[0]->menu();
+        QStringList items;
+        for (QAction* a : file->actions().mid(0, 5))
+            items << a->text() + u' ' + a->shortcut().toString();
+        QCOMPARE(items.join(u'|'), "&New Set Ctrl+N|&Load Set... Ctrl+O|&Save... Ctrl+S| |&Import Pairs... ");
+        QVERIFY(!file->actions()[2]->isEnabled());
+        SetEntries[0] = {QStringLiteral("Barks"), QStringLiteral("Dog")};
+        form->setSaveAndDeleteEnabled(true);
+        for (QAction* item : file->actions().mid(0, 3))
+            item->trigger(); // No, No, Cancel
+        const QList<UiCall> byMenu = ui.calls;
+        ui.clear();
+        for (const char* button : {"Command2", "Command5", "Command1"})
+            find<QPushButton>(*form, button)->click();
+        QVERIFY(byMenu.size() == 3 && ui.calls == byMenu);
     }
 
     // A word list's good pairs fill the free slots and one box reports the rest; a file that

@@ -90,6 +90,8 @@ private slots:
         FixedClock clock;
         frmCreate create(EditorServices{ui, clock, folder.path()});
         QCOMPARE(ContextIDs::helpFile(), folder.path() + QStringLiteral("KazCreate.HLP"));
+        create.show(); // where the Help command's own key (F1 too) could take the key first
+        QApplication::setActiveWindow(&create);
         pressF1(&create);
         QCOMPARE(ContextIDs::viewer()->currentAnchor(), QStringLiteral("10"));
         frmAdd add(create, ui);
