@@ -35,20 +35,25 @@ HelpViewer* ensureViewer() {
 }
 
 // F1 (the standard Help Contents key) anywhere opens the topic of the open menu, or of the
-// window that holds the focus.
+// window that holds the focus. The key is claimed before shortcuts are looked at, so a Help
+// item showing it as its shortcut does not take it for the contents.
 class HelpKeyFilter : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress)
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() != Qt::Key_F1 && !key->matches(QKeySequence::HelpContents))
             return false;
         if (!state().started || state().helpFile.isEmpty())
             return false;
+        if (event->type() == QEvent::ShortcutOverride) {
+            event->accept(); // the key press that follows comes here
+            return true;
+        }
         auto* widget = qobject_cast<QWidget*>(watched);
         if (!widget)
             return false;

@@ -148,8 +148,6 @@ void Form1::buildControls() {
                     {2685, 4800, 1470, 495}, BoardPoints);
     setPlayButton(cmdSolve, large);
     setPlayButton(cmdSpin, large);
-    connect(cmdSolve, &QPushButton::clicked, this, unlessSpinning([this] { cmdSolve_Click(); }));
-    connect(cmdSpin, &QPushButton::clicked, this, unlessSpinning([this] { cmdSpin_Click(); }));
     cmdSolve->setAccessibleDescription(QStringLiteral("Type the whole answer (Enter)"));
     cmdSpin->setAccessibleDescription(QStringLiteral("Spin the wheel for a letter's value (Space)"));
 
@@ -214,6 +212,9 @@ void Form1::buildMenu() {
     mnuA->setObjectName(QStringLiteral("mnuA"));
     mnuHelp = mnuA->addAction(QStringLiteral("&Help"), this, &Form1::mnuHelp_Click);
     mnuAbout = mnuA->addAction(QStringLiteral("A&bout The Game"), this, &Form1::mnuAbout_Click);
+    // F1 itself opens the topic of the open menu or the focused window (ContextIDs); the item
+    // shows the key all the same.
+    mnuHelp->setShortcut(QKeySequence::HelpContents);
 
     const std::pair<QAction*, const char*> names[] = {
         {mnuGame, "mnuGame"},       {mnuLoad, "mnuLoad"}, {mnuBar02, "mnuBar02"},
@@ -227,18 +228,26 @@ void Form1::buildMenu() {
 }
 
 // Space spins and Enter solves wherever the focus is, a focused letter button included:
-// window shortcuts come before the button's own Space.
+// window shortcuts come before the button's own Space. Each is one action, which its button
+// triggers too; the button is on exactly when its action is.
 void Form1::buildKeys() {
-    auto addKey = [this](const QList<QKeySequence>& keys, QPushButton* button) {
-        auto* action = new QAction(this);
+    auto command = [this](QPushButton* button, const char* name, const QList<QKeySequence>& keys,
+                          void (Form1::*handler)()) {
+        auto* action = new QAction(button->text(), this);
+        action->setObjectName(QLatin1String(name));
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         action->setAutoRepeat(false); // a held key is one press
-        connect(action, &QAction::triggered, button, &QPushButton::click);
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, unlessSpinning([this, handler] { (this->*handler)(); }));
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
         addAction(action);
+        return action;
     };
-    addKey({QKeySequence(Qt::Key_Space)}, cmdSpin);
-    addKey({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, cmdSolve);
+    actSpin = command(cmdSpin, "actSpin", {QKeySequence(Qt::Key_Space)}, &Form1::cmdSpin_Click);
+    actSolve = command(cmdSolve, "actSolve", {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
+                       &Form1::cmdSolve_Click);
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
@@ -387,8 +396,8 @@ void Form1::showBoardArea(const PlayOutcome& step) {
     if (step.controls == PlayControls::AllOn || step.controls == PlayControls::AllOff) {
         const bool on = step.controls == PlayControls::AllOn;
         setLettersEnabled(on);
-        cmdSolve->setEnabled(on);
-        cmdSpin->setEnabled(on);
+        actSolve->setEnabled(on);
+        actSpin->setEnabled(on);
     }
 }
 

@@ -77,6 +77,8 @@ private:
     QTimer* Timer1 = nullptr;
     QPushButton* cmdSolve = nullptr;
     QPushButton* cmdSpin = nullptr;
+    QAction* actSolve = nullptr; // Solve's command: its key, and the button's click
+    QAction* actSpin = nullptr;
     std::array<QPushButton*, 26> cmdAlpha{};
     QLabel* lblDescript = nullptr;
     FileDialogOptions CommonDialog1;

@@ -40,6 +40,24 @@ void showFitted(QLabel* label, const QFont& designed, double zoom, const QString
     label->setText(text);
 }
 
+// The platform's keys for a command, and the ones the game has always had besides.
+QList<QKeySequence> keysFor(QKeySequence::StandardKey standard, const QList<QKeySequence>& also) {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(standard);
+    for (const QKeySequence& key : also)
+        if (!keys.contains(key))
+            keys.append(key);
+    return keys;
+}
+
+// Full screen: the platform's key (none on some desktops) and F11, which the game has always
+// had; Esc as well, but only while full screen.
+QList<QKeySequence> fullScreenKeys(bool full) {
+    QList<QKeySequence> keys = keysFor(QKeySequence::FullScreen, {QKeySequence(Qt::Key_F11)});
+    if (full)
+        keys.append(QKeySequence(Qt::Key_Escape));
+    return keys;
+}
+
 } // namespace
 
 // View: the zoom steps, full screen and sound. Each choice is remembered at once.
@@ -48,16 +66,16 @@ void Form1::buildViewMenu() {
     mnuView->setObjectName(QStringLiteral("mnuView"));
     mnuZoomIn = mnuView->addAction(QStringLiteral("Zoom &In"), this,
                                    [this] { setZoom(Zoom::nextStep(preferences_.zoom)); });
-    mnuZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    mnuZoomIn->setShortcuts(keysFor(QKeySequence::ZoomIn, {QKeySequence(Qt::CTRL | Qt::Key_Equal)}));
     mnuZoomOut = mnuView->addAction(QStringLiteral("Zoom &Out"), this,
                                     [this] { setZoom(Zoom::previousStep(preferences_.zoom)); });
-    mnuZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    mnuZoomOut->setShortcuts(QKeySequence::ZoomOut);
     mnuActualSize =
         mnuView->addAction(QStringLiteral("&Actual Size"), this, [this] { setZoom(Zoom::ActualSize); });
     mnuActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     mnuFullScreen = mnuView->addAction(QStringLiteral("&Full Screen"));
     mnuFullScreen->setCheckable(true);
-    mnuFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    mnuFullScreen->setShortcuts(fullScreenKeys(false));
     connect(mnuFullScreen, &QAction::triggered, this, &Form1::setFullScreen);
     mnuView->addSeparator();
     mnuSound = mnuView->addAction(QStringLiteral("&Sound"));
@@ -152,9 +170,7 @@ void Form1::updateViewMenu() {
     mnuActualSize->setEnabled(!full);
     mnuFullScreen->setChecked(full);
     // Esc leaves full screen too, and only there does it mean that.
-    mnuFullScreen->setShortcuts(
-        full ? QList<QKeySequence>{QKeySequence(Qt::Key_F11), QKeySequence(Qt::Key_Escape)}
-             : QList<QKeySequence>{QKeySequence(Qt::Key_F11)});
+    mnuFullScreen->setShortcuts(fullScreenKeys(full));
 }
 
 void Form1::setFullScreen(bool on) {
