@@ -484,8 +484,8 @@ void Form1::Timer1_Timer() {
 void Form1::cmdAlpha_Click(int index) {
     const PlayOutcome guessed = KazMod::guessLetter(state_, index);
     play(guessed);
-    if (guessed.controls == PlayControls::Unchanged)
-        return; // no spin yet: the letter can still be guessed
+    if (guessed.message == GameMessage::SpinFirst)
+        return; // the letter can still be guessed after a spin
     showBoardArea(guessed);
     cmdAlpha[static_cast<std::size_t>(index)]->setEnabled(false);
     showStatus(guessed);
