@@ -50,13 +50,13 @@ protected:
             return false;
         if (!state().started || state().helpFile.isEmpty())
             return false;
+        if (event->type() == QEvent::ShortcutOverride) {
+            event->accept(); // the key press that follows comes here
+            return true;
+        }
         auto* widget = qobject_cast<QWidget*>(watched);
         if (!widget)
             return false;
-        if (event->type() == QEvent::ShortcutOverride) {
-            event->accept();
-            return true;
-        }
         if (QWidget* popup = QApplication::activePopupWidget())
             widget = popup;
         const int id = ContextIDs::helpContextIdOf(widget);

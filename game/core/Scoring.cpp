@@ -57,21 +57,6 @@ QString Scoring::integerText(double value) {
     return QString::number(value, 'f', 0);
 }
 
-QString Scoring::congratulationsText(int spinCount, int letterCount, double finalScore) {
-    const QString& crlf = TextFormat::CrLf;
-    return QStringLiteral("You Got It!") + crlf + crlf + QStringLiteral("It took ") +
-           QString::number(spinCount) + QStringLiteral(" spin(s) for you") + crlf +
-           QStringLiteral("to solve this ") + QString::number(letterCount) +
-           QStringLiteral(" letter puzzle.") + crlf + QStringLiteral("Your final (adjusted) score is ") +
-           integerText(finalScore);
-}
-
-QString Scoring::sorryText(const QString& answerAsTyped, const QString& currentPuzzle) {
-    const QString& crlf = TextFormat::CrLf;
-    return QStringLiteral("Sorry, but that was not it.") + crlf + QStringLiteral("You Entered: ") +
-           answerAsTyped + crlf + QStringLiteral("The Puzzle was: ") + currentPuzzle;
-}
-
 QString Scoring::finalScoreStatus(double finalScore) {
     return QStringLiteral("Final Score: ") + integerText(finalScore);
 }

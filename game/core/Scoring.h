@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Kazoola Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What a guessed letter earns, the final adjusted score of a solved puzzle, and the texts
-// that report them.
+// What a guessed letter earns, the final adjusted score of a solved puzzle, and the status
+// line that shows it.
 #pragma once
 
 #include <QString>
@@ -27,8 +27,6 @@ bool isRightAnswer(const QString& normalizedAnswer, const QString& currentPuzzle
 // A whole number as plain decimal digits, however large.
 QString integerText(double value);
 
-QString congratulationsText(int spinCount, int letterCount, double finalScore);
-QString sorryText(const QString& answerAsTyped, const QString& currentPuzzle);
 QString finalScoreStatus(double finalScore);
 
 } // namespace Scoring

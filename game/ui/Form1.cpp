@@ -10,12 +10,11 @@
 #include "FontFit.h"
 #include "Form2.h"
 #include "Form3.h"
+#include "GameMessages.h"
 #include "GameSetFile.h"
-#include "Geometry.h"
 #include "HighScores.h"
 #include "ProgramFolder.h"
 #include "Scoring.h"
-#include "WheelPalette.h"
 #include "Zoom.h"
 #include "frmAbout.h"
 
@@ -30,68 +29,9 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QResizeEvent>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
-
-const QString WindowCaption = QStringLiteral("Kazoola");
-const double BoardPoints = 12;
-const double CluePoints = 9.75;
-const double WindowPoints = 8.25;
-// The client area as designed; controls that reach past it (the letters' divider) are cut
-// at its edge, which is where the window ends at every zoom.
-const QRectF ClientTwips(0, 0, 7410, 5445);
-
-// The font for text that has to fit a label of fixed size: the designed size, or a smaller
-// one where a long clue would otherwise be cut off. Never below 6 points. (The board has
-// a label of its own that does the same.)
-QFont fittingFont(const QFont& designed, double zoom, const QLabel* label, const QString& text) {
-    const QRect box = label->contentsRect();
-    return FontFit::shrinkToFit(designed, 6.0 * zoom, 0.75 * zoom, [&](const QFont& font) {
-        const QRect needed =
-            QFontMetrics(font).boundingRect(box, Qt::TextWordWrap | label->alignment(), text);
-        return needed.width() <= box.width() && needed.height() <= box.height();
-    });
-}
-
-// The board as a screen reader should say it: the letters found, "blank" for each hidden
-// one, and the gaps between words marked. Past the first hundred words, which is more than
-// anyone listens to, only the number of words left is said, so that the longest puzzle a set
-// can hold costs no more to name than a short one.
-QString spokenBoard(const QString& board) {
-    if (board.isEmpty())
-        return QStringLiteral("Puzzle board: no game");
-    constexpr int MostWords = 100;
-    QString spoken = QStringLiteral("Puzzle board: ");
-    int words = 0;
-    bool inWord = false;
-    for (const QChar c : board) { // words are runs of cells; only the gaps hold blanks
-        if (c == u' ') {
-            inWord = false;
-            continue;
-        }
-        if (!inWord)
-            ++words;
-        if (words <= MostWords) {
-            if (!inWord && words > 1)
-                spoken += QStringLiteral(", gap, ");
-            else if (inWord)
-                spoken += u' ';
-            spoken += c == u'-' ? QStringLiteral("blank") : QString(c);
-        }
-        inWord = true;
-    }
-    if (words > MostWords)
-        spoken += QStringLiteral(", and %1 more words").arg(words - MostWords);
-    return spoken;
-}
-
-void showFitted(QLabel* label, const QFont& designed, double zoom, const QString& text) {
-    label->setFont(fittingFont(designed, zoom, label, text));
-    label->setText(text);
-}
 
 // The window's text: plain, from the top left, wrapped at word gaps.
 void setWrappedText(QLabel* label) {
@@ -140,7 +80,7 @@ Form1::Form1(const GameServices& services, QWidget* parent)
                               Qt::WindowCloseButtonHint),
       services_(services) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(WindowCaption);
+    setWindowTitle(GameMessages::caption());
     setWindowIcon(Artwork::windowIcon());
     setFont(FontFit::timesNewRoman(WindowPoints));
     buildControls();
@@ -208,8 +148,6 @@ void Form1::buildControls() {
                     {2685, 4800, 1470, 495}, BoardPoints);
     setPlayButton(cmdSolve, large);
     setPlayButton(cmdSpin, large);
-    connect(cmdSolve, &QPushButton::clicked, this, unlessSpinning([this] { cmdSolve_Click(); }));
-    connect(cmdSpin, &QPushButton::clicked, this, unlessSpinning([this] { cmdSpin_Click(); }));
     cmdSolve->setAccessibleDescription(QStringLiteral("Type the whole answer (Enter)"));
     cmdSpin->setAccessibleDescription(QStringLiteral("Spin the wheel for a letter's value (Space)"));
 
@@ -236,7 +174,7 @@ void Form1::buildControls() {
     lblDescript->setAccessibleDescription(
         QStringLiteral("Status: the last spin or guess, the score and the spins"));
     nameStatus();
-    lblPuzzle->setAccessibleName(spokenBoard(QString()));
+    lblPuzzle->setAccessibleName(GameMessages::spokenBoard(QString()));
     lblPuzzle->setAccessibleDescription(QStringLiteral(
         "The hidden puzzle: each hidden letter is read as blank, and gap marks a space between words"));
 
@@ -274,6 +212,9 @@ void Form1::buildMenu() {
     mnuA->setObjectName(QStringLiteral("mnuA"));
     mnuHelp = mnuA->addAction(QStringLiteral("&Help"), this, &Form1::mnuHelp_Click);
     mnuAbout = mnuA->addAction(QStringLiteral("A&bout The Game"), this, &Form1::mnuAbout_Click);
+    // F1 itself opens the topic of the open menu or the focused window (ContextIDs); the item
+    // shows the key all the same.
+    mnuHelp->setShortcut(QKeySequence::HelpContents);
 
     const std::pair<QAction*, const char*> names[] = {
         {mnuGame, "mnuGame"},       {mnuLoad, "mnuLoad"}, {mnuBar02, "mnuBar02"},
@@ -286,203 +227,27 @@ void Form1::buildMenu() {
     ContextIDs::setHelpContextId(mnuA, 220);
 }
 
-// View: the zoom steps, full screen and sound. Each choice is remembered at once.
-void Form1::buildViewMenu() {
-    mnuView = menuBar()->addMenu(QStringLiteral("&View"));
-    mnuView->setObjectName(QStringLiteral("mnuView"));
-    mnuZoomIn = mnuView->addAction(QStringLiteral("Zoom &In"), this,
-                                   [this] { setZoom(Zoom::nextStep(preferences_.zoom)); });
-    mnuZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    mnuZoomOut = mnuView->addAction(QStringLiteral("Zoom &Out"), this,
-                                    [this] { setZoom(Zoom::previousStep(preferences_.zoom)); });
-    mnuZoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
-    mnuActualSize =
-        mnuView->addAction(QStringLiteral("&Actual Size"), this, [this] { setZoom(Zoom::ActualSize); });
-    mnuActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    mnuFullScreen = mnuView->addAction(QStringLiteral("&Full Screen"));
-    mnuFullScreen->setCheckable(true);
-    mnuFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
-    connect(mnuFullScreen, &QAction::triggered, this, &Form1::setFullScreen);
-    mnuView->addSeparator();
-    mnuSound = mnuView->addAction(QStringLiteral("&Sound"));
-    mnuSound->setCheckable(true);
-    mnuSound->setChecked(preferences_.sound);
-    mnuSound->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    connect(mnuSound, &QAction::toggled, this, [this](bool on) {
-        preferences_.sound = on;
-        savePreferences();
-    });
-    // What a screen reader says besides the item's name.
-    mnuZoomIn->setToolTip(QStringLiteral("Make the game window larger"));
-    mnuZoomOut->setToolTip(QStringLiteral("Make the game window smaller"));
-    mnuActualSize->setToolTip(QStringLiteral("Show the game window at its designed size"));
-    mnuFullScreen->setToolTip(QStringLiteral("Fill the screen with the game (F11 or Esc to leave)"));
-    mnuSound->setToolTip(QStringLiteral("Play the game's sounds"));
-    const std::pair<QAction*, const char*> names[] = {{mnuZoomIn, "mnuZoomIn"},
-                                                      {mnuZoomOut, "mnuZoomOut"},
-                                                      {mnuActualSize, "mnuActualSize"},
-                                                      {mnuFullScreen, "mnuFullScreen"},
-                                                      {mnuSound, "mnuSound"}};
-    for (const auto& [action, name] : names)
-        action->setObjectName(QLatin1String(name));
-}
-
-void Form1::layOut(int percent, QPoint origin) {
-    zoomShown_ = percent;
-    const double zoom = Zoom::factor(percent);
-    for (const Placement& p : placements_) {
-        const QRectF r = p.designed.intersected(ClientTwips);
-        p.widget->setGeometry(Geometry::rect(r.x(), r.y(), r.width(), r.height(), zoom).translated(origin));
-        if (p.points > 0)
-            p.widget->setFont(FontFit::timesNewRoman(Geometry::points(p.points, zoom)));
-        if (auto* frame = qobject_cast<QFrame*>(p.widget); frame && frame->frameShape() != QFrame::NoFrame)
-            frame->setLineWidth(Geometry::lineWidth(zoom));
-    }
-    setFont(FontFit::timesNewRoman(Geometry::points(WindowPoints, zoom)));
-    picArrow->setPixmap(Artwork::arrowPixmap(zoom, devicePixelRatioF()));
-    // The board and the clue fit their text again, at the new size.
-    showBoard(lblPuzzle->text());
-    showClue(lblClue->text());
-}
-
-void Form1::showZoom(int percent) {
-    layOut(percent);
-    const double zoom = Zoom::factor(percent);
-    const QPoint centre = frameGeometry().center();
-    resize(Geometry::px(ClientTwips.width(), zoom),
-           Geometry::px(ClientTwips.height(), zoom) + menuBar()->sizeHint().height());
-    // A window on the screen grows or shrinks about its centre, and stays on the screen.
-    if (isVisible() && screen()) {
-        const QRect room = screen()->availableGeometry();
-        QRect frame = frameGeometry();
-        frame.setSize(size() + (frame.size() - geometry().size()));
-        frame.moveCenter(centre);
-        frame.moveRight(std::min(frame.right(), room.right()));
-        frame.moveBottom(std::min(frame.bottom(), room.bottom()));
-        frame.moveLeft(std::max(frame.left(), room.left()));
-        frame.moveTop(std::max(frame.top(), room.top()));
-        move(frame.topLeft());
-    }
-    updateViewMenu();
-}
-
-bool Form1::fitsScreen(int percent) const {
-    const QScreen* shown = screen();
-    if (!shown)
-        return percent == Zoom::ActualSize;
-    const double zoom = Zoom::factor(percent);
-    // The frame the window manager puts around the window counts too, once it is known.
-    const QSize frame = frameGeometry().size() - geometry().size();
-    const QSize needed(Geometry::px(ClientTwips.width(), zoom) + frame.width(),
-                       Geometry::px(ClientTwips.height(), zoom) + menuBar()->sizeHint().height() +
-                           frame.height());
-    const QSize room = shown->availableGeometry().size();
-    return needed.width() <= room.width() && needed.height() <= room.height();
-}
-
-void Form1::setZoom(int percent) {
-    if (!Zoom::isStep(percent) || isFullScreen() || !fitsScreen(percent))
-        return;
-    preferences_.zoom = percent;
-    showZoom(percent);
-    savePreferences();
-}
-
-void Form1::updateViewMenu() {
-    const bool full = isFullScreen();
-    const int next = Zoom::nextStep(preferences_.zoom);
-    mnuZoomIn->setEnabled(!full && next != 0 && fitsScreen(next));
-    mnuZoomOut->setEnabled(!full && Zoom::previousStep(preferences_.zoom) != 0);
-    mnuActualSize->setEnabled(!full);
-    mnuFullScreen->setChecked(full);
-    // Esc leaves full screen too, and only there does it mean that.
-    mnuFullScreen->setShortcuts(
-        full ? QList<QKeySequence>{QKeySequence(Qt::Key_F11), QKeySequence(Qt::Key_Escape)}
-             : QList<QKeySequence>{QKeySequence(Qt::Key_F11)});
-}
-
-void Form1::setFullScreen(bool on) {
-    if (on == isFullScreen()) {
-        updateViewMenu();
-        return;
-    }
-    preferences_.fullScreen = on;
-    savePreferences();
-    if (on) {
-        centralWidget()->installEventFilter(this);
-        showFullScreen();
-        fitToScreen();
-    } else {
-        centralWidget()->removeEventFilter(this);
-        showNormal();
-        showZoom(preferences_.zoom);
-    }
-    updateViewMenu();
-}
-
-void Form1::fitToScreen() {
-    const QSize room = centralWidget()->size();
-    const int percent = Zoom::largestFitting([&](int step) {
-        const double zoom = Zoom::factor(step);
-        return Geometry::px(ClientTwips.width(), zoom) <= room.width() &&
-               Geometry::px(ClientTwips.height(), zoom) <= room.height();
-    });
-    const double zoom = Zoom::factor(percent);
-    const QSize shown(Geometry::px(ClientTwips.width(), zoom), Geometry::px(ClientTwips.height(), zoom));
-    layOut(percent, QPoint(std::max(0, (room.width() - shown.width()) / 2),
-                           std::max(0, (room.height() - shown.height()) / 2)));
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    // The screen's size arrives when the window system has made the window full screen.
-    if (watched == centralWidget() && event->type() == QEvent::Resize && isFullScreen())
-        fitToScreen();
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void Form1::changeEvent(QEvent* event) {
-    // The window system may end full screen itself: the zoom comes back as after F11.
-    if (event->type() == QEvent::WindowStateChange && mnuFullScreen && mnuFullScreen->isChecked() &&
-        !isFullScreen() && !(windowState() & Qt::WindowMinimized)) {
-        preferences_.fullScreen = false;
-        savePreferences();
-        centralWidget()->removeEventFilter(this);
-        showZoom(preferences_.zoom);
-    }
-    QMainWindow::changeEvent(event);
-}
-
-void Form1::showAsPreferred() {
-    if (preferences_.fullScreen) {
-        preferences_.fullScreen = false; // setFullScreen remembers it again
-        setFullScreen(true);
-    } else {
-        show();
-    }
-}
-
-void Form1::savePreferences() {
-    services_.preferences->save(preferences_); // a file that cannot be written changes nothing
-}
-
-void Form1::sound(GameSound which) {
-    if (preferences_.sound)
-        services_.sound->play(which);
-}
-
 // Space spins and Enter solves wherever the focus is, a focused letter button included:
-// window shortcuts come before the button's own Space.
+// window shortcuts come before the button's own Space. Each is one action, which its button
+// triggers too; the button is on exactly when its action is.
 void Form1::buildKeys() {
-    auto addKey = [this](const QList<QKeySequence>& keys, QPushButton* button) {
-        auto* action = new QAction(this);
+    auto command = [this](QPushButton* button, const char* name, const QList<QKeySequence>& keys,
+                          void (Form1::*handler)()) {
+        auto* action = new QAction(button->text(), this);
+        action->setObjectName(QLatin1String(name));
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
         action->setAutoRepeat(false); // a held key is one press
-        connect(action, &QAction::triggered, button, &QPushButton::click);
+        action->setEnabled(false);
+        connect(action, &QAction::triggered, this, unlessSpinning([this, handler] { (this->*handler)(); }));
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
         addAction(action);
+        return action;
     };
-    addKey({QKeySequence(Qt::Key_Space)}, cmdSpin);
-    addKey({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, cmdSolve);
+    actSpin = command(cmdSpin, "actSpin", {QKeySequence(Qt::Key_Space)}, &Form1::cmdSpin_Click);
+    actSolve = command(cmdSolve, "actSolve", {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)},
+                       &Form1::cmdSolve_Click);
 }
 
 void Form1::keyPressEvent(QKeyEvent* event) {
@@ -509,8 +274,7 @@ void Form1::Form_Load() {
         setTabOrder(previous, button);
         previous = button;
     }
-    state_.GameInProgress = false;
-    state_.SetLoaded = false;
+    // GameState starts with no set loaded and no game in progress.
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
@@ -525,15 +289,12 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 bool Form1::Form_Unload() {
     ContextIDs::QuitHelp();
-    if (state_.GameInProgress && !confirmAbandonGame())
-        return false;
-    return true;
+    return mayAbandonGame();
 }
 
-bool Form1::confirmAbandonGame() {
-    return ui().messageBox(
-               this, QStringLiteral("There is already a game in progress!\r\nAre you sure you want to quit?"),
-               QStringLiteral("Really Quit?"), MsgButtons::YesNo, MsgIcon::None) == MsgResult::Yes;
+bool Form1::mayAbandonGame() {
+    const GameMessage question = KazMod::abandonQuestion(state_);
+    return question == GameMessage::None || GameMessages::show(ui(), this, question) == MsgResult::Yes;
 }
 
 void Form1::UpdateStatus() {
@@ -550,6 +311,15 @@ void Form1::nameStatus() {
     lblDescript->setAccessibleName(parts.isEmpty() ? QStringLiteral("Status: no game set loaded")
                                                    : parts.join(QStringLiteral(". ")));
     outcome_.clear();
+}
+
+// The status panel after a step: its lines written again, or only its name with the news.
+void Form1::showStatus(const PlayOutcome& step) {
+    outcome_ = GameMessages::spoken(step.spoken, step.spokenArgs);
+    if (step.statusChanged)
+        UpdateStatus();
+    else
+        nameStatus();
 }
 
 // ---- The menus ----
@@ -578,7 +348,7 @@ void Form1::mnuHelp_Click() {
 }
 
 void Form1::mnuLoad_Click() {
-    if (state_.GameInProgress && !confirmAbandonGame())
+    if (!mayAbandonGame())
         return;
     const QString path = ui().openFileDialog(this, CommonDialog1);
     if (path.isEmpty())
@@ -597,85 +367,83 @@ bool Form1::loadGameSet(const QString& path) {
         return false;
     }
 
-    resetBoard();
-    KazMod::installGameSet(state_, read.value);
-    state_.SetLoaded = true;
+    const PlayOutcome loaded = KazMod::loadGameSet(state_, read.value);
+    showBoardArea(loaded);
     mnuSetInfo->setEnabled(true);
-    UpdateStatus();
+    showStatus(loaded);
     return true;
 }
 
-void Form1::resetBoard() {
-    state_.GameInProgress = false;
-    state_.SpinCount = 0;
-    state_.Score = 0;
-    showBoard(QString());
-    showClue(QStringLiteral("Clue: "));
-    setWindowTitle(WindowCaption);
-    cmdSolve->setEnabled(false);
-    cmdSpin->setEnabled(false);
-    setLettersEnabled(false);
+// The board, the clue line, the caption and the play buttons as a step leaves them.
+void Form1::showBoardArea(const PlayOutcome& step) {
+    switch (step.board) {
+    case BoardView::NoGame:
+        showBoard(QString());
+        showClue(GameMessages::clueLine(QString()));
+        setWindowTitle(GameMessages::caption());
+        break;
+    case BoardView::NewPuzzle:
+        setWindowTitle(GameMessages::caption(step.gameNumber, state_.PuzzleCount));
+        showClue(GameMessages::clueLine(state_.CurrentClue));
+        showBoard(state_.BoardText);
+        break;
+    case BoardView::Revealed:
+        showBoard(state_.BoardText);
+        break;
+    case BoardView::Unchanged:
+        break;
+    }
+    if (step.controls == PlayControls::AllOn || step.controls == PlayControls::AllOff) {
+        const bool on = step.controls == PlayControls::AllOn;
+        setLettersEnabled(on);
+        actSolve->setEnabled(on);
+        actSpin->setEnabled(on);
+    }
 }
 
 // ---- A new game ----
 
 void Form1::mnuGame_Click() {
-    if (!state_.SetLoaded) {
-        ui().messageBox(this,
-                        QStringLiteral("There is not a Game Set Loaded!\r\nPlease load a game set first!"),
-                        QStringLiteral("No Game Set Loaded!"), MsgButtons::Ok, MsgIcon::Stop);
+    const GameMessage question = KazMod::newGameQuestion(state_);
+    if (question == GameMessage::NoSetLoaded) {
+        GameMessages::show(ui(), this, question);
         return;
     }
-    if (state_.GameInProgress && !confirmAbandonGame())
+    if (!mayAbandonGame())
         return;
-
-    state_.SpinCount = 0;
-    state_.Score = 0;
-    state_.GameInProgress = true;
-    state_.SpinValue.clear();
-    UpdateStatus();
-
-    setLettersEnabled(true);
-    cmdSolve->setEnabled(true);
-    cmdSpin->setEnabled(true);
-    state_.HasSpun = false;
-
-    services_.random->reseed(services_.clock->secondsSinceMidnight());
-    const int n = KazMod::drawSlot(services_.random->next(), state_.PuzzleCount);
-    setWindowTitle(QStringLiteral("Kazoola - Game %1 of %2").arg(n + 1).arg(state_.PuzzleCount));
-
-    PuzzleEntry& pair = state_.Puzzles[static_cast<std::size_t>(n)];
-    state_.CurrentClue = KazMod::NormalizePuzzleText(pair.Clue);
-    state_.CurrentPuzzle = KazMod::NormalizePuzzleText(pair.Puzzle);
-    showClue(QStringLiteral("Clue: ") + state_.CurrentClue);
-
-    state_.BoardText = KazMod::buildBoard(state_.CurrentPuzzle);
-    showBoard(state_.BoardText);
+    const PlayOutcome started = KazMod::NewGame(state_, *services_.random, *services_.clock);
+    showStatus(started);
+    showBoardArea(started);
     cmdSpin->setFocus(Qt::OtherFocusReason); // Space spins, letters can be typed
 }
 
 // ---- The wheel ----
 
 void Form1::cmdSpin_Click() {
-    if (state_.HasSpun) {
-        ui().messageBox(this, QStringLiteral("Please guess a letter before spinning again."),
-                        QStringLiteral("Pick A Letter"), MsgButtons::Ok, MsgIcon::None);
-        return;
-    }
-    if (!state_.BoardText.contains(u'-')) {
-        ui().messageBox(
-            this,
-            QStringLiteral("All of the letters in the puzzle have been uncovered.  Please solve the puzzle!"),
-            QStringLiteral("All Letters Are Showing"), MsgButtons::Ok, MsgIcon::None);
-        cmdSolve_Click();
+    if (const GameMessage refusal = KazMod::spinRefusal(state_); refusal != GameMessage::None) {
+        GameMessages::show(ui(), this, refusal);
+        if (refusal == GameMessage::AllLettersShowing)
+            cmdSolve_Click();
         return;
     }
 
     SpinScope spin(this);
     Timer1->stop();
     picArrow->setVisible(true);
-
     Wheel::Ring ring;
+    if (!turnWheel(spin, ring))
+        return; // the window is closing or gone: the spin has no result
+
+    const Wheel::Result result = Wheel::resultFor(ring.middle());
+    const PlayOutcome stopped = KazMod::wheelStopped(state_, result);
+    play(stopped);
+    const PlayOutcome taken = KazMod::takeSpinResult(state_, result);
+    spin.endCursor();
+    showStatus(taken);
+    Timer1->start();
+}
+
+bool Form1::turnWheel(SpinScope& spin, Wheel::Ring& ring) {
     services_.random->reseed(services_.clock->secondsSinceMidnight());
     spin.wheelTurning(true);
     const int steps = Wheel::stepsToStop(*services_.random);
@@ -693,58 +461,12 @@ void Form1::cmdSpin_Click() {
             sound(GameSound::Tick);
         pace.nextFrame();
         if (spin.windowGone() || closing_)
-            return; // the window is closing or gone: the spin has no result
+            return false;
         if (shown == steps)
             break;
     }
     spin.wheelTurning(false);
-
-    state_.SpinCount = KazMod::nextSpinCount(state_.SpinCount);
-    const Wheel::Result result = Wheel::resultFor(ring.middle());
-    if (result.allPointsLost) {
-        sound(GameSound::AllPointsLost);
-        ui().messageBox(
-            this, QStringLiteral("I am sorry but you have lost all of your points!\r\nPlease roll again"),
-            QStringLiteral("All Points Lost!"), MsgButtons::Ok, MsgIcon::None);
-        state_.Score = 0;
-        state_.SpinValue = result.spinValue;
-        state_.HasSpun = false;
-    } else {
-        state_.SpinValue = result.spinValue;
-        state_.HasSpun = true;
-    }
-
-    spin.endCursor();
-    outcome_ = QStringLiteral("Spin result: ") + state_.SpinValue;
-    UpdateStatus();
-    Timer1->start();
-}
-
-void Form1::showBoard(const QString& text) {
-    const double zoom = Zoom::factor(zoomShown_);
-    lblPuzzle->showBoard(text, FontFit::timesNewRoman(Geometry::points(BoardPoints, zoom)), zoom);
-    lblPuzzle->setAccessibleName(spokenBoard(text));
-}
-
-void Form1::showClue(const QString& text) {
-    const double zoom = Zoom::factor(zoomShown_);
-    showFitted(lblClue, FontFit::timesNewRoman(Geometry::points(CluePoints, zoom)), zoom, text);
-}
-
-void Form1::showLamps(const Wheel::Ring& ring) {
-    for (int i = 0; i < Wheel::LampCount; ++i) {
-        QFrame* lamp = Picture[static_cast<std::size_t>(i)];
-        QPalette palette = lamp->palette();
-        palette.setColor(QPalette::Window, Wheel::paletteColor(ring.slot(i)));
-        lamp->setPalette(palette);
-        const QString name = QStringLiteral("Lamp %1 of %2: %3")
-                                 .arg(i + 1)
-                                 .arg(Wheel::LampCount)
-                                 .arg(Wheel::colorName(ring.slot(i)));
-        if (lamp->accessibleName() != name)
-            lamp->setAccessibleName(name);
-        lamp->update(); // every frame, also in the slow end where a lamp keeps its colour
-    }
+    return true;
 }
 
 void Form1::Timer1_Timer() {
@@ -760,31 +482,13 @@ void Form1::Timer1_Timer() {
 // ---- Guessing a letter ----
 
 void Form1::cmdAlpha_Click(int index) {
-    if (!state_.HasSpun) {
-        ui().messageBox(this, QStringLiteral("Before you can guess a letter, you must spin!"),
-                        QStringLiteral("Please Spin First"), MsgButtons::Ok, MsgIcon::None);
-        return;
-    }
-    state_.HasSpun = false;
-    const QString letter(QChar(u'A' + index));
-    QPushButton* button = cmdAlpha[static_cast<std::size_t>(index)];
-    if (!state_.CurrentPuzzle.contains(letter, Qt::CaseSensitive)) {
-        sound(GameSound::Miss);
-        ui().messageBox(this, QStringLiteral("I am sorry, that letter was not found!"),
-                        QStringLiteral("Letter Not Found"), MsgButtons::Ok, MsgIcon::None);
-        button->setEnabled(false);
-        outcome_ = QStringLiteral("Letter %1 not found").arg(letter);
-        nameStatus();
-        return;
-    }
-    const int found = KazMod::RevealLetter(state_, letter);
-    sound(GameSound::Chime);
-    showBoard(state_.BoardText);
-    button->setEnabled(false);
-    state_.Score = Scoring::scoreAfterGuess(state_.Score, state_.SpinValue, found);
-    outcome_ = found == 1 ? QStringLiteral("Letter %1 found once").arg(letter)
-                          : QStringLiteral("Letter %1 found %2 times").arg(letter).arg(found);
-    UpdateStatus();
+    const PlayOutcome guessed = KazMod::guessLetter(state_, index);
+    play(guessed);
+    if (guessed.message == GameMessage::SpinFirst)
+        return; // the letter can still be guessed after a spin
+    showBoardArea(guessed);
+    cmdAlpha[static_cast<std::size_t>(index)]->setEnabled(false);
+    showStatus(guessed);
 }
 
 void Form1::setLettersEnabled(bool enabled) {
@@ -792,41 +496,40 @@ void Form1::setLettersEnabled(bool enabled) {
         button->setEnabled(enabled);
 }
 
+void Form1::sound(GameSound which) {
+    if (preferences_.sound)
+        services_.sound->play(which);
+}
+
+// The sound, then the message of a step.
+void Form1::play(const PlayOutcome& step) {
+    if (step.sound)
+        sound(*step.sound);
+    if (step.message != GameMessage::None)
+        GameMessages::show(ui(), this, step.message, step.messageArgs);
+}
+
 // ---- Solving ----
 
 void Form1::cmdSolve_Click() {
-    if (!state_.GameInProgress)
+    if (!KazMod::canSolve(state_))
         return;
-    QString answer = ui().inputBox(this, QStringLiteral("Please Enter Your Guess (And Watch Your Spelling!)"),
-                                   QStringLiteral("Enter Your Answer"));
-    if (answer.isEmpty())
-        return; // the game goes on
-    state_.GameInProgress = false;
+    const PlayOutcome solved = KazMod::Solve(state_, GameMessages::askAnswer(ui(), this));
+    if (solved.message == GameMessage::None)
+        return; // no answer: the game goes on
 
     std::optional<HighScoreMessage> recorded;
-    const QString normalized = KazMod::NormalizePuzzleText(answer); // answer keeps the case typed
-    if (Scoring::isRightAnswer(normalized, state_.CurrentPuzzle)) {
-        const int letters = Scoring::letterCount(state_.CurrentPuzzle);
-        const double finalScore = Scoring::finalScore(letters, state_.Score, state_.SpinCount);
-        sound(GameSound::Fanfare);
-        ui().messageBox(this, Scoring::congratulationsText(state_.SpinCount, letters, finalScore),
-                        QStringLiteral("congratulations"), MsgButtons::Ok, MsgIcon::None);
-        lblDescript->setText(Scoring::finalScoreStatus(finalScore));
-        outcome_ = QStringLiteral("Solved");
-        nameStatus();
-        const QString name = ui().inputBox(
-            this, QStringLiteral("Please Enter Your Name IN CASE You Qualify For The High Score Board."),
-            QStringLiteral("High Score?"));
-        recorded = KazMod::RecordHighScore(state_, services_, name, finalScore);
+    play(solved);
+    if (solved.finalScore) {
+        lblDescript->setText(Scoring::finalScoreStatus(*solved.finalScore));
+        showStatus(solved);
+        const QString name = GameMessages::askName(ui(), this);
+        recorded = KazMod::RecordHighScore(state_, services_, name, *solved.finalScore);
         if (recorded)
             ui().messageBox(this, recorded->text, recorded->title, MsgButtons::Ok, MsgIcon::Stop);
-    } else {
-        sound(GameSound::Wrong);
-        ui().messageBox(this, Scoring::sorryText(answer, state_.CurrentPuzzle), QStringLiteral("Sorry!"),
-                        MsgButtons::Ok, MsgIcon::None);
     }
 
-    resetBoard();
+    showBoardArea(KazMod::endGame(state_));
     // One failure, one message: the table window does not repeat what was just said.
     Form3 highScores(services_, this, !recorded);
     ui().showModal(highScores);

@@ -4,8 +4,9 @@
 // The game's main window, on which the whole game is played: the hidden puzzle and its
 // clue, the five-lamp wheel with its arrow, Spin and Solve, the 26 letter buttons and the
 // status panel, under the File, View and About menus. The window lays itself out from its
-// designed twips at one zoom factor, so every zoom step is the same picture, larger. The handlers follow the
-// game's steps and leave every rule to KazMod, Wheel and Scoring.
+// designed twips at one zoom factor, so every zoom step is the same picture, larger
+// (Form1View.cpp). The handlers follow the game's steps: they ask, show and draw, and leave
+// every rule and every change of GameState to KazMod.
 #pragma once
 
 #include "BoardLabel.h"
@@ -13,6 +14,7 @@
 #include "GameServices.h"
 #include "GameSound.h"
 #include "KazMod.h"
+#include "Play.h"
 #include "Preferences.h"
 #include "UiLayer.h"
 #include "Wheel.h"
@@ -75,6 +77,8 @@ private:
     QTimer* Timer1 = nullptr;
     QPushButton* cmdSolve = nullptr;
     QPushButton* cmdSpin = nullptr;
+    QAction* actSolve = nullptr; // Solve's command: its key, and the button's click
+    QAction* actSpin = nullptr;
     std::array<QPushButton*, 26> cmdAlpha{};
     QLabel* lblDescript = nullptr;
     FileDialogOptions CommonDialog1;
@@ -112,9 +116,13 @@ private:
 
     // Rewrites the status panel from GameState.
     void UpdateStatus();
-    // The board as no game shows it: empty, with the bare clue line, Solve, Spin and the
-    // letters off and the score and spins back at 0.
-    void resetBoard();
+    // What a step of play leaves to be shown: its sound and message (play), the board, clue
+    // line, caption and play buttons (showBoardArea), the status panel (showStatus).
+    void play(const PlayOutcome& step);
+    void showBoardArea(const PlayOutcome& step);
+    void showStatus(const PlayOutcome& step);
+    // Shows the wheel turning to its stop; false when the window closed meanwhile.
+    bool turnWheel(SpinScope& spin, Wheel::Ring& ring);
     // A handler for a control that must do nothing while the wheel turns.
     template <typename Handler> auto unlessSpinning(Handler handler) {
         return [this, handler] {
@@ -122,6 +130,13 @@ private:
                 handler();
         };
     }
+    // The designed fonts' sizes in points, and the client area in twips; controls that reach
+    // past it (the letters' divider) are cut at its edge, which is where the window ends.
+    static constexpr double BoardPoints = 12;
+    static constexpr double CluePoints = 9.75;
+    static constexpr double WindowPoints = 8.25;
+    static constexpr QRectF ClientTwips{0, 0, 7410, 5445};
+
     void buildControls();
     void buildMenu();
     void buildKeys();
@@ -156,8 +171,8 @@ private:
     void Form_Load();
     // False when the player chose to stay.
     bool Form_Unload();
-    // "Really Quit?" while a game runs; true on Yes.
-    bool confirmAbandonGame();
+    // True when no game runs, or the player answered Yes to abandoning it.
+    bool mayAbandonGame();
     void showLamps(const Wheel::Ring& ring);
     // The board and the clue line, in a smaller font when the text would not fit.
     void showBoard(const QString& text);

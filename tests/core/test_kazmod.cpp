@@ -222,6 +222,7 @@ private slots:
         QCOMPARE(Scoring::finalScore(300000, 0, 0), 3000000000.0); // beyond 32 bits
         QCOMPARE(Scoring::integerText(3000000000.0), QStringLiteral("3000000000"));
         QCOMPARE(Scoring::integerText(0.0), QStringLiteral("0"));
+        QCOMPARE(Scoring::finalScoreStatus(2450), QStringLiteral("Final Score: 2450"));
     }
 
     // Case never matters in an answer, punctuation does; letters are upper-cased one by one.
@@ -231,18 +232,6 @@ private slots:
         QVERIFY(!Scoring::isRightAnswer(QString(), QStringLiteral("A")));
         QVERIFY(Scoring::isRightAnswer(QStringLiteral("stra\u00DFe"), QStringLiteral("STRA\u00DFE")));
         QVERIFY(!Scoring::isRightAnswer(QStringLiteral("strasse"), QStringLiteral("STRA\u00DFE")));
-    }
-
-    // The messages of a solved and of a missed puzzle, line by line.
-    void solvedAndMissedTexts() {
-        QCOMPARE(Scoring::congratulationsText(0, 9, 90000),
-                 QStringLiteral(
-                     "You Got It!\r\n\r\nIt took 0 spin(s) for you\r\nto solve this 9 letter puzzle.\r\n"
-                     "Your final (adjusted) score is 90000"));
-        QCOMPARE(Scoring::sorryText(QStringLiteral("the lyon"), QStringLiteral("THE LION")),
-                 QStringLiteral(
-                     "Sorry, but that was not it.\r\nYou Entered: the lyon\r\nThe Puzzle was: THE LION"));
-        QCOMPARE(Scoring::finalScoreStatus(2450), QStringLiteral("Final Score: 2450"));
     }
 };
 

@@ -134,16 +134,8 @@ private slots:
         GameTable t;
         const QString path = t.writeSet(QStringLiteral("animals.kazset"), threeAnimals());
         t.load(path);
-        const GameState& s = t.state();
-        QVERIFY(s.SetLoaded);
-        QVERIFY(!s.GameInProgress);
-        QCOMPARE(s.SetTitle, QStringLiteral("Animals"));
-        QCOMPARE(s.SetAuthor, QStringLiteral("Ann Author"));
-        QCOMPARE(s.SetDate, 36947.0);
-        QCOMPARE(s.SetInfo, QStringLiteral("Animals to guess"));
-        QCOMPARE(s.PuzzleCount, std::int16_t(3));
-        QCOMPARE(s.Puzzles[2].Clue, QStringLiteral("Slow, with a shell"));
-        QCOMPARE(s.Puzzles[2].Puzzle, QStringLiteral("Tortoise"));
+        QVERIFY(t.state().SetLoaded);
+        QCOMPARE(t.state().Puzzles[2].Puzzle, QStringLiteral("Tortoise"));
         QVERIFY(t.w.mnuSetInfo->isEnabled());
         QCOMPARE(t.status(), QStringLiteral("Current Score: 0\r\n# Of Spins So Far: 0\r\nSpin Value: "));
         QCOMPARE(t.form->windowTitle(), QStringLiteral("Kazoola"));

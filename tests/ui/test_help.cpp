@@ -60,6 +60,8 @@ private slots:
         auto form = std::make_unique<Form1>(services);
         QMenu* mnuFile = find<QMenu>(*form, QStringLiteral("mnuFile"));
         QCOMPARE(ContextIDs::helpFile(), folder.path() + QStringLiteral("Kaz.HLP"));
+        form->show(); // shown, so that the Help item's F1 shortcut could take the key
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
 
         pressF1(form.get());
         QVERIFY(ContextIDs::viewer());
