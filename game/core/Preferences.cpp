@@ -48,6 +48,13 @@ PreferenceFile::PreferenceFile(QString path, QString systemPath)
     Loaded loaded = Settings::load(systemPath_, path_);
     layers_ = std::move(loaded.layers);
     problems_ = std::move(loaded.problems);
+    // A number that is not a step: Settings knows only that it is a number.
+    if (const QString zoom = layers_.defaultValue(ZoomKey); !zoom.isEmpty() && !Zoom::isStep(zoom.toInt())) {
+        QStringList steps;
+        for (const int step : Zoom::Steps)
+            steps << QString::number(step);
+        problems_ << QStringLiteral("%1: Zoom must be one of %2; it is left out").arg(systemPath_, steps.join(u", "));
+    }
 }
 
 QString PreferenceFile::defaultPath() {

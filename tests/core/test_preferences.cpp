@@ -82,13 +82,13 @@ private slots:
             << " /home/t/sets" << "SYSTEM is not used: line 1: a section name is not closed"
             << QByteArray("[General]\nZoom=200\nSetsFolder=/home/t/sets\n");
         QTest::newRow("bad values")
-            << QByteArray("Zoom=big\nHighScoreFolder=class\nLocked=Colour\nSound=off\nColour=red\n")
+            << QByteArray("Zoom=137\nHighScoreFolder=class\nLocked=Colour\nSound=off\nColour=red\n")
             << QByteArray() << Preferences{} << "" << " " <<
-            "SYSTEM: Zoom must be a percentage such as 150; it is left out\n"
             "SYSTEM: HighScoreFolder must be a full path; it is left out\n"
             "SYSTEM: Locked names Colour, which is not a setting; it is left out\n"
             "SYSTEM: Sound must be true or false; it is left out\n"
-            "SYSTEM: Colour is not a setting; it is left out"
+            "SYSTEM: Colour is not a setting; it is left out\n"
+            "SYSTEM: Zoom must be one of 100, 125, 150, 200, 250, 300; it is left out"
             << QByteArray("[General]\n");
         QTest::newRow("missing") << QByteArray() << user << Preferences{200, false, true} << "" << " /home/t/sets"
                                  << "" << QByteArray("[General]\nZoom=200\nSetsFolder=/home/t/sets\n");
