@@ -48,12 +48,12 @@ build: configure
 run: configure
 	$(call NEED_DISPLAY,KAZ)
 	cmake --build $(BUILD) -j $(JOBS) --target KAZ
-	$(BUILD)/bin/KAZ $(BUILD)/bin/Animals.kazset
+	$(BUILD)/bin/KAZ $(BUILD)/bin/sets/Animals.kazset
 
 run-editor: configure
 	$(call NEED_DISPLAY,KazCreate)
 	cmake --build $(BUILD) -j $(JOBS) --target KazCreate
-	$(BUILD)/bin/KazCreate $(BUILD)/bin/Animals.kazset
+	$(BUILD)/bin/KazCreate $(BUILD)/bin/sets/Animals.kazset
 
 # Every gate, in the order that fails soonest for the least work; the plain suite runs last,
 # so its CTest summary closes the output. About 7 to 8 minutes from scratch on two cores.

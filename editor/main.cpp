@@ -13,6 +13,8 @@
 #include "UiLayer.h"
 #include "frmCreate.h"
 
+#include "Settings.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <cstdio>
@@ -49,8 +51,11 @@ int main(int argc, char* argv[]) {
 
     QtUiLayer ui;
     SystemClock clock;
-    const EditorServices services{
-        ui, clock, InstallFolders::dataFolder(ProgramFolder::current(), QStringLiteral("KazCreate.HLP"))};
+    const Settings::Loaded settings = Settings::load(Settings::systemFilePath(), Settings::userFilePath());
+    for (const QString& problem : settings.problems)
+        std::fprintf(stderr, "KazCreate: %s\n", qPrintable(problem));
+    const QString data = InstallFolders::dataFolder(ProgramFolder::current(), QStringLiteral("KazCreate.HLP"));
+    const EditorServices services{ui, clock, data, Settings::setsFolder(settings.layers, data)};
     frmCreate window(services);
     window.show();
     if (!args.file.isEmpty())

@@ -18,17 +18,19 @@
 #include "WheelPalette.h"
 
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     if (const auto early = CommandLine::answerWithoutWindows(
-            argc, argv, Form1::ProgramTitle, QStringLiteral("Kazoola, the word-puzzle game."));
+            argc, argv, Form1::ProgramTitle, QStringLiteral("Kazoola, the word-puzzle game."), true,
+            CommandLine::Options::WithScores);
         early.exit)
         return CommandLine::finish(early);
     TrustedCode::keepPluginsOutOfProgramFolder();
     QApplication app(argc, argv);
     const CommandLine::Outcome args =
         CommandLine::start(Form1::ProgramTitle, QStringLiteral("io.github.kazoola.KAZ"),
-                           QStringLiteral("Kazoola, the word-puzzle game."));
+                           QStringLiteral("Kazoola, the word-puzzle game."), CommandLine::Options::WithScores);
     if (args.exit)
         return CommandLine::finish(args);
 
@@ -40,10 +42,20 @@ int main(int argc, char* argv[]) {
     const QString programFolder = ProgramFolder::current();
     const QString help = QStringLiteral("Kaz.HLP");
     SoundPlayer sound(SoundPlayer::modulePathFor(programFolder));
-    PreferenceFile preferences(PreferenceFile::defaultPath());
-    GameServices services(ui, clock, random, pace, sysInfo, sound, preferences,
-                          InstallFolders::dataFolder(programFolder, help),
-                          InstallFolders::highScoreFolder(programFolder, help));
+    PreferenceFile preferences(PreferenceFile::defaultPath(), Settings::systemFilePath());
+    for (const QString& problem : preferences.problems())
+        std::fprintf(stderr, "KAZ: %s\n", qPrintable(problem));
+    const QString data = InstallFolders::dataFolder(programFolder, help);
+    // The class's table: --scores for one run, else the administrator's folder, else the
+    // program's own place. A class folder is used as it is, never made as a private one.
+    QString scores = args.scoreFolder;
+    if (scores.isEmpty())
+        scores = preferences.settings().folder(Settings::HighScoreFolderKey);
+    GameServices services(ui, clock, random, pace, sysInfo, sound, preferences, data,
+                          scores.isEmpty() ? InstallFolders::highScoreFolder(programFolder, help)
+                                           : ProgramFolder::withSeparator(scores));
+    services.makeScoreFolder = scores.isEmpty();
+    services.setsFolder = Settings::setsFolder(preferences.settings(), data);
 
     Form1 form(services);
     ScreenCentre::place(&form);

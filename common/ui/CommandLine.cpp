@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -34,7 +35,8 @@ QStringList CommandLine::withoutQtOptions(const QStringList& arguments) {
 }
 
 CommandLine::Outcome CommandLine::answerWithoutWindows(int argc, char* argv[], const QString& name,
-                                                       const QString& description, bool wholeLine) {
+                                                       const QString& description, bool wholeLine,
+                                                       Options options) {
     static const QStringList asks = {QStringLiteral("-h"), QStringLiteral("--help"),
                                      QStringLiteral("--help-all"), QStringLiteral("-v"),
                                      QStringLiteral("--version")};
@@ -46,25 +48,32 @@ CommandLine::Outcome CommandLine::answerWithoutWindows(int argc, char* argv[], c
     const QCoreApplication core(argc, argv); // no window system needed to print
     QCoreApplication::setApplicationName(name);
     QCoreApplication::setApplicationVersion(QStringLiteral(KAZ_VERSION));
-    const Outcome o = parse(withoutQtOptions(QCoreApplication::arguments()), description);
+    const Outcome o = parse(withoutQtOptions(QCoreApplication::arguments()), description, options);
     return o.exit ? o : Outcome{}; // the file is read again once the application has taken its options
 }
 
 CommandLine::Outcome CommandLine::start(const QString& name, const QString& desktopId,
-                                        const QString& description) {
+                                        const QString& description, Options options) {
     QCoreApplication::setApplicationName(name);
     QCoreApplication::setApplicationVersion(QStringLiteral(KAZ_VERSION));
     QGuiApplication::setDesktopFileName(desktopId);
-    return parse(QCoreApplication::arguments(), description);
+    return parse(QCoreApplication::arguments(), description, options);
 }
 
-CommandLine::Outcome CommandLine::parse(const QStringList& arguments, const QString& description) {
+CommandLine::Outcome CommandLine::parse(const QStringList& arguments, const QString& description,
+                                        Options options) {
     QCommandLineParser parser;
     parser.setApplicationDescription(description);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A game set (.kazset) to open."),
                                  QStringLiteral("[FILE]"));
+    const QCommandLineOption scores(
+        QStringLiteral("scores"),
+        QStringLiteral("Keep the high-score table hs.lst in FOLDER for this run (it must exist)."),
+        QStringLiteral("FOLDER"));
+    if (options == Options::WithScores)
+        parser.addOption(scores);
 
     // parse(), not process(): process() would print and exit() on its own, untestably.
     Outcome o;
@@ -86,8 +95,11 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments, const QStr
     } else if (parser.isSet(version)) {
         o.exit = true;
         o.out = QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n';
-    } else if (!parser.positionalArguments().isEmpty()) {
-        o.file = parser.positionalArguments().constFirst();
+    } else {
+        if (!parser.positionalArguments().isEmpty())
+            o.file = parser.positionalArguments().constFirst();
+        if (options == Options::WithScores && parser.isSet(scores))
+            o.scoreFolder = QDir::cleanPath(QDir::current().absoluteFilePath(parser.value(scores)));
     }
     return o;
 }

@@ -59,16 +59,36 @@ QStringList withoutBlankTail(QStringList fields) {
     return fields;
 }
 
-// A header names both columns; "Clue 1,Puzzle" is a pair.
-bool isHeader(const QStringList& fields) {
-    static const QStringList names = {QStringLiteral("clue"),     QStringLiteral("puzzle"),
-                                      QStringLiteral("question"), QStringLiteral("answer"),
-                                      QStringLiteral("term"),     QStringLiteral("definition"),
-                                      QStringLiteral("word"),     QStringLiteral("meaning"),
-                                      QStringLiteral("front"),    QStringLiteral("back")};
+// What a column's name says it holds. The term of a vocabulary list is what the pupil must
+// find, so it is the puzzle, and its definition the clue.
+enum class Role { None, Clue, Puzzle };
+Role roleOf(const QString& name) {
+    static const QStringList clues = {QStringLiteral("clue"), QStringLiteral("question"),
+                                      QStringLiteral("definition"), QStringLiteral("meaning"),
+                                      QStringLiteral("front")};
+    static const QStringList puzzles = {QStringLiteral("puzzle"), QStringLiteral("answer"),
+                                        QStringLiteral("term"), QStringLiteral("word"),
+                                        QStringLiteral("back")};
+    const QString n = name.trimmed().toLower();
+    return clues.contains(n) ? Role::Clue : puzzles.contains(n) ? Role::Puzzle : Role::None;
+}
+
+// Where a record's clue and puzzle stand, and how many fields a record may have.
+struct Columns {
+    qsizetype clue = 0;
+    qsizetype puzzle = 1;
+    qsizetype fields = 2;
+};
+
+// A header names both columns; "Clue 1,Puzzle" is a pair. Named the other way round
+// ("Answer,Question"), the columns are read that way.
+std::optional<Columns> headerColumns(const QStringList& fields) {
     const QStringList f = withoutBlankTail(fields);
-    return f.size() == 2 && names.contains(f[0].trimmed().toLower()) &&
-           names.contains(f[1].trimmed().toLower());
+    if (f.size() != 2 || roleOf(f[0]) == Role::None || roleOf(f[1]) == Role::None)
+        return std::nullopt;
+    if (roleOf(f[0]) == Role::Puzzle && roleOf(f[1]) == Role::Clue)
+        return Columns{1, 0, 2};
+    return Columns{};
 }
 
 bool isBlank(const QStringList& fields) {
@@ -79,39 +99,57 @@ bool isBlank(const QStringList& fields) {
 }
 
 // One record's fields made into a clue and a puzzle.
-Record makeRecord(int line, const QStringList& allFields) {
+Record makeRecord(int line, const QStringList& allFields, const Columns& columns) {
     Record r;
     r.line = line;
     r.place = QStringLiteral("line %1").arg(line);
     const QStringList fields = withoutBlankTail(allFields);
-    r.clue = fields.value(0);
-    r.puzzle = fields.value(1);
-    if (fields.size() < 2)
-        r.problem = QStringLiteral("there is no puzzle after the clue");
-    else if (fields.size() > 2)
-        r.problem = QStringLiteral("there are more than two fields");
+    r.clue = fields.value(columns.clue);
+    r.puzzle = fields.value(columns.puzzle);
+    if (fields.size() <= std::max(columns.clue, columns.puzzle))
+        r.problem = columns.clue < columns.puzzle ? QStringLiteral("there is no puzzle after the clue")
+                                                  : QStringLiteral("there is no clue after the puzzle");
+    else if (fields.size() > columns.fields)
+        r.problem = columns.fields == 2 ? QStringLiteral("there are more than two fields")
+                                        : QStringLiteral("there are more than %1 fields").arg(columns.fields);
     return r;
 }
+
+// How a delimited file is to be read: from its header lines (Anki's "#key:value") and first line.
+struct Dialect {
+    QChar separator;
+    bool html = false;
+    std::optional<Columns> columns; // named by the file itself; else a header line may name them
+    int firstLine = 1;              // the physical line the records start on
+};
 
 // RFC 4180 with the separator given, read leniently where a spreadsheet might stray: a quote
 // inside an unquoted field, or text after a closing quote, is kept as it is. Line breaks inside
 // a quoted field are removed as the add dialog removes them.
-ListResult parseDelimited(const QString& text, QChar separator) {
+ListResult parseDelimited(QStringView text, const Dialect& dialect,
+                          const std::function<void(Record&)>& clean) {
+    const QChar separator = dialect.separator;
+    Columns columns = dialect.columns.value_or(Columns{});
     List list;
     bool first = true; // no record that is not blank has ended yet
     QStringList fields;
     QString field;
     bool quoted = false;  // inside a quoted field
     bool inField = false; // the record has begun
-    int line = 1;
-    int recordLine = 1;
+    int line = dialect.firstLine;
+    int recordLine = line;
     int quoteLine = 0;
     auto endRecord = [&] {
         fields.append(KazCreateMod::removeLineBreaks(field));
         field.clear();
         if (!isBlank(fields)) {
-            if (!(first && isHeader(fields)))
-                list.records.append(makeRecord(recordLine, fields));
+            const std::optional<Columns> header = first ? headerColumns(fields) : std::nullopt;
+            if (header && !dialect.columns) {
+                columns = *header;
+            } else if (!header) {
+                list.records.append(makeRecord(recordLine, fields, columns));
+                clean(list.records.last());
+            }
             first = false;
         }
         fields.clear();
@@ -433,6 +471,149 @@ QByteArray csvField(const QString& text) {
     return '"' + quoted.toUtf8() + '"';
 }
 
+// An Anki field with HTML as plain text: a line break or the end of a block is a blank, other
+// tags go, and character references are decoded. The first reference HTML does not know is
+// returned, and the field is not used.
+std::optional<QString> htmlAsText(QString& text) {
+    static const QRegularExpression tag(QStringLiteral("<(/?)([A-Za-z][A-Za-z0-9]*)[^>]*>"));
+    static const QStringList blocks = {QStringLiteral("br"), QStringLiteral("div"), QStringLiteral("p"),
+                                       QStringLiteral("li"), QStringLiteral("tr"),  QStringLiteral("td"),
+                                       QStringLiteral("h1"), QStringLiteral("h2"),  QStringLiteral("h3"),
+                                       QStringLiteral("h4"), QStringLiteral("h5"),  QStringLiteral("h6")};
+    QString plain;
+    qsizetype from = 0;
+    for (auto it = tag.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        plain += QStringView(text).sliced(from, m.capturedStart() - from);
+        const QString name = m.captured(2).toLower();
+        if (name == u"br" || (!m.captured(1).isEmpty() && blocks.contains(name)))
+            plain += u' ';
+        from = m.capturedEnd();
+    }
+    plain += QStringView(text).sliced(from);
+
+    static const QRegularExpression reference(QStringLiteral("&(#[0-9]{1,7}|#[xX][0-9A-Fa-f]{1,6}|[A-Za-z][A-Za-z0-9]*);"));
+    static const QHash<QString, QChar> markup = {{QStringLiteral("amp"), u'&'}, {QStringLiteral("lt"), u'<'},
+                                                 {QStringLiteral("gt"), u'>'},  {QStringLiteral("quot"), u'"'},
+                                                 {QStringLiteral("apos"), u'\''}};
+    text.clear();
+    from = 0;
+    for (auto it = reference.globalMatch(plain); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        text += QStringView(plain).sliced(from, m.capturedStart() - from);
+        const QString name = m.captured(1);
+        if (name.startsWith(u'#')) {
+            const bool hex = name.size() > 1 && (name[1] == u'x' || name[1] == u'X');
+            const uint code = name.mid(hex ? 2 : 1).toUInt(nullptr, hex ? 16 : 10);
+            // A character beyond Unicode, or none at all, stands as written and meets the letter rule.
+            if (code == 0 || code > 0x10FFFF || QChar::isSurrogate(code))
+                text += m.captured(0);
+            else
+                text += QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1);
+        } else if (const auto c = markup.value(name); !c.isNull()) {
+            text += c;
+        } else if (const std::optional<QChar> named = htmlEntity(name)) {
+            text += *named;
+        } else {
+            return m.captured(0);
+        }
+        from = m.capturedEnd();
+    }
+    text += QStringView(plain).sliced(from);
+    return std::nullopt;
+}
+
+// Anki's text export opens with lines such as "#separator:tab", "#html:true" and
+// "#columns:Front	Back"; they describe the file and are not pairs. Without them, the first line
+// tells a spreadsheet's semicolons from commas.
+FileResult<Dialect> dialectOf(QStringView text, QChar separator) {
+    Dialect d;
+    d.separator = separator;
+    QString columns;
+    QHash<QString, int> metaColumns; // "tags column:3" and the like: 1-based columns to leave out
+    static const QRegularExpression meta(QStringLiteral("^#([A-Za-z][A-Za-z ]*):(.*)$"));
+    qsizetype at = 0;
+    for (;;) {
+        const qsizetype end = text.indexOf(u'\n', at);
+        const QString line = text.sliced(at, (end < 0 ? text.size() : end) - at).toString().remove(u'\r');
+        const QRegularExpressionMatch m = meta.match(line);
+        if (!m.hasMatch())
+            break;
+        const QString key = m.captured(1).trimmed().toLower();
+        const QString value = m.captured(2).trimmed();
+        if (key == u"separator") {
+            static const QHash<QString, QChar> names = {
+                {QStringLiteral("tab"), u'\t'},       {QStringLiteral("comma"), u','},
+                {QStringLiteral("semicolon"), u';'}, {QStringLiteral("pipe"), u'|'},
+                {QStringLiteral("space"), u' '}};
+            const QString v = m.captured(2); // a blank is a separator too
+            if (names.contains(v.trimmed().toLower()))
+                d.separator = names.value(v.trimmed().toLower());
+            else if (v.size() == 1)
+                d.separator = v[0];
+            else
+                return FileResult<Dialect>::failure(
+                    QStringLiteral("line %1: \"%2\" names no separator").arg(d.firstLine).arg(v));
+        } else if (key == u"html") {
+            d.html = value.compare(u"true", Qt::CaseInsensitive) == 0;
+        } else if (key == u"columns") {
+            columns = m.captured(2);
+        } else if (key.endsWith(u" column")) {
+            metaColumns.insert(key, value.toInt());
+        }
+        ++d.firstLine;
+        if (end < 0)
+            return FileResult<Dialect>::success(d);
+        at = end + 1;
+    }
+    if (!columns.isEmpty()) {
+        const QStringList names = columns.split(d.separator);
+        // Front and Back (or any pair of names a header may use) where the file puts them;
+        // names the game does not know leave the first two columns.
+        qsizetype clue = -1, puzzle = -1;
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            if (roleOf(names[i]) == Role::Clue && clue < 0)
+                clue = i;
+            else if (roleOf(names[i]) == Role::Puzzle && puzzle < 0)
+                puzzle = i;
+        }
+        d.columns = clue >= 0 && puzzle >= 0 ? Columns{clue, puzzle, std::max<qsizetype>(names.size(), 2)}
+                                             : Columns{0, 1, std::max<qsizetype>(names.size(), 2)};
+    } else if (!metaColumns.isEmpty()) {
+        // Deck, note type, tags and the like take columns of their own; the first two others
+        // are the front and the back.
+        Columns c;
+        QList<qsizetype> free;
+        qsizetype most = 0;
+        for (const int column : metaColumns)
+            most = std::max<qsizetype>(most, column);
+        for (qsizetype i = 0; free.size() < 2; ++i)
+            if (!metaColumns.values().contains(int(i + 1)))
+                free << i;
+        c.clue = free[0];
+        c.puzzle = free[1];
+        c.fields = std::max({most, c.puzzle + 1, qsizetype(2)});
+        d.columns = c;
+    }
+    if (d.firstLine == 1 && separator == u',') {
+        // The first line's separators outside quotes: more semicolons than commas is a
+        // spreadsheet's CSV from a locale where the comma is the decimal sign.
+        qsizetype commas = 0, semicolons = 0;
+        bool quoted = false;
+        for (const QChar c : text.first(text.indexOf(u'\n') < 0 ? text.size() : text.indexOf(u'\n'))) {
+            if (c == u'"')
+                quoted = !quoted;
+            else if (!quoted && c == u',')
+                ++commas;
+            else if (!quoted && c == u';')
+                ++semicolons;
+        }
+        if (semicolons > commas)
+            d.separator = u';';
+    }
+    return FileResult<Dialect>::success(d);
+}
+
 } // namespace
 
 Format formatFor(const QString& path, const QByteArray& bytes) {
@@ -460,7 +641,23 @@ FileResult<List> parse(const QByteArray& bytes, Format format) {
     const FileResult<QString> text = decodeText(bytes);
     if (!text.ok)
         return ListResult::failure(text);
-    return parseDelimited(text.value, format == Format::Csv ? QChar(u',') : QChar(u'\t'));
+    const FileResult<Dialect> dialect =
+        dialectOf(text.value, format == Format::Csv ? QChar(u',') : QChar(u'\t'));
+    if (!dialect.ok)
+        return ListResult::failure(dialect);
+    // Records start after the header lines; their line numbers stay the file's own.
+    qsizetype start = 0;
+    for (int i = 1; i < dialect.value.firstLine; ++i)
+        start = text.value.indexOf(u'\n', start) + 1;
+    return parseDelimited(QStringView(text.value).sliced(start), dialect.value, [&](Record& r) {
+        if (!dialect.value.html || !r.problem.isEmpty())
+            return;
+        for (QString* field : {&r.clue, &r.puzzle})
+            if (const std::optional<QString> unknown = htmlAsText(*field)) {
+                r.problem = QStringLiteral("the entity %1 is not one HTML knows").arg(*unknown);
+                return;
+            }
+    });
 }
 
 FileResult<List> readFile(const QString& path) {

@@ -10,9 +10,16 @@
 //  - KVTML 2 (KDE's vocabulary format): per entry, translation 0's comment is the clue and
 //    its text the puzzle; without a comment, the clue is translation 1's text.
 //
+//  - Anki's text export: its leading "#key:value" lines are read, not imported: #separator:
+//    (Tab, Comma, Semicolon, Pipe, Space or a character), #html:true (tags removed, a line
+//    break or block end a blank, character references decoded), #columns: (where Front and
+//    Back stand) and the "... column:" lines that give other columns (deck, tags) their place.
+//
 // Text files are UTF-8 (with or without a byte-order mark), UTF-16 with a byte-order mark (a
-// spreadsheet's "Unicode Text"), else Windows-1252. The first non-blank record is a header,
-// and skipped, only when both its fields name a column ("Clue", "Answer", "Front", ...).
+// spreadsheet's "Unicode Text"), else Windows-1252. A CSV whose first line has more semicolons
+// than commas outside quotes is read with semicolons. The first non-blank record is a header,
+// and skipped, only when both its fields name a column ("Clue", "Answer", "Front", ...); one
+// that names the puzzle first ("Answer,Question", "Term,Definition") is read in that order.
 // A CSV or TSV record is named by the physical line it starts on, a KVTML record by its
 // entry's id. A KVTML file is read without recursion and refused whole when it nests
 // elements too deep or its entities would expand past MaxFileBytes characters.

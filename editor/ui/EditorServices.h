@@ -16,4 +16,5 @@ struct EditorServices {
     UiLayer& ui;
     Clock& clock;
     QString folder; // help file and sample sets, ending in a separator
+    QString setsFolder = QString(); // where the file dialogs start; empty: folder
 };

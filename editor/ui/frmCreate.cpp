@@ -87,7 +87,9 @@ QIcon editorIcon() {
 } // namespace
 
 frmCreate::frmCreate(const EditorServices& services, QWidget* parent)
-    : QWidget(parent), ui_(services.ui), clock_(services.clock), folder_(services.folder) {
+    : QWidget(parent), ui_(services.ui), clock_(services.clock), folder_(services.folder),
+      dialogFolder_(ProgramFolder::withSeparator(services.setsFolder.isEmpty() ? services.folder
+                                                                                 : services.setsFolder)) {
     setWindowTitle(QStringLiteral("KAZ Puzzle Set Creator"));
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowIcon(editorIcon());
@@ -190,7 +192,6 @@ frmCreate::frmCreate(const EditorServices& services, QWidget* parent)
 
 void frmCreate::Form_Load() {
     ContextIDs::StartHelp(this, QStringLiteral("KazCreate"), folder_);
-    dialogFolder_ = ProgramFolder::withSeparator(folder_);
     long clue = 0;
     long puzzle = 0;
     CreateLayout::columnWidths(Geometry::twips(MSFlexGrid1->width()), &clue, &puzzle);

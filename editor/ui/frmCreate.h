@@ -107,7 +107,7 @@ private:
     UiLayer& ui_;
     Clock& clock_;
     QString folder_;       // the program folder, as handed in
-    QString dialogFolder_; // the program folder; where the file dialogs start
+    QString dialogFolder_; // where the file dialogs start: the sets folder
     QString lastPath_;     // the path chosen last in a file dialog
     QString lastImportPath_;
 };

@@ -115,13 +115,14 @@ FileResult<> HighScoreFile::write(const QString& path, const HighScoreTable& tab
     return SafeFile::write(path, encodeTable(table));
 }
 
-HighScoreFile::Updated HighScoreFile::update(const QString& path, const Change& change) {
+HighScoreFile::Updated HighScoreFile::update(const QString& path, const Change& change, bool makeFolders) {
     using Failure = Updated::Failure;
     // A folder made for the table is the player's alone: whoever could read the table could
     // hold a lock on it and keep every win out. A folder that is there is left as it was set
     // up. The player's data folder may not exist yet on the first game after installing.
-    if (const FileResult<> made = SafeFile::makeFolders(QFileInfo(path).path(), 0700); !made.ok)
-        return {Failure::Unwritable, made.error};
+    if (makeFolders)
+        if (const FileResult<> made = SafeFile::makeFolders(QFileInfo(path).path(), 0700); !made.ok)
+            return {Failure::Unwritable, made.error};
     // Something that is not a file at all is not locked, read or written.
     if (const QString kind = SafeFile::notRegularReason(path); !kind.isEmpty())
         return {Failure::Unreadable, kind};

@@ -89,8 +89,9 @@ using Change = std::function<std::optional<HighScoreTable>(const Contents&)>;
 
 // One read-change-write of the table, holding its lock from the read to the rename, so that
 // games finishing at once in several windows or processes lose no entry. Makes the missing
-// folders first, the player's alone; a file that is there but cannot be read is never given
-// to the change, nor written over.
-Updated update(const QString& path, const Change& change);
+// folders first (unless makeFolders is false: a class's folder is the administrator's to
+// make, never a player's private one), the player's alone; a file that is there but cannot be
+// read is never given to the change, nor written over.
+Updated update(const QString& path, const Change& change, bool makeFolders = true);
 
 } // namespace HighScoreFile

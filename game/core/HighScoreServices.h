@@ -17,6 +17,9 @@ struct HighScoreServices {
     Clock* clock;        // never null
     QString folder;      // help file and sample sets, ending in a separator
     QString scoreFolder; // hs.lst's folder; empty: the same as folder
+    // False for a class's folder (set by the administrator, or --scores): it is used as it
+    // is, never made as one player's private folder.
+    bool makeScoreFolder = true;
 
     // The one place that says where hs.lst lives.
     QString highScoreFolder() const { return scoreFolder.isEmpty() ? folder : scoreFolder; }

@@ -123,7 +123,7 @@ std::optional<HighScoreMessage> KazMod::RecordHighScore(const GameState& state,
         HighScoreFile::update(path, [&](const HighScoreFile::Contents& contents) {
             return contents.ok ? mergeHighScore(HighScoreFile::completed(contents.value, today), entry)
                                : freshHighScoreTable(entry, today);
-        });
+        }, services.makeScoreFolder);
     if (updated.ok())
         return std::nullopt;
     return notSavedMessage(path, updated);
@@ -151,7 +151,7 @@ KazMod::HighScoresForWindow KazMod::loadHighScores(const HighScoreServices& serv
                 if (found.ok)
                     return std::nullopt;
                 return HighScoreFile::completed({}, today);
-            });
+            }, services.makeScoreFolder);
         if (updated.failure == HighScoreFile::Updated::Failure::Unreadable)
             contents = Contents::failure(updated.error);
         else if (!updated.ok())

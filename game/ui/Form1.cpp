@@ -83,12 +83,13 @@ Form1::Form1(const GameServices& services, QWidget* parent)
     setWindowTitle(GameMessages::caption());
     setWindowIcon(Artwork::windowIcon());
     setFont(FontFit::timesNewRoman(WindowPoints));
+    // Read before the View menu is built, which shows them.
+    preferences_ = services_.preferences->load();
     buildControls();
     buildMenu();
     buildKeys();
     // The client area is fixed in size; the border can still be dragged, and the controls
     // stay where they are. A remembered zoom the screen cannot hold gives way to one it can.
-    preferences_ = services_.preferences->load();
     showZoom(Zoom::largestFitting([this](int step) { return fitsScreen(step); }, preferences_.zoom));
     ContextIDs::setHelpContextId(this, 10);
     Form_Load();
@@ -265,7 +266,8 @@ void Form1::keyPressEvent(QKeyEvent* event) {
 
 void Form1::Form_Load() {
     ContextIDs::StartHelp(this, ProgramTitle, services_.folder);
-    CommonDialog1.initialFolder = ProgramFolder::withSeparator(services_.folder);
+    CommonDialog1.initialFolder =
+        ProgramFolder::withSeparator(services_.setsFolder.isEmpty() ? services_.folder : services_.setsFolder);
     QWidget* previous = cmdSpin;
     setTabOrder(cmdSolve, cmdSpin);
     for (int i = 0; i < 26; ++i) {

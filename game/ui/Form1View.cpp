@@ -155,7 +155,8 @@ bool Form1::fitsScreen(int percent) const {
 }
 
 void Form1::setZoom(int percent) {
-    if (!Zoom::isStep(percent) || isFullScreen() || !fitsScreen(percent))
+    if (!Zoom::isStep(percent) || isFullScreen() || !fitsScreen(percent) ||
+        services_.preferences->isLocked(Settings::ZoomKey))
         return;
     preferences_.zoom = percent;
     showZoom(percent);
@@ -165,9 +166,14 @@ void Form1::setZoom(int percent) {
 void Form1::updateViewMenu() {
     const bool full = isFullScreen();
     const int next = Zoom::nextStep(preferences_.zoom);
-    mnuZoomIn->setEnabled(!full && next != 0 && fitsScreen(next));
-    mnuZoomOut->setEnabled(!full && Zoom::previousStep(preferences_.zoom) != 0);
-    mnuActualSize->setEnabled(!full);
+    // An item the administrator has locked is shown as it is set, and cannot be changed.
+    const PreferenceStore& store = *services_.preferences;
+    const bool zoomFree = !full && !store.isLocked(Settings::ZoomKey);
+    mnuZoomIn->setEnabled(zoomFree && next != 0 && fitsScreen(next));
+    mnuZoomOut->setEnabled(zoomFree && Zoom::previousStep(preferences_.zoom) != 0);
+    mnuActualSize->setEnabled(zoomFree);
+    mnuFullScreen->setEnabled(!store.isLocked(Settings::FullScreenKey));
+    mnuSound->setEnabled(!store.isLocked(Settings::SoundKey));
     mnuFullScreen->setChecked(full);
     // Esc leaves full screen too, and only there does it mean that.
     mnuFullScreen->setShortcuts(fullScreenKeys(full));

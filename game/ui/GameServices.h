@@ -32,4 +32,6 @@ struct GameServices : HighScoreServices {
     SystemInfoTool* sysInfo;
     SoundOutput* sound;
     PreferenceStore* preferences;
+    // Where File, Load A Game Set starts, ending in a separator; empty: the program folder.
+    QString setsFolder;
 };

@@ -22,7 +22,8 @@ for the points each letter is worth, guess one letter per spin and solve the
 puzzle for a place among the ten best scores.
 .
 KAZ Puzzle Set Creator (KazCreate) writes game sets of up to 101 clues.
-Three sample sets come with the game.")
+A library of 27 sets for ages 8 to 14 comes with the game: animals, space,
+countries and capitals, the human body, opposites, spelling and more.")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # The changelog, compressed as Debian wants it (no name, no time), by the build rather than at

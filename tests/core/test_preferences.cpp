@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The preferences file: what is saved is read back, a damaged or unreadable file gives the
-// defaults, and a file that cannot be written changes nothing and stops nothing.
+// defaults, the administrator's file gives the lab's defaults and locks, and a file that
+// cannot be written changes nothing and stops nothing.
 #include "InstallFolders.h"
 #include "Preferences.h"
 #include "TestFiles.h"
@@ -48,6 +49,76 @@ private slots:
         QVERIFY(PreferenceFile(path).save(chosen));
         QCOMPARE(PreferenceFile(path).load(), chosen);
         QCOMPARE(TestFiles::readAll(path), QByteArray("[General]\nZoom=200\nFullScreen=true\nSound=false\n"));
+    }
+
+    // The administrator's kazoola.conf lies under the player's KAZ.conf: what it sets is the
+    // player's default, what it locks is its own whatever the player's file says, and a damaged
+    // or missing one means today's defaults, with a line saying why. Saving keeps only what
+    // differs from the lab's default and is not locked, and the player's other keys.
+    void systemSettingsUnderThePlayers_data() {
+        QTest::addColumn<QByteArray>("system"); // null: no file
+        QTest::addColumn<QByteArray>("user");
+        QTest::addColumn<Preferences>("read");
+        QTest::addColumn<QString>("locked");  // of Zoom, FullScreen, Sound
+        QTest::addColumn<QString>("folders"); // HighScoreFolder, SetsFolder as used
+        QTest::addColumn<QString>("problems");
+        QTest::addColumn<QByteArray>("saved"); // the player's file after saving what was read
+        const QByteArray user = "[General]\nZoom=200\nSound=true\nSetsFolder=/home/t/sets\n";
+        QTest::newRow("keys set")
+            << QByteArray("[General]\nZoom=150\nSound=false\nHighScoreFolder=/srv/class/kazoola/\n")
+            << QByteArray() << Preferences{150, false, false} << "" << "/srv/class/kazoola " << ""
+            << QByteArray("[General]\n");
+        QTest::newRow("the player's over them")
+            << QByteArray("Zoom=150\nSound=false\nSetsFolder=/srv/sets\n") << user
+            << Preferences{200, false, true} << "" << " /home/t/sets" << ""
+            << QByteArray("[General]\nZoom=200\nSound=true\nSetsFolder=/home/t/sets\n");
+        QTest::newRow("keys locked")
+            << QByteArray("; the lab\n[General]\nZoom=150\nSound=false\nSetsFolder=/srv/sets\n"
+                          "Locked=Sound, SetsFolder\n[Other]\nZoom=300\n")
+            << user << Preferences{200, false, false} << "Sound" << " /srv/sets" << ""
+            << QByteArray("[General]\nZoom=200\nSound=true\nSetsFolder=/home/t/sets\n");
+        QTest::newRow("damaged")
+            << QByteArray("[General\nZoom=150\n") << user << Preferences{200, false, true} << ""
+            << " /home/t/sets" << "SYSTEM is not used: line 1: a section name is not closed"
+            << QByteArray("[General]\nZoom=200\nSetsFolder=/home/t/sets\n");
+        QTest::newRow("bad values")
+            << QByteArray("Zoom=137\nHighScoreFolder=class\nLocked=Colour\nSound=off\nColour=red\n")
+            << QByteArray() << Preferences{} << "" << " " <<
+            "SYSTEM: HighScoreFolder must be a full path; it is left out\n"
+            "SYSTEM: Locked names Colour, which is not a setting; it is left out\n"
+            "SYSTEM: Sound must be true or false; it is left out\n"
+            "SYSTEM: Colour is not a setting; it is left out\n"
+            "SYSTEM: Zoom must be one of 100, 125, 150, 200, 250, 300; it is left out"
+            << QByteArray("[General]\n");
+        QTest::newRow("missing") << QByteArray() << user << Preferences{200, false, true} << "" << " /home/t/sets"
+                                 << "" << QByteArray("[General]\nZoom=200\nSetsFolder=/home/t/sets\n");
+    }
+    void systemSettingsUnderThePlayers() {
+        QFETCH(QByteArray, system);
+        QFETCH(QByteArray, user);
+        QTemporaryDir dir;
+        const QString systemPath = dir.filePath(QStringLiteral("xdg/kazoola/kazoola.conf"));
+        const QString userPath = dir.filePath(QStringLiteral("KAZ.conf"));
+        if (!system.isNull())
+            QVERIFY(QDir().mkpath(QFileInfo(systemPath).path()) && TestFiles::writeBytes(systemPath, system));
+        if (!user.isNull())
+            QVERIFY(TestFiles::writeBytes(userPath, user));
+        QCOMPARE(Settings::systemFilePath({dir.filePath(QStringLiteral("none")), dir.filePath(QStringLiteral("xdg"))}),
+                 system.isNull() ? dir.filePath(QStringLiteral("none/kazoola/kazoola.conf")) : systemPath);
+
+        PreferenceFile file(userPath, systemPath);
+        const Preferences read = file.load();
+        QTEST(read, "read");
+        QStringList locked;
+        for (const QString& key : {Settings::ZoomKey, Settings::FullScreenKey, Settings::SoundKey})
+            if (file.isLocked(key))
+                locked << key;
+        QTEST(locked.join(u','), "locked");
+        const Settings::Layers& layers = file.settings();
+        QTEST(layers.folder(Settings::HighScoreFolderKey) + u' ' + layers.folder(Settings::SetsFolderKey), "folders");
+        QTEST(file.problems().join(u'\n').replace(systemPath, QStringLiteral("SYSTEM")), "problems");
+        QVERIFY(file.save(read));
+        QTEST(TestFiles::readAll(userPath), "saved");
     }
 
     void damagedGivesTheDefaults_data() {

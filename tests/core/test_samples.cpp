@@ -1,39 +1,56 @@
 // SPDX-FileCopyrightText: 2026 Kazoola Team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The files we ship beside the programs: every sample set loads, and every help file has a
+// The files we ship beside the programs: every set loads and would pass the editor, and every help file has a
 // topic for each context number the programs ask for.
 #include "GameSetFile.h"
+#include "KazCreateMod.h"
 #include "TestPaths.h"
 
 #include <QDir>
-#include <QRegularExpression>
+#include <QSet>
 #include <QtTest>
 
 class TestSamples : public QObject {
     Q_OBJECT
 private slots:
-    void sampleSetsLoadWithLettersAndBlanksOnly() {
+    // Every set we ship loads through the game's reader, byte for byte as our writer would
+    // write it, and every pair would pass Add a Clue as it stands. The library's sets hold 50 to
+    // 101 pairs each, with no puzzle twice in one set, and 1,000 different puzzles between them.
+    void shippedSetsLoadAndPassAddAClue() {
         const QDir dir(TestPaths::source(QStringLiteral("sets")));
         const QStringList files = dir.entryList({QStringLiteral("*.kazset")}, QDir::Files);
-        QVERIFY(files.size() >= 3);
-        static const QRegularExpression clean(QStringLiteral("^[A-Za-z]+( [A-Za-z]+)*$"));
-        bool sawFullSet = false;
+        int librarySets = 0;
+        QSet<QString> puzzles;
         for (const QString& name : files) {
             const auto r = GameSetFile::readFile(dir.filePath(name));
             QVERIFY2(r.ok, qPrintable(name + QStringLiteral(": ") + r.error));
-            sawFullSet = sawFullSet || r.value.pairs.size() == 101;
+            QCOMPARE(r.value.author, QStringLiteral("Kazoola Team"));
+            QSet<QString> inSet;
             for (const PuzzleEntry& e : r.value.pairs) {
-                QVERIFY2(clean.match(e.Clue).hasMatch() && e.Clue.size() <= 30, qPrintable(name + e.Clue));
-                QVERIFY2(clean.match(e.Puzzle).hasMatch() && e.Puzzle.size() <= 75,
-                         qPrintable(name + e.Puzzle));
+                const QString pair = name + u' ' + e.Clue + u'|' + e.Puzzle;
+                QVERIFY2(KazCreateMod::BlankNonLetters(e.Clue) == e.Clue && !e.Clue.contains(QStringLiteral("  ")) &&
+                             e.Clue.size() <= KazCreateMod::ClueMaxLength,
+                         qPrintable(pair));
+                QVERIFY2(KazCreateMod::BlankNonLetters(e.Puzzle) == e.Puzzle &&
+                             !e.Puzzle.contains(QStringLiteral("  ")) &&
+                             e.Puzzle.size() <= KazCreateMod::PuzzleMaxLength &&
+                             KazCreateMod::hasProperSpacing(e.Puzzle) && !KazCreateMod::isEntryEmpty(e.Clue, e.Puzzle),
+                         qPrintable(pair));
+                QVERIFY2(!inSet.contains(e.Puzzle.toUpper()), qPrintable(pair + QStringLiteral(" repeats")));
+                inSet.insert(e.Puzzle.toUpper());
             }
+            puzzles += inSet;
+            librarySets += r.value.pairs.size() >= 50 ? 1 : 0;
             // What we ship is exactly what our writer would write for it.
             QFile f(dir.filePath(name));
             QVERIFY(f.open(QIODevice::ReadOnly));
             QCOMPARE(f.readAll(), GameSetFile::write(r.value));
         }
-        QVERIFY(sawFullSet);
+        QVERIFY2(librarySets >= 25 && puzzles.size() >= 1000,
+                 qPrintable(QStringLiteral("%1 sets of 50 pairs or more, %2 different puzzles")
+                                .arg(librarySets)
+                                .arg(puzzles.size())));
     }
 
     void helpFilesHaveEveryTopic() {

@@ -78,9 +78,24 @@ private slots:
                    "punctuation became blanks";
         QTest::newRow("utf-16")
             << "e.txt" << utf16("Term\tDefinition\r\nBig cat\tLion\r\nCaf\u00e9\tx", true) << 0
-            << QStringList{"Big cat|Lion"}
+            << QStringList{"Lion|Big cat"} // a term is the puzzle, its definition the clue
             << "1 pair was added.\n1 line was refused:\nline 3: \"\u00e9\" is a letter the game "
                "cannot show";
+        QTest::newRow("anki, html")
+            << "p.txt"
+            << QByteArray("#separator:tab\n#html:true\n#columns:Front\tBack\tTags\n#tags column:3\n"
+                          "The &quot;king&quot; of beasts\t<b>lion</b>\tzoo\nBig<br>cat\tTi&#103;er\t\n"
+                          "<div>x</div>y\t&bogus;\t\n")
+            << 0 << QStringList{"The  king  of beasts|lion", "Big cat|Tiger"}
+            << "2 pairs were added.\n1 line was refused:\nline 7: the entity &bogus; is not one HTML "
+               "knows\n1 line was changed:\nline 5: punctuation became blanks";
+        QTest::newRow("anki, back first")
+            << "q.txt" << QByteArray("#separator:Semicolon\n#columns:Back;Front\nlion;Big cat\n") << 0
+            << QStringList{"Big cat|lion"} << "1 pair was added.";
+        QTest::newRow("semicolons, answer first")
+            << "r.csv" << QByteArray("Answer;Question\r\nLion;Big cat\r\nSea;\"Salt, water\"\r\n") << 0
+            << QStringList{"Big cat|Lion", "Salt  water|Sea"}
+            << "2 pairs were added.\n1 line was changed:\nline 3: punctuation became blanks";
         QTest::newRow("full")
             << "f.txt" << QByteArray("a\tb\nc\td\n") << 100 << QStringList{"a|b"}
             << "1 pair was added.\n1 line was refused:\nline 2: the set is full (101 pairs)";

@@ -136,6 +136,14 @@ private slots:
         QCOMPARE(kept, (Preferences{125, false, true}));
         Form1 again(t.services);
         QCOMPARE(again.zoomShown(), 125);
+
+        // Items the administrator locked show the lab's setting and cannot be changed.
+        t.preferences.stored.sound = false;
+        t.preferences.locked = {Settings::SoundKey, Settings::ZoomKey};
+        Form1 lab(t.services);
+        QVERIFY(!action(lab, "mnuSound")->isEnabled() && !action(lab, "mnuSound")->isChecked());
+        QVERIFY(!action(lab, "mnuZoomIn")->isEnabled() && !action(lab, "mnuZoomOut")->isEnabled() &&
+                !action(lab, "mnuActualSize")->isEnabled() && action(lab, "mnuFullScreen")->isEnabled());
     }
 };
 

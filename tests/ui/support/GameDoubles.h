@@ -71,7 +71,9 @@ class MemoryPreferences : public PreferenceStore {
 public:
     Preferences stored;
     int saves = 0;
+    QStringList locked; // the administrator's Locked keys
     Preferences load() override { return stored; }
+    bool isLocked(const QString& key) const override { return locked.contains(key); }
     bool save(const Preferences& preferences) override {
         stored = preferences;
         ++saves;
