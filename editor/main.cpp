@@ -8,6 +8,7 @@
 #include "EditorServices.h"
 #include "HeadlessCommands.h"
 #include "InstallFolders.h"
+#include "Language.h"
 #include "ProgramFolder.h"
 #include "TrustedCode.h"
 #include "UiLayer.h"
@@ -54,6 +55,7 @@ int main(int argc, char* argv[]) {
     const Settings::Loaded settings = Settings::load(Settings::systemFilePath(), Settings::userFilePath());
     for (const QString& problem : settings.problems)
         std::fprintf(stderr, "KazCreate: %s\n", qPrintable(problem));
+    Language::install(settings.layers.value(Settings::LanguageKey));
     const QString data = InstallFolders::dataFolder(ProgramFolder::current(), QStringLiteral("KazCreate.HLP"));
     const EditorServices services{ui, clock, data, Settings::setsFolder(settings.layers, data)};
     frmCreate window(services);

@@ -8,6 +8,7 @@
 #include "Form1.h"
 #include "GameServices.h"
 #include "InstallFolders.h"
+#include "Language.h"
 #include "Preferences.h"
 #include "ProgramFolder.h"
 #include "ScreenCentre.h"
@@ -45,6 +46,7 @@ int main(int argc, char* argv[]) {
     PreferenceFile preferences(PreferenceFile::defaultPath(), Settings::systemFilePath());
     for (const QString& problem : preferences.problems())
         std::fprintf(stderr, "KAZ: %s\n", qPrintable(problem));
+    Language::install(preferences.settings().value(Settings::LanguageKey));
     const QString data = InstallFolders::dataFolder(programFolder, help);
     // The class's table: --scores for one run, else the administrator's folder, else the
     // program's own place. A class folder is used as it is, never made as a private one.

@@ -15,7 +15,7 @@ namespace {
 // A few short lines; anything much longer is not ours.
 constexpr qint64 MostBytes = 64 * 1024;
 const QString FileName = QStringLiteral("kazoola/kazoola.conf");
-const QStringList Lockable = {ZoomKey, FullScreenKey, SoundKey, HighScoreFolderKey, SetsFolderKey};
+const QStringList Lockable = {ZoomKey, FullScreenKey, SoundKey, HighScoreFolderKey, SetsFolderKey, LanguageKey};
 
 // Why a system value cannot be used, or nothing when it can.
 QString valueProblem(const QString& key, const QString& value) {
@@ -29,6 +29,8 @@ QString valueProblem(const QString& key, const QString& value) {
     if (key == FullScreenKey || key == SoundKey)
         return value == u"true" || value == u"false" ? QString()
                                                      : QStringLiteral("%1 must be true or false").arg(key);
+    if (key == LanguageKey)
+        return {}; // a language we do not ship means English, as for the system's
     if (key == LockedKey) {
         for (const QString& name : value.split(u',', Qt::SkipEmptyParts))
             if (!Lockable.contains(name.trimmed()))
@@ -107,6 +109,18 @@ Read readFile(const QString& path) {
 
 QString userFilePath() {
     return QDir::cleanPath(InstallFolders::userConfigFolder() + QStringLiteral("/kazoola/KAZ.conf"));
+}
+
+bool saveUserKey(const QString& path, const QString& key, const QString& value) {
+    const FileResult<QByteArray> old = SafeFile::read(path, MostBytes);
+    if (!old.ok && !old.missing)
+        return false;
+    Keys keys = old.ok ? parse(old.value).keys : Keys{};
+    if (value.isEmpty())
+        keys.remove(key);
+    else
+        keys.set(key, value);
+    return SafeFile::makeFolders(QFileInfo(path).absolutePath()).ok && SafeFile::write(path, write(keys)).ok;
 }
 
 QStringList systemFolders() {

@@ -28,6 +28,7 @@ inline const QString SetsFolderKey = QStringLiteral("SetsFolder");
 inline const QString ZoomKey = QStringLiteral("Zoom");
 inline const QString FullScreenKey = QStringLiteral("FullScreen");
 inline const QString SoundKey = QStringLiteral("Sound");
+inline const QString LanguageKey = QStringLiteral("Language");
 inline const QString LockedKey = QStringLiteral("Locked");
 
 // The [General] keys of one file, in the order they stand.
@@ -58,6 +59,9 @@ Read readFile(const QString& path);
 
 // The player's own file: kazoola/KAZ.conf in their settings folder.
 QString userFilePath();
+// Sets one key of the player's file (an empty value removes it), keeping the others. A file
+// that cannot be read is never written over. True when it was kept.
+bool saveUserKey(const QString& path, const QString& key, const QString& value);
 
 // The system's configuration folders, the player's own left out, most important first.
 QStringList systemFolders();

@@ -4,6 +4,7 @@
 #include "ContextIDs.h"
 
 #include "HelpViewer.h"
+#include "Language.h"
 #include "ProgramFolder.h"
 
 #include <QApplication>
@@ -87,11 +88,11 @@ void ContextIDs::StartHelp(QWidget* owner, const QString& programTitle, const QS
 }
 
 void ContextIDs::ShowHelpContents() {
-    ensureViewer()->showContents(state().helpFile);
+    ensureViewer()->showContents(Language::helpFile(state().helpFile));
 }
 
 void ContextIDs::showHelpTopic(int contextId) {
-    ensureViewer()->showTopic(state().helpFile, contextId);
+    ensureViewer()->showTopic(Language::helpFile(state().helpFile), contextId);
 }
 
 void ContextIDs::QuitHelp() {
