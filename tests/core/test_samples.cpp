@@ -8,6 +8,7 @@
 #include "TestPaths.h"
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
 
@@ -53,19 +54,28 @@ private slots:
                                 .arg(puzzles.size())));
     }
 
+    // Every help file, in every language, has the contents and a topic for each context number
+    // the programs ask for, and a translation keeps every anchor of the English file.
     void helpFilesHaveEveryTopic() {
-        const QList<QPair<QString, QList<int>>> files = {
-            {QStringLiteral("game/Kaz.HLP"), {10, 210, 220, 230, 240}},
-            {QStringLiteral("editor/KazCreate.HLP"), {10, 20}},
+        static const QRegularExpression anchor(QStringLiteral("<a name=\"([^\"]+)\">"));
+        auto anchors = [](const QString& file) {
+            QFile f(file);
+            QSet<QString> names;
+            if (f.open(QIODevice::ReadOnly))
+                for (const auto& m : anchor.globalMatch(QString::fromUtf8(f.readAll())))
+                    names.insert(m.captured(1));
+            return names;
         };
-        for (const auto& [file, topics] : files) {
-            QFile f(TestPaths::source(file));
-            QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(file));
-            const QString html = QString::fromUtf8(f.readAll());
-            QVERIFY(html.contains(QStringLiteral("<a name=\"contents\">")));
+        const QDir help(TestPaths::source(QStringLiteral("translations/help")));
+        for (const auto& [english, topics] : {std::pair{QStringLiteral("game/Kaz.HLP"), QList<int>{10, 210, 220, 230, 240}},
+                                               std::pair{QStringLiteral("editor/KazCreate.HLP"), QList<int>{10, 20}}}) {
+            const QSet<QString> names = anchors(TestPaths::source(english));
+            QVERIFY2(names.contains(QStringLiteral("contents")), qPrintable(english));
             for (int id : topics)
-                QVERIFY2(html.contains(QStringLiteral("<a name=\"%1\">").arg(id)),
-                         qPrintable(file + QString::number(id)));
+                QVERIFY2(names.contains(QString::number(id)), qPrintable(english + QString::number(id)));
+            const QString base = QFileInfo(english).completeBaseName();
+            for (const QString& translated : help.entryList({base + QStringLiteral("_*.HLP")}, QDir::Files))
+                QVERIFY2(anchors(help.filePath(translated)) == names, qPrintable(translated));
         }
     }
 };
