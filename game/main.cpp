@@ -22,16 +22,18 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    if (const auto early = CommandLine::answerWithoutWindows(
-            argc, argv, Form1::ProgramTitle, QStringLiteral("Kazoola, the word-puzzle game."), true,
-            CommandLine::Options::WithScores);
+    // --help words it in the language spoken (CommandLine).
+    const QString description =
+        QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "Kazoola, the word-puzzle game."));
+    if (const auto early = CommandLine::answerWithoutWindows(argc, argv, Form1::ProgramTitle, description,
+                                                             true, CommandLine::Options::WithScores);
         early.exit)
         return CommandLine::finish(early);
     TrustedCode::keepPluginsOutOfProgramFolder();
     QApplication app(argc, argv);
     const CommandLine::Outcome args =
-        CommandLine::start(Form1::ProgramTitle, QStringLiteral("io.github.kazoola.KAZ"),
-                           QStringLiteral("Kazoola, the word-puzzle game."), CommandLine::Options::WithScores);
+        CommandLine::start(Form1::ProgramTitle, QStringLiteral("io.github.kazoola.KAZ"), description,
+                           CommandLine::Options::WithScores);
     if (args.exit)
         return CommandLine::finish(args);
 

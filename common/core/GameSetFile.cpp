@@ -6,10 +6,21 @@
 #include "AnsiText.h"
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRegularExpression>
 
 namespace {
+
+// What a field is, for a reason that names it: "the title", or "clue %1" with its number.
+struct What {
+    const char* text;
+    int number = 0;
+    QString worded() const {
+        const QString named = QCoreApplication::translate("GameSetFile", text);
+        return number > 0 ? named.arg(number) : named;
+    }
+};
 
 QByteArray quoted(QString text) {
     text.replace(u'"', u'\'');
@@ -32,12 +43,14 @@ public:
         QString error;
     };
 
-    Field next(const char* what) {
+    Field next(const What& what) {
         Field f;
         skipBlanks();
         f.line = line_;
         if (pos_ >= data_.size()) {
-            f.error = QStringLiteral("line %1: the file ends where %2 was expected").arg(line_).arg(what);
+            f.error =
+                QCoreApplication::translate("GameSetFile", "line %1: the file ends where %2 was expected")
+                    .arg(QString::number(line_), what.worded());
             return f;
         }
         if (data_[pos_] == '"') {
@@ -48,7 +61,9 @@ public:
                    data_[close] != '\r')
                 ++close;
             if (close >= data_.size() || data_[close] != '"') {
-                f.error = QStringLiteral("line %1: %2 has no closing double quote").arg(line_).arg(what);
+                f.error =
+                    QCoreApplication::translate("GameSetFile", "line %1: %2 has no closing double quote")
+                        .arg(QString::number(line_), what.worded());
                 return f;
             }
             f.value = data_.mid(pos_ + 1, close - pos_ - 1);
@@ -116,8 +131,12 @@ bool parseDate(const QByteArray& raw, QDate* date) {
 } // namespace
 
 QString GameSetFile::notLoadedText(const QString& path, const QString& reason) {
-    return QStringLiteral("This file is not a usable game set:\r\n") + QDir::toNativeSeparators(path) +
-           QStringLiteral("\r\n") + reason;
+    return QCoreApplication::translate("GameSetFile", "This file is not a usable game set:") +
+           QStringLiteral("\r\n") + QDir::toNativeSeparators(path) + QStringLiteral("\r\n") + reason;
+}
+
+QString GameSetFile::notLoadedTitle() {
+    return QCoreApplication::translate("GameSetFile", NotLoadedTitleText);
 }
 
 QByteArray GameSetFile::dateLiteral(const QDate& date) {
@@ -145,7 +164,7 @@ GameSetReadResult GameSetFile::read(const QByteArray& file) {
     const bool utf8 = file.startsWith(utf8Mark);
     const QByteArray bytes = utf8 ? file.mid(utf8Mark.size()) : file;
     FieldReader in(bytes);
-    auto text = [&](const char* what, QString* into) {
+    auto text = [&](const What& what, QString* into) {
         const auto f = in.next(what);
         if (!f.ok) {
             r.error = f.error;
@@ -155,23 +174,25 @@ GameSetReadResult GameSetFile::read(const QByteArray& file) {
         return true;
     };
 
-    if (!text("the title", &r.value.title) || !text("the author", &r.value.author))
+    if (!text({QT_TRANSLATE_NOOP("GameSetFile", "the title")}, &r.value.title) ||
+        !text({QT_TRANSLATE_NOOP("GameSetFile", "the author")}, &r.value.author))
         return r;
 
-    const auto dateField = in.next("the date");
+    const auto dateField = in.next({QT_TRANSLATE_NOOP("GameSetFile", "the date")});
     if (!dateField.ok) {
         r.error = dateField.error;
         return r;
     }
     if (!parseDate(dateField.value, &r.value.date)) {
-        r.error = QStringLiteral("line %1: a date like #2001-02-25# was expected").arg(dateField.line);
+        r.error = QCoreApplication::translate("GameSetFile", "line %1: a date like #2001-02-25# was expected")
+                      .arg(dateField.line);
         return r;
     }
 
-    if (!text("the information", &r.value.info))
+    if (!text({QT_TRANSLATE_NOOP("GameSetFile", "the information")}, &r.value.info))
         return r;
 
-    const auto countField = in.next("the number of puzzles");
+    const auto countField = in.next({QT_TRANSLATE_NOOP("GameSetFile", "the number of puzzles")});
     if (!countField.ok) {
         r.error = countField.error;
         return r;
@@ -180,7 +201,8 @@ GameSetReadResult GameSetFile::read(const QByteArray& file) {
     const QString countText = QString::fromLatin1(countField.value);
     const int count = digits.match(countText).hasMatch() ? countText.toInt() : -1;
     if (count < 1 || count > MaxPuzzles) {
-        r.error = QStringLiteral("line %1: a number of puzzles from 1 to %2 was expected")
+        r.error = QCoreApplication::translate("GameSetFile",
+                                              "line %1: a number of puzzles from 1 to %2 was expected")
                       .arg(countField.line)
                       .arg(MaxPuzzles);
         return r;
@@ -189,9 +211,8 @@ GameSetReadResult GameSetFile::read(const QByteArray& file) {
     r.value.pairs.reserve(count);
     for (int k = 0; k < count; ++k) {
         PuzzleEntry e;
-        const QByteArray clueWhat = QStringLiteral("clue %1").arg(k + 1).toLatin1();
-        const QByteArray puzzleWhat = QStringLiteral("puzzle %1").arg(k + 1).toLatin1();
-        if (!text(clueWhat.constData(), &e.Clue) || !text(puzzleWhat.constData(), &e.Puzzle))
+        if (!text({QT_TRANSLATE_NOOP("GameSetFile", "clue %1"), k + 1}, &e.Clue) ||
+            !text({QT_TRANSLATE_NOOP("GameSetFile", "puzzle %1"), k + 1}, &e.Puzzle))
             return r;
         r.value.pairs.append(e);
     }
@@ -202,7 +223,7 @@ GameSetReadResult GameSetFile::read(const QByteArray& file) {
 
 GameSetReadResult GameSetFile::readFile(const QString& path) {
     if (path.isEmpty())
-        return GameSetReadResult::failure(QStringLiteral("no file was chosen"));
+        return GameSetReadResult::failure(QCoreApplication::translate("GameSetFile", "no file was chosen"));
     const FileResult<QByteArray> bytes = SafeFile::read(path, MaxFileBytes);
     if (!bytes.ok)
         return GameSetReadResult::failure(bytes);

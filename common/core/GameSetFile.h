@@ -49,8 +49,11 @@ FileResult<> writeFile(const QString& path, const GameSet& set);
 
 // The text of the message shown when a file cannot be loaded as a game set (the same in
 // both programs): "This file is not a usable game set:", the path and the reason, one a line.
+// Both in the language spoken; NotLoadedTitle is the title's English source.
 QString notLoadedText(const QString& path, const QString& reason);
-inline const QString NotLoadedTitle = QStringLiteral("Game Set Not Loaded");
+QString notLoadedTitle();
+inline constexpr const char* NotLoadedTitleText = QT_TRANSLATE_NOOP("GameSetFile", "Game Set Not Loaded");
+inline const QString NotLoadedTitle = QString::fromLatin1(NotLoadedTitleText);
 
 // The date literal of a day, e.g. #2001-02-25#.
 QByteArray dateLiteral(const QDate& date);

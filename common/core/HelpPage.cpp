@@ -6,6 +6,7 @@
 #include "SafeFile.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 
 #include <algorithm>
@@ -132,7 +133,8 @@ private:
             if (isBlank(html_[k]))
                 word_ = 0;
             else if (++word_ > MaxWordLength)
-                return QStringLiteral("it holds a word longer than %1 characters").arg(MaxWordLength);
+                return QCoreApplication::translate("HelpPage", "it holds a word longer than %1 characters")
+                    .arg(MaxWordLength);
         }
         return QString();
     }
@@ -187,7 +189,9 @@ private:
         for (char c : v) {
             digits = (c >= '0' && c <= '9') ? digits + 1 : 0;
             if (digits > MaxSizeDigits) {
-                tag.refusal = QStringLiteral("it holds a size of more than %1 digits").arg(MaxSizeDigits);
+                tag.refusal =
+                    QCoreApplication::translate("HelpPage", "it holds a size of more than %1 digits")
+                        .arg(MaxSizeDigits);
                 return;
             }
         }
@@ -234,9 +238,10 @@ private:
     QString open(const QByteArray& name, const Tag& tag) {
         // Every element costs layout time, a picture or a line break too.
         if (++elements_ > MaxElements)
-            return QStringLiteral("it holds more than %1 elements").arg(MaxElements);
+            return QCoreApplication::translate("HelpPage", "it holds more than %1 elements").arg(MaxElements);
         if ((name == "td" || name == "th") && (cells_ += tag.span) > MaxCells)
-            return QStringLiteral("its tables hold more than %1 cells").arg(MaxCells);
+            return QCoreApplication::translate("HelpPage", "its tables hold more than %1 cells")
+                .arg(MaxCells);
         if (isVoid(name) || tag.selfClosing)
             return QString();
 
@@ -257,15 +262,17 @@ private:
 
         if (name == "table") {
             if (++tables_ > MaxTables)
-                return QStringLiteral("it holds more than %1 tables").arg(MaxTables);
+                return QCoreApplication::translate("HelpPage", "it holds more than %1 tables").arg(MaxTables);
             if (stack_.count(name) + 1 > MaxTableDepth)
-                return QStringLiteral("its tables are nested more than %1 deep").arg(MaxTableDepth);
+                return QCoreApplication::translate("HelpPage", "its tables are nested more than %1 deep")
+                    .arg(MaxTableDepth);
         }
         if ((name == "ul" || name == "ol" || name == "dl") && ++lists_ > MaxLists)
-            return QStringLiteral("it holds more than %1 lists").arg(MaxLists);
+            return QCoreApplication::translate("HelpPage", "it holds more than %1 lists").arg(MaxLists);
         stack_.append(name);
         if (stack_.size() > MaxDepth)
-            return QStringLiteral("its elements are nested more than %1 deep").arg(MaxDepth);
+            return QCoreApplication::translate("HelpPage", "its elements are nested more than %1 deep")
+                .arg(MaxDepth);
         return QString();
     }
 
@@ -282,7 +289,7 @@ private:
 
 QString refusal(QByteArrayView html) {
     if (html.size() > MaxBytes)
-        return QStringLiteral("the file is larger than %1 KiB").arg(MaxBytes / 1024);
+        return QCoreApplication::translate("HelpPage", "the file is larger than %1 KiB").arg(MaxBytes / 1024);
     return Scanner(html).run();
 }
 

@@ -3,6 +3,7 @@
 
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,20 +50,20 @@ QString systemReason(int error) {
 
 QString kindReason(mode_t mode) {
     if (S_ISDIR(mode))
-        return QStringLiteral("it is a folder, not a file");
+        return QCoreApplication::translate("SafeFile", "it is a folder, not a file");
     if (S_ISFIFO(mode))
-        return QStringLiteral("it is a named pipe (FIFO), not a regular file");
+        return QCoreApplication::translate("SafeFile", "it is a named pipe (FIFO), not a regular file");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("it is a device, not a regular file");
+        return QCoreApplication::translate("SafeFile", "it is a device, not a regular file");
     if (S_ISSOCK(mode))
-        return QStringLiteral("it is a socket, not a regular file");
-    return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("SafeFile", "it is a socket, not a regular file");
+    return QCoreApplication::translate("SafeFile", "it is not a regular file");
 }
 
 QString sizeText(qint64 bytes) {
     if (bytes >= 1024 * 1024 && bytes % (1024 * 1024) == 0)
-        return QStringLiteral("%1 MiB").arg(bytes / (1024 * 1024));
-    return QStringLiteral("%1 bytes").arg(bytes);
+        return QCoreApplication::translate("SafeFile", "%1 MiB").arg(bytes / (1024 * 1024));
+    return QCoreApplication::translate("SafeFile", "%1 bytes").arg(bytes);
 }
 
 // Closes a descriptor on every path out of a function.
@@ -176,8 +177,10 @@ int openRegular(const QByteArray& name, int flags, struct stat* st, int* error, 
     return openRegularAt(AT_FDCWD, name, flags, st, error, mode);
 }
 
-const QString ForeignLink =
-    QStringLiteral("it is a link that another user made, and such links are not followed");
+QString foreignLink() {
+    return QCoreApplication::translate(
+        "SafeFile", "it is a link that another user made, and such links are not followed");
+}
 
 // A link is followed only when the player, root or the owner of the folder holding it made
 // it; and, as the kernel's protected_symlinks has it, in a sticky folder that others may
@@ -244,7 +247,7 @@ Place reach(const QString& path) {
                 return place;
             }
             if (!trustedLink(st, folder)) {
-                place.refused = ForeignLink;
+                place.refused = foreignLink();
                 return place;
             }
             QByteArray dest(PATH_MAX, '\0');
@@ -333,7 +336,8 @@ FileResult<> updateInPlace(int folder, const QByteArray& name, const struct stat
     if (fd.get() < 0)
         return FileResult<>::failure(error ? systemReason(error) : kindReason(st.st_mode));
     if (!sameFile(st, seen))
-        return FileResult<>::failure(QStringLiteral("the file was replaced while it was being saved"));
+        return FileResult<>::failure(
+            QCoreApplication::translate("SafeFile", "the file was replaced while it was being saved"));
     if (bytes.size() > st.st_size) {
         const int rc = ::posix_fallocate(fd.get(), 0, bytes.size());
         if (rc != 0 && rc != EOPNOTSUPP && rc != EINVAL)
@@ -367,7 +371,7 @@ QString SafeFile::notRegularReason(const QString& path) {
 FileResult<QByteArray> SafeFile::read(const QString& path, qint64 maxBytes, Longer longer) {
     using Result = FileResult<QByteArray>;
     if (path.isEmpty())
-        return Result::failure(QStringLiteral("no file was named"));
+        return Result::failure(QCoreApplication::translate("SafeFile", "no file was named"));
     const Place place = reach(path);
     if (!place.refused.isEmpty())
         return Result::failure(place.refused);
@@ -377,21 +381,24 @@ FileResult<QByteArray> SafeFile::read(const QString& path, qint64 maxBytes, Long
     if (place.error || ::fstatat(place.folder.get(), place.name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
         const int e = place.error ? place.error : errno;
         // A path through a plain file cannot name a file either: "no such file".
-        return Result::failure(QStringLiteral("the file could not be opened (%1)").arg(systemReason(e)),
-                               e == ENOENT || e == ENOTDIR);
+        return Result::failure(
+            QCoreApplication::translate("SafeFile", "the file could not be opened (%1)").arg(systemReason(e)),
+            e == ENOENT || e == ENOTDIR);
     }
     if (!S_ISREG(st.st_mode))
         return Result::failure(kindReason(st.st_mode));
     const bool refuseLonger = longer == Longer::Refuse;
     if (refuseLonger && st.st_size > maxBytes)
-        return Result::failure(QStringLiteral("the file is larger than %1").arg(sizeText(maxBytes)));
+        return Result::failure(
+            QCoreApplication::translate("SafeFile", "the file is larger than %1").arg(sizeText(maxBytes)));
 
     // Whatever was swapped in since the look is caught here: never block, and check again.
     Descriptor fd(::openat(place.folder.get(), place.name.constData(), O_RDONLY | OpenFlags));
     if (fd.get() < 0) {
         const int e = errno;
-        return Result::failure(QStringLiteral("the file could not be opened (%1)").arg(systemReason(e)),
-                               e == ENOENT);
+        return Result::failure(
+            QCoreApplication::translate("SafeFile", "the file could not be opened (%1)").arg(systemReason(e)),
+            e == ENOENT);
     }
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return Result::failure(kindReason(st.st_mode));
@@ -406,7 +413,8 @@ FileResult<QByteArray> SafeFile::read(const QString& path, qint64 maxBytes, Long
             if (got >= limit) {
                 if (refuseLonger)
                     return Result::failure(
-                        QStringLiteral("the file is larger than %1").arg(sizeText(maxBytes)));
+                        QCoreApplication::translate("SafeFile", "the file is larger than %1")
+                            .arg(sizeText(maxBytes)));
                 break;
             }
             bytes.resize(static_cast<qsizetype>(std::min<qint64>(bytes.size() * 2 + 1, limit)));
@@ -416,7 +424,8 @@ FileResult<QByteArray> SafeFile::read(const QString& path, qint64 maxBytes, Long
             if (errno == EINTR)
                 continue;
             const int e = errno;
-            return Result::failure(QStringLiteral("the file could not be read (%1)").arg(systemReason(e)));
+            return Result::failure(QCoreApplication::translate("SafeFile", "the file could not be read (%1)")
+                                       .arg(systemReason(e)));
         }
         if (n == 0)
             break;
@@ -441,7 +450,7 @@ FileResult<> SafeFile::makeFolders(const QString& folder, int mode) {
     if (::stat(QFile::encodeName(clean).constData(), &st) != 0)
         return FileResult<>::failure(systemReason(errno));
     if (!S_ISDIR(st.st_mode))
-        return FileResult<>::failure(QStringLiteral("it is not a folder"));
+        return FileResult<>::failure(QCoreApplication::translate("SafeFile", "it is not a folder"));
     return FileResult<>::success();
 }
 
@@ -455,7 +464,7 @@ void SafeFile::removeStaleTemporaries(const QString& folder) {
 FileResult<> SafeFile::write(const QString& path, const QByteArray& bytes) {
     using Result = FileResult<>;
     if (path.isEmpty())
-        return Result::failure(QStringLiteral("no file was named"));
+        return Result::failure(QCoreApplication::translate("SafeFile", "no file was named"));
 
     // A trusted link writes the file it points to, beside it, and the link stays a link.
     const Place place = reach(path);
@@ -575,9 +584,10 @@ QString staleLockFileReason(const QByteArray& name, const QString& table, struct
     // Only a regular file can be one of ours; anything else was planted, and goes at once
     // where the folder lets us remove it.
     if (!S_ISREG(st.st_mode)) {
-        *holder = QStringLiteral("its lock file %1 is in the way (%2)")
+        *holder = QCoreApplication::translate("SafeFile", "its lock file %1 is in the way (%2)")
                       .arg(QFile::decodeName(name),
-                           S_ISLNK(st.st_mode) ? QStringLiteral("it is a link") : kindReason(st.st_mode));
+                           S_ISLNK(st.st_mode) ? QCoreApplication::translate("SafeFile", "it is a link")
+                                               : kindReason(st.st_mode));
         return QStringLiteral("it was not a lock file (%1)").arg(kindReason(st.st_mode));
     }
     if (ageSeconds(st) > StaleLockFileSeconds)
@@ -592,11 +602,12 @@ QString staleLockFileReason(const QByteArray& name, const QString& table, struct
     const QList<QByteArray> words = QByteArray(buffer, n > 0 ? n : 0).trimmed().split(' ');
     const qint64 pid = words.value(0).toLongLong();
     const QString host = QString::fromUtf8(words.value(1));
-    *holder =
-        QStringLiteral("another program or user holds a lock on %1 (its lock file %2 names process %3 on %4)")
-            .arg(table, QFile::decodeName(name))
-            .arg(pid)
-            .arg(host);
+    *holder = QCoreApplication::translate(
+                  "SafeFile",
+                  "another program or user holds a lock on %1 (its lock file %2 names process %3 on %4)")
+                  .arg(table, QFile::decodeName(name))
+                  .arg(pid)
+                  .arg(host);
     if (host == QSysInfo::machineHostName() && processIsGone(pid))
         return QStringLiteral("its game, process %1 on this computer, had ended").arg(pid);
     return {};
@@ -645,7 +656,8 @@ FileResult<> SafeFile::FileLock::acquire(const QString& path, int waitMs) {
         return true;
     };
     // Anyone who may open the file, a mere reader too, can hold a lock on it: no game is blamed.
-    QString busy = QStringLiteral("another program or user holds a lock on %1").arg(place.path);
+    QString busy =
+        QCoreApplication::translate("SafeFile", "another program or user holds a lock on %1").arg(place.path);
 
     struct stat st {}; // the file fd_ holds open
     int error = 0;

@@ -3,6 +3,9 @@
 
 #include "CommandLine.h"
 
+#include "Language.h"
+#include "Settings.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -48,8 +51,14 @@ CommandLine::Outcome CommandLine::answerWithoutWindows(int argc, char* argv[], c
     const QCoreApplication core(argc, argv); // no window system needed to print
     QCoreApplication::setApplicationName(name);
     QCoreApplication::setApplicationVersion(QStringLiteral(KAZ_VERSION));
-    const Outcome o = parse(withoutQtOptions(QCoreApplication::arguments()), description, options);
-    return o.exit ? o : Outcome{}; // the file is read again once the application has taken its options
+    const QStringList arguments = withoutQtOptions(QCoreApplication::arguments());
+    if (!parse(arguments, description, options).exit)
+        return {}; // the file is read again once the application has taken its options
+    // The answer in the player's language. Only now: the program stops after it, and a
+    // language loaded into this short-lived application would not reach the real one.
+    Language::install(Settings::load(Settings::systemFilePath(), Settings::userFilePath())
+                          .layers.value(Settings::LanguageKey));
+    return parse(arguments, description, options);
 }
 
 CommandLine::Outcome CommandLine::start(const QString& name, const QString& desktopId,
@@ -63,15 +72,24 @@ CommandLine::Outcome CommandLine::start(const QString& name, const QString& desk
 CommandLine::Outcome CommandLine::parse(const QStringList& arguments, const QString& description,
                                         Options options) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(description);
+    // The program's description is a source text of this context (QT_TRANSLATE_NOOP).
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", description.toUtf8().constData()));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A game set (.kazset) to open."),
-                                 QStringLiteral("[FILE]"));
+    //: The name the help gives the game set named on the command line
+    const QString file = QCoreApplication::translate("CommandLine", "FILE");
+    parser.addPositionalArgument(file,
+                                 QCoreApplication::translate("CommandLine", "A game set (.kazset) to open."),
+                                 u'[' + file + u']');
+    //: The name the help gives the value of --scores
+    const QString folder = QCoreApplication::translate("CommandLine", "FOLDER");
     const QCommandLineOption scores(
         QStringLiteral("scores"),
-        QStringLiteral("Keep the high-score table hs.lst in FOLDER for this run (it must exist)."),
-        QStringLiteral("FOLDER"));
+        QCoreApplication::translate("CommandLine",
+                                    "Keep the high-score table hs.lst in %1 for this run (it must exist).")
+            .arg(folder),
+        folder);
     if (options == Options::WithScores)
         parser.addOption(scores);
 
@@ -82,7 +100,7 @@ CommandLine::Outcome CommandLine::parse(const QStringList& arguments, const QStr
     if (!parsed)
         problem = parser.errorText();
     else if (parser.positionalArguments().size() > 1)
-        problem = QStringLiteral("Only one file can be opened.");
+        problem = QCoreApplication::translate("CommandLine", "Only one file can be opened.");
     if (!problem.isEmpty()) {
         o.exit = true;
         o.exitCode = 2;

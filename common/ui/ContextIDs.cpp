@@ -4,7 +4,6 @@
 #include "ContextIDs.h"
 
 #include "HelpViewer.h"
-#include "Language.h"
 #include "ProgramFolder.h"
 
 #include <QApplication>
@@ -88,11 +87,11 @@ void ContextIDs::StartHelp(QWidget* owner, const QString& programTitle, const QS
 }
 
 void ContextIDs::ShowHelpContents() {
-    ensureViewer()->showContents(Language::helpFile(state().helpFile));
+    ensureViewer()->showContents(state().helpFile);
 }
 
 void ContextIDs::showHelpTopic(int contextId) {
-    ensureViewer()->showTopic(Language::helpFile(state().helpFile), contextId);
+    ensureViewer()->showTopic(state().helpFile, contextId);
 }
 
 void ContextIDs::QuitHelp() {

@@ -4,16 +4,19 @@
 #include "HelpViewer.h"
 
 #include "HelpPage.h"
+#include "Language.h"
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace {
 QString notOpenedText(const QString& helpFile, const QString& why) {
-    return QStringLiteral("The help file could not be opened:\n%1\n\n%2")
+    return QCoreApplication::translate("HelpViewer", "The help file could not be opened:\n%1\n\n%2")
         .arg(QDir::toNativeSeparators(helpFile), why);
 }
 
@@ -60,6 +63,15 @@ void HelpViewer::showTopic(const QString& helpFile, int contextId) {
 }
 
 void HelpViewer::open(const QString& helpFile, const QString& anchor) {
+    load(helpFile, anchor);
+    show();
+    raise();
+    activateWindow();
+}
+
+void HelpViewer::load(const QString& englishFile, const QString& anchor) {
+    english_ = englishFile;
+    const QString helpFile = Language::helpFile(englishFile);
     if (helpFile != file_ || !found_) {
         file_ = helpFile;
         // A damaged page is judged before the browser lays it out (a crash or a hang there
@@ -68,13 +80,12 @@ void HelpViewer::open(const QString& helpFile, const QString& anchor) {
         found_ = page.ok;
         if (found_) {
             browser_->setHtml(page.value);
-            setWindowTitle(QFileInfo(helpFile).completeBaseName() + QStringLiteral(" Help"));
         } else {
             // Like any help viewer, we report a missing or damaged file ourselves; the program goes on.
             browser_->setPlainText(notOpenedText(helpFile, page.error));
-            setWindowTitle(QStringLiteral("Help"));
         }
     }
+    retitle();
     anchor_ = anchor;
     if (found_) {
         browser_->scrollToAnchor(anchor);
@@ -82,7 +93,20 @@ void HelpViewer::open(const QString& helpFile, const QString& anchor) {
         QMetaObject::invokeMethod(
             this, [this, anchor] { browser_->scrollToAnchor(anchor); }, Qt::QueuedConnection);
     }
-    show();
-    raise();
-    activateWindow();
+}
+
+void HelpViewer::retitle() {
+    //: %1 is the help file's name: "Kaz Help"
+    setWindowTitle(found_ ? tr("%1 Help").arg(QFileInfo(file_).completeBaseName()) : tr("Help"));
+}
+
+// An open help window follows the language: its file in that language when there is one.
+void HelpViewer::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && !english_.isEmpty()) {
+        // Read again when the file changes, or to word a reason again; else only the title.
+        if (Language::helpFile(english_) != file_ || !found_)
+            load(english_, anchor_);
+        retitle();
+    }
+    QWidget::changeEvent(event);
 }

@@ -17,7 +17,9 @@ class HelpViewer : public QWidget {
 public:
     HelpViewer();
 
-    // Loads the file (again, if it changed path) and scrolls to the anchor.
+    // Loads the file (again, if it changed path) and scrolls to the anchor. helpFile is the
+    // English file; the viewer shows it in the language spoken where there is one
+    // (Language::helpFile), and again in the new language when the language changes.
     void showContents(const QString& helpFile);
     void showTopic(const QString& helpFile, int contextId);
 
@@ -30,10 +32,16 @@ public:
     // are judged by HelpPage.
     static constexpr qint64 MaxResourceBytes = 8 * 1024 * 1024;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void open(const QString& helpFile, const QString& anchor);
+    void load(const QString& englishFile, const QString& anchor);
+    void retitle();
 
     QTextBrowser* browser_;
+    QString english_;
     QString file_;
     QString anchor_;
     bool found_ = false;

@@ -7,6 +7,7 @@
 #include "OleDate.h"
 #include "TextFormat.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -17,18 +18,20 @@ double rank(double score) {
     return std::isfinite(score) ? score : -std::numeric_limits<double>::infinity();
 }
 
-const QString NoFolderReason = QStringLiteral("the program's own folder could not be found");
+QString noFolderReason() {
+    return QCoreApplication::translate("HighScores", "the program's own folder could not be found");
+}
 
 // Without a folder of its own the game writes nowhere at all, rather than somewhere else.
 HighScoreMessage noFolderMessage() {
-    return {KazMod::HighScoresNotSavedTitle, KazMod::highScoresNotSavedText(QString(), NoFolderReason)};
+    return {KazMod::highScoresNotSavedTitle(), KazMod::highScoresNotSavedText(QString(), noFolderReason())};
 }
 
 // What a failed update tells the player: the table was not saved, and why.
 HighScoreMessage notSavedMessage(const QString& path, const HighScoreFile::Updated& updated) {
-    return {KazMod::HighScoresNotSavedTitle, updated.failure == HighScoreFile::Updated::Failure::Unreadable
-                                                 ? KazMod::highScoresNotReadText(path, updated.error)
-                                                 : KazMod::highScoresNotSavedText(path, updated.error)};
+    return {KazMod::highScoresNotSavedTitle(), updated.failure == HighScoreFile::Updated::Failure::Unreadable
+                                                   ? KazMod::highScoresNotReadText(path, updated.error)
+                                                   : KazMod::highScoresNotSavedText(path, updated.error)};
 }
 } // namespace
 
@@ -95,16 +98,25 @@ QStringList KazMod::highScoreRowTexts(const HighScoreRecord& record) {
             TextFormat::shortDate(OleDate::toDate(record.DatePlayed)), record.GameSetTitle.trimmed()};
 }
 
+QString KazMod::highScoresNotSavedTitle() {
+    return QCoreApplication::translate("HighScores", "High Scores Not Saved");
+}
+
+QString KazMod::highScoresNotReadTitle() {
+    return QCoreApplication::translate("HighScores", "High Scores Not Read");
+}
+
 QString KazMod::highScoresNotSavedText(const QString& path, const QString& reason) {
-    QString text = QStringLiteral("The high-score file could not be written:") + TextFormat::CrLf;
+    QString text = QCoreApplication::translate("HighScores", "The high-score file could not be written:") +
+                   TextFormat::CrLf;
     if (!path.isEmpty())
         text += path + TextFormat::CrLf;
     return text + reason;
 }
 
 QString KazMod::highScoresNotReadText(const QString& path, const QString& reason) {
-    return QStringLiteral("The high-score file could not be read:") + TextFormat::CrLf + path +
-           TextFormat::CrLf + reason;
+    return QCoreApplication::translate("HighScores", "The high-score file could not be read:") +
+           TextFormat::CrLf + path + TextFormat::CrLf + reason;
 }
 
 std::optional<HighScoreMessage> KazMod::RecordHighScore(const GameState& state,
@@ -135,7 +147,7 @@ KazMod::HighScoresForWindow KazMod::loadHighScores(const HighScoreServices& serv
     const QDate today = services.clock->today();
     const QString path = HighScoreFile::path(services.highScoreFolder());
     if (path.isEmpty()) {
-        out.show = tableToShow(Contents::failure(NoFolderReason, true), today);
+        out.show = tableToShow(Contents::failure(noFolderReason(), true), today);
         out.show.writeFreshTable = false;
         out.message = noFolderMessage();
         return out;
@@ -159,6 +171,6 @@ KazMod::HighScoresForWindow KazMod::loadHighScores(const HighScoreServices& serv
     }
     out.show = tableToShow(contents, today);
     if (out.show.unreadable)
-        out.message = HighScoreMessage{HighScoresNotReadTitle, highScoresNotReadText(path, contents.error)};
+        out.message = HighScoreMessage{highScoresNotReadTitle(), highScoresNotReadText(path, contents.error)};
     return out;
 }

@@ -66,9 +66,9 @@ HighScoresForWindow loadHighScores(const HighScoreServices& services);
 // form, the day in the short date form.
 QStringList highScoreRowTexts(const HighScoreRecord& record);
 
-// The stop-icon messages; the game goes on.
-inline const QString HighScoresNotSavedTitle = QStringLiteral("High Scores Not Saved");
-inline const QString HighScoresNotReadTitle = QStringLiteral("High Scores Not Read");
+// The stop-icon messages, in the language spoken; the game goes on.
+QString highScoresNotSavedTitle();
+QString highScoresNotReadTitle();
 QString highScoresNotSavedText(const QString& path, const QString& reason);
 QString highScoresNotReadText(const QString& path, const QString& reason);
 } // namespace KazMod

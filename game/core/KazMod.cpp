@@ -6,14 +6,19 @@
 #include "GameSetFile.h"
 #include "OleDate.h"
 #include "TextFormat.h"
+#include "Wheel.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <limits>
 
 QString KazMod::statusText(const GameState& state) {
-    return QStringLiteral("Current Score: ") + TextFormat::generalNumber(state.Score) + TextFormat::CrLf +
-           QStringLiteral("# Of Spins So Far: ") + QString::number(state.SpinCount) + TextFormat::CrLf +
-           QStringLiteral("Spin Value: ") + state.SpinValue;
+    return QCoreApplication::translate("KazMod", "Current Score: %1")
+               .arg(TextFormat::generalNumber(state.Score)) +
+           TextFormat::CrLf +
+           QCoreApplication::translate("KazMod", "# Of Spins So Far: %1").arg(state.SpinCount) +
+           TextFormat::CrLf +
+           QCoreApplication::translate("KazMod", "Spin Value: %1").arg(Wheel::valueName(state.SpinValue));
 }
 
 void KazMod::installGameSet(GameState& state, const GameSet& set) {

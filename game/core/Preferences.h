@@ -29,6 +29,9 @@ public:
     // True when the administrator has fixed the item (a Settings key): the window shows it
     // but lets no one change it.
     virtual bool isLocked(const QString& /*key*/) const { return false; }
+    // Both settings layers, for the items that are not preferences (the Language menu);
+    // none here.
+    virtual Settings::Layers layers() const { return {}; }
 };
 
 class PreferenceFile : public PreferenceStore {
@@ -41,6 +44,7 @@ public:
     Preferences load() override;
     bool save(const Preferences& preferences) override;
     bool isLocked(const QString& key) const override { return layers_.isLocked(key); }
+    Settings::Layers layers() const override { return layers_; }
     const QString& path() const { return path_; }
     // Both layers as read at the start, for the settings that are not preferences (folders).
     const Settings::Layers& settings() const { return layers_; }

@@ -6,6 +6,7 @@
 #include "KazMod.h"
 #include "TextFormat.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -58,5 +59,5 @@ QString Scoring::integerText(double value) {
 }
 
 QString Scoring::finalScoreStatus(double finalScore) {
-    return QStringLiteral("Final Score: ") + integerText(finalScore);
+    return QCoreApplication::translate("Scoring", "Final Score: %1").arg(integerText(finalScore));
 }

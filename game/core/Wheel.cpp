@@ -5,6 +5,7 @@
 
 #include "Clock.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -17,19 +18,55 @@ void Wheel::Ring::step() {
     std::rotate(slots_.begin(), slots_.begin() + 1, slots_.end());
 }
 
+namespace {
+// A text with the disambiguation translators see it under.
+struct Text {
+    const char* source;
+    const char* comment;
+    QString translated() const { return QCoreApplication::translate("Wheel", source, comment); }
+};
+
+// The spin values as GameState keeps them: the rules read their English (Scoring.h).
+const Text Values[8] = {QT_TRANSLATE_NOOP3("Wheel", "All Points Lost", "spin value"),
+                        QT_TRANSLATE_NOOP3("Wheel", "100 Points", "spin value"),
+                        QT_TRANSLATE_NOOP3("Wheel", "200 Points", "spin value"),
+                        QT_TRANSLATE_NOOP3("Wheel", "300 Points", "spin value"),
+                        QT_TRANSLATE_NOOP3("Wheel", "400 Points", "spin value"),
+                        QT_TRANSLATE_NOOP3("Wheel", "500 Points", "spin value"),
+                        QT_TRANSLATE_NOOP3("Wheel", "50 Points", "spin value"),
+                        QT_TRANSLATE_NOOP3("Wheel", "Double", "spin value")};
+} // namespace
+
 QString Wheel::colorName(int colorNumber) {
-    static const char* const names[RingSize] = {"black",     "blue",          "green",       "cyan",
-                                                "red",       "magenta",       "dark yellow", "light grey",
-                                                "grey",      "light blue",    "light green", "light cyan",
-                                                "light red", "light magenta", "yellow",      "white"};
-    return QString::fromLatin1(names[colorNumber & (RingSize - 1)]);
+    static const Text names[RingSize] = {QT_TRANSLATE_NOOP3("Wheel", "black", "lamp colour"),
+                                         QT_TRANSLATE_NOOP3("Wheel", "blue", "lamp colour"),
+                                         QT_TRANSLATE_NOOP3("Wheel", "green", "lamp colour"),
+                                         QT_TRANSLATE_NOOP3("Wheel", "cyan", "lamp colour"),
+                                         QT_TRANSLATE_NOOP3("Wheel", "red", "lamp colour"),
+                                         QT_TRANSLATE_NOOP3("Wheel", "magenta", "lamp colour"),
+                                         QT_TRANSLATE_NOOP3("Wheel", "dark yellow", "lamp colour"),
+                                         QT_TRANSLATE_NOOP3("Wheel", "light grey", "lamp colour"),
+                                         QT_TRANSLATE_NOOP3("Wheel", "grey", "lamp colour"),
+                                         QT_TRANSLATE_NOOP3("Wheel", "light blue", "lamp colour"),
+                                         QT_TRANSLATE_NOOP3("Wheel", "light green", "lamp colour"),
+                                         QT_TRANSLATE_NOOP3("Wheel", "light cyan", "lamp colour"),
+                                         QT_TRANSLATE_NOOP3("Wheel", "light red", "lamp colour"),
+                                         QT_TRANSLATE_NOOP3("Wheel", "light magenta", "lamp colour"),
+                                         QT_TRANSLATE_NOOP3("Wheel", "yellow", "lamp colour"),
+                                         QT_TRANSLATE_NOOP3("Wheel", "white", "lamp colour")};
+    return names[colorNumber & (RingSize - 1)].translated();
 }
 
 Wheel::Result Wheel::resultFor(int colorNumber) {
-    static const char* const values[8] = {"All Points Lost", "100 Points", "200 Points", "300 Points",
-                                          "400 Points",      "500 Points", "50 Points",  "Double"};
     const int value = colorNumber & 7; // the ring holds colours 0 to 15
-    return {QString::fromLatin1(values[value]), value == 0};
+    return {QString::fromLatin1(Values[value].source), value == 0};
+}
+
+QString Wheel::valueName(const QString& spinValue) {
+    for (const Text& value : Values)
+        if (spinValue == QLatin1String(value.source))
+            return value.translated();
+    return spinValue;
 }
 
 bool Wheel::turn(Ring& ring, RandomSource& random, const std::function<bool(const Ring&)>& afterStep) {

@@ -34,13 +34,17 @@ private:
     std::array<int, RingSize> slots_{};
 };
 
-// The palette's own name for a colour ("light blue"), as a screen reader says it.
+// The palette's own name for a colour ("light blue"), as a screen reader says it, in the
+// language spoken.
 QString colorName(int colorNumber);
 
 struct Result {
-    QString spinValue;  // the text the status panel shows
+    QString spinValue;  // the text the status panel shows, in English: the rules read it
     bool allPointsLost; // the score is wiped and the player spins again
 };
+// A spin value ("Double") as the status panel and a screen reader show it, in the language
+// spoken; empty stays empty.
+QString valueName(const QString& spinValue);
 
 // What the colour number left in the middle lamp is worth; c and c + 8 are worth the same.
 Result resultFor(int colorNumber);

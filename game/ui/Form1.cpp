@@ -30,6 +30,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -80,7 +81,6 @@ Form1::Form1(const GameServices& services, QWidget* parent)
                               Qt::WindowCloseButtonHint),
       services_(services) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(GameMessages::caption());
     setWindowIcon(Artwork::windowIcon());
     setFont(FontFit::timesNewRoman(WindowPoints));
     // Read before the View menu is built, which shows them.
@@ -88,6 +88,7 @@ Form1::Form1(const GameServices& services, QWidget* parent)
     buildControls();
     buildMenu();
     buildKeys();
+    retranslate();
     // The client area is fixed in size; the border can still be dragged, and the controls
     // stay where they are. A remembered zoom the screen cannot hold gives way to one it can.
     showZoom(Zoom::largestFitting([this](int step) { return fitsScreen(step); }, preferences_.zoom));
@@ -105,15 +106,11 @@ void Form1::buildControls() {
     lblPuzzle = place(Controls::label<BoardLabel>(client, "lblPuzzle", rect), {120, 360, 4335, 1695});
     setWrappedText(lblPuzzle);
     lblPuzzle->setFont(large);
-    lblClue =
-        place(Controls::label(client, "lblClue", rect, QStringLiteral("Clue:")), {120, 2400, 4335, 495});
+    lblClue = place(Controls::label(client, "lblClue", rect), {120, 2400, 4335, 495});
     setWrappedText(lblClue);
     lblClue->setFont(FontFit::timesNewRoman(CluePoints));
-    lblClue->setAccessibleDescription(QStringLiteral("The clue to the hidden puzzle"));
     Line2 = place(Controls::line(client, "Line2", QFrame::HLine, rect), {0, 3240, 4800, 15});
-    Line2->setAccessibleName(QStringLiteral("Divider under the clue"));
 
-    const Wheel::Ring atRest;
     const int lampLefts[Wheel::LampCount] = {480, 1215, 1950, 2685, 3420};
     for (int i = 0; i < Wheel::LampCount; ++i) {
         auto* lamp = new QFrame(client);
@@ -123,37 +120,28 @@ void Form1::buildControls() {
         lamp->setLineWidth(1);
         lamp->setAutoFillBackground(true);
         place(lamp, {static_cast<double>(lampLefts[i]), 3480, 735, 495});
-        lamp->setAccessibleDescription(
-            i == Wheel::MiddleLamp ? QStringLiteral("The wheel's middle lamp: its colour decides the spin")
-                                   : QStringLiteral("A lamp of the wheel"));
         Picture[static_cast<std::size_t>(i)] = lamp;
     }
-    showLamps(atRest);
+    showLamps(shownRing_); // at rest
 
     picArrow = new QLabel(client);
     picArrow->setObjectName(QStringLiteral("picArrow"));
     place(picArrow, {2047, 4080, 540, 540});
     picArrow->setAlignment(Qt::AlignCenter);
-    picArrow->setAccessibleName(
-        QStringLiteral("Arrow pointing at lamp %1 of %2").arg(Wheel::MiddleLamp + 1).arg(Wheel::LampCount));
-    picArrow->setAccessibleDescription(QStringLiteral("Blinks when the wheel has stopped"));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(150);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 
-    cmdSolve = place(Controls::button(client, "cmdSolve", QStringLiteral("Solve"), rect),
-                     {480, 4800, 1470, 495}, BoardPoints);
-    cmdSpin = place(Controls::button(client, "cmdSpin", QStringLiteral("Spin"), rect),
-                    {2685, 4800, 1470, 495}, BoardPoints);
+    cmdSolve =
+        place(Controls::button(client, "cmdSolve", QString(), rect), {480, 4800, 1470, 495}, BoardPoints);
+    cmdSpin =
+        place(Controls::button(client, "cmdSpin", QString(), rect), {2685, 4800, 1470, 495}, BoardPoints);
     setPlayButton(cmdSolve, large);
     setPlayButton(cmdSpin, large);
-    cmdSolve->setAccessibleDescription(QStringLiteral("Type the whole answer (Enter)"));
-    cmdSpin->setAccessibleDescription(QStringLiteral("Spin the wheel for a letter's value (Space)"));
 
     Line1 = place(Controls::line(client, "Line1", QFrame::VLine, rect), {4800, 0, 15, 8000});
-    Line1->setAccessibleName(QStringLiteral("Divider between the wheel and the letters"));
 
     // Four columns of letters; Y and Z share the last row's two middle columns.
     const int columnLefts[4] = {5280, 5760, 6240, 6720};
@@ -165,22 +153,78 @@ void Form1::buildControls() {
         place(button, {static_cast<double>(left), static_cast<double>(top), 500, 500}, BoardPoints);
         setPlayButton(button, large);
         connect(button, &QPushButton::clicked, this, unlessSpinning([this, i] { cmdAlpha_Click(i); }));
-        button->setAccessibleDescription(
-            QStringLiteral("Guess the letter %1 (or type it)").arg(QChar(u'A' + i)));
         cmdAlpha[static_cast<std::size_t>(i)] = button;
     }
 
     lblDescript = place(Controls::label(client, "lblDescript", rect), {5040, 3960, 2175, 1095});
     setWrappedText(lblDescript);
-    lblDescript->setAccessibleDescription(
-        QStringLiteral("Status: the last spin or guess, the score and the spins"));
-    nameStatus();
-    lblPuzzle->setAccessibleName(GameMessages::spokenBoard(QString()));
-    lblPuzzle->setAccessibleDescription(QStringLiteral(
-        "The hidden puzzle: each hidden letter is read as blank, and gap marks a space between words"));
+}
 
-    CommonDialog1.title = QStringLiteral("Open a KAZ Set to Play");
-    CommonDialog1.filter = QStringLiteral("KAZ Game Set (*.kazset)|*.kazset");
+// Every text the window shows or a screen reader says, in the language spoken: set once the
+// controls are built, and again whenever the language changes.
+void Form1::retranslate() {
+    setWindowTitle(shownGame_ > 0 ? GameMessages::caption(shownGame_, state_.PuzzleCount)
+                                  : GameMessages::caption());
+    //: The clue line before any game set is loaded
+    showClue(clue_ ? GameMessages::clueLine(*clue_) : tr("Clue:"));
+    lblClue->setAccessibleDescription(tr("The clue to the hidden puzzle"));
+    Line2->setAccessibleName(tr("Divider under the clue"));
+    for (int i = 0; i < Wheel::LampCount; ++i)
+        Picture[static_cast<std::size_t>(i)]->setAccessibleDescription(
+            i == Wheel::MiddleLamp ? tr("The wheel's middle lamp: its colour decides the spin")
+                                   : tr("A lamp of the wheel"));
+    showLamps(shownRing_);
+    picArrow->setAccessibleName(
+        tr("Arrow pointing at lamp %1 of %2").arg(Wheel::MiddleLamp + 1).arg(Wheel::LampCount));
+    picArrow->setAccessibleDescription(tr("Blinks when the wheel has stopped"));
+    //: The button that asks for the whole answer
+    cmdSolve->setText(tr("Solve", "button"));
+    //: The button that turns the wheel
+    cmdSpin->setText(tr("Spin", "button"));
+    actSolve->setText(cmdSolve->text());
+    actSpin->setText(cmdSpin->text());
+    cmdSolve->setAccessibleDescription(tr("Type the whole answer (Enter)"));
+    cmdSpin->setAccessibleDescription(tr("Spin the wheel for a letter's value (Space)"));
+    Line1->setAccessibleName(tr("Divider between the wheel and the letters"));
+    for (int i = 0; i < 26; ++i)
+        cmdAlpha[static_cast<std::size_t>(i)]->setAccessibleDescription(
+            tr("Guess the letter %1 (or type it)").arg(QChar(u'A' + i)));
+    lblDescript->setAccessibleDescription(tr("Status: the last spin or guess, the score and the spins"));
+    if (statusWords_)
+        lblDescript->setText(statusWords_());
+    outcome_ = namedOutcome_; // the name says the same news again
+    nameStatus();
+    lblPuzzle->setAccessibleName(GameMessages::spokenBoard(lblPuzzle->text()));
+    lblPuzzle->setAccessibleDescription(
+        tr("The hidden puzzle: each hidden letter is read as blank, and gap marks a space between words"));
+
+    CommonDialog1.title = tr("Open a KAZ Set to Play");
+    //: The file dialog's name for game set files
+    CommonDialog1.filter = tr("KAZ Game Set") + QStringLiteral(" (*.kazset)|*.kazset");
+
+    mnuFile->setTitle(tr("&File"));
+    mnuGame->setText(tr("&New Game"));
+    mnuLoad->setText(tr("&Load A Game Set"));
+    mnuSetInfo->setText(tr("&Game Set Information"));
+    mnuHigh->setText(tr("High &Scores"));
+    mnuExit->setText(tr("E&xit"));
+    mnuView->setTitle(tr("&View"));
+    mnuZoomIn->setText(tr("Zoom &In"));
+    mnuZoomOut->setText(tr("Zoom &Out"));
+    mnuActualSize->setText(tr("&Actual Size"));
+    mnuFullScreen->setText(tr("&Full Screen"));
+    //: View menu: the game's sounds on or off
+    mnuSound->setText(tr("&Sound"));
+    // What a screen reader says besides the item's name.
+    mnuZoomIn->setToolTip(tr("Make the game window larger"));
+    mnuZoomOut->setToolTip(tr("Make the game window smaller"));
+    mnuActualSize->setToolTip(tr("Show the game window at its designed size"));
+    mnuFullScreen->setToolTip(tr("Fill the screen with the game (F11 or Esc to leave)"));
+    mnuSound->setToolTip(tr("Play the game's sounds"));
+    //: The menu that holds Help and About
+    mnuA->setTitle(tr("&About"));
+    mnuHelp->setText(tr("&Help"));
+    mnuAbout->setText(tr("A&bout The Game"));
 }
 
 void Form1::buildMenu() {
@@ -188,18 +232,17 @@ void Form1::buildMenu() {
     // Menus keep the desktop's own font, not the window's.
     bar->setFont(QApplication::font(bar));
 
-    mnuFile = bar->addMenu(QStringLiteral("&File"));
+    // The items' texts come from retranslate.
+    mnuFile = bar->addMenu(QString());
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuGame =
-        mnuFile->addAction(QStringLiteral("&New Game"), this, unlessSpinning([this] { mnuGame_Click(); }));
-    mnuLoad = mnuFile->addAction(QStringLiteral("&Load A Game Set"), this,
-                                 unlessSpinning([this] { mnuLoad_Click(); }));
+    mnuGame = mnuFile->addAction(QString(), this, unlessSpinning([this] { mnuGame_Click(); }));
+    mnuLoad = mnuFile->addAction(QString(), this, unlessSpinning([this] { mnuLoad_Click(); }));
     mnuBar02 = mnuFile->addSeparator();
-    mnuSetInfo = mnuFile->addAction(QStringLiteral("&Game Set Information"), this, &Form1::mnuSetInfo_Click);
+    mnuSetInfo = mnuFile->addAction(QString(), this, &Form1::mnuSetInfo_Click);
     mnuSetInfo->setEnabled(false);
-    mnuHigh = mnuFile->addAction(QStringLiteral("High &Scores"), this, &Form1::mnuHigh_Click);
+    mnuHigh = mnuFile->addAction(QString(), this, &Form1::mnuHigh_Click);
     mnuBar01 = mnuFile->addSeparator();
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &Form1::mnuExit_Click);
+    mnuExit = mnuFile->addAction(QString(), this, &Form1::mnuExit_Click);
     mnuGame->setShortcut(QKeySequence::New);
     mnuLoad->setShortcut(QKeySequence::Open);
     mnuHigh->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H)); // no standard key for it
@@ -209,10 +252,10 @@ void Form1::buildMenu() {
 
     buildViewMenu();
 
-    mnuA = bar->addMenu(QStringLiteral("&About"));
+    mnuA = bar->addMenu(QString());
     mnuA->setObjectName(QStringLiteral("mnuA"));
-    mnuHelp = mnuA->addAction(QStringLiteral("&Help"), this, &Form1::mnuHelp_Click);
-    mnuAbout = mnuA->addAction(QStringLiteral("A&bout The Game"), this, &Form1::mnuAbout_Click);
+    mnuHelp = mnuA->addAction(QString(), this, &Form1::mnuHelp_Click);
+    mnuAbout = mnuA->addAction(QString(), this, &Form1::mnuAbout_Click);
     // F1 itself opens the topic of the open menu or the focused window (ContextIDs); the item
     // shows the key all the same.
     mnuHelp->setShortcut(QKeySequence::HelpContents);
@@ -234,7 +277,7 @@ void Form1::buildMenu() {
 void Form1::buildKeys() {
     auto command = [this](QPushButton* button, const char* name, const QList<QKeySequence>& keys,
                           void (Form1::*handler)()) {
-        auto* action = new QAction(button->text(), this);
+        auto* action = new QAction(this); // named as its button, by retranslate
         action->setObjectName(QLatin1String(name));
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WindowShortcut);
@@ -300,24 +343,30 @@ bool Form1::mayAbandonGame() {
 }
 
 void Form1::UpdateStatus() {
-    lblDescript->setText(KazMod::statusText(state_));
+    // What the panel shows is kept, so that it can be worded again in another language.
+    GameState shown;
+    shown.Score = state_.Score;
+    shown.SpinCount = state_.SpinCount;
+    shown.SpinValue = state_.SpinValue;
+    statusWords_ = [shown] { return KazMod::statusText(shown); };
+    lblDescript->setText(statusWords_());
     nameStatus();
 }
 
 void Form1::nameStatus() {
     QStringList parts;
-    if (!outcome_.isEmpty())
-        parts << outcome_;
+    if (const QString news = GameMessages::spoken(outcome_.id, outcome_.args); !news.isEmpty())
+        parts << news;
     for (const QString& line : lblDescript->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
         parts << line.trimmed();
-    lblDescript->setAccessibleName(parts.isEmpty() ? QStringLiteral("Status: no game set loaded")
+    lblDescript->setAccessibleName(parts.isEmpty() ? tr("Status: no game set loaded")
                                                    : parts.join(QStringLiteral(". ")));
-    outcome_.clear();
+    namedOutcome_ = std::exchange(outcome_, {});
 }
 
 // The status panel after a step: its lines written again, or only its name with the news.
 void Form1::showStatus(const PlayOutcome& step) {
-    outcome_ = GameMessages::spoken(step.spoken, step.spokenArgs);
+    outcome_ = {step.spoken, step.spokenArgs};
     if (step.statusChanged)
         UpdateStatus();
     else
@@ -364,7 +413,7 @@ bool Form1::loadGameSet(const QString& path) {
     // The whole file is read and checked before anything changes.
     const GameSetReadResult read = GameSetFile::readFile(path);
     if (!read.ok) {
-        ui().messageBox(this, GameSetFile::notLoadedText(path, read.error), GameSetFile::NotLoadedTitle,
+        ui().messageBox(this, GameSetFile::notLoadedText(path, read.error), GameSetFile::notLoadedTitle(),
                         MsgButtons::Ok, MsgIcon::Stop);
         return false;
     }
@@ -381,11 +430,15 @@ void Form1::showBoardArea(const PlayOutcome& step) {
     switch (step.board) {
     case BoardView::NoGame:
         showBoard(QString());
+        clue_ = QString();
         showClue(GameMessages::clueLine(QString()));
+        shownGame_ = 0;
         setWindowTitle(GameMessages::caption());
         break;
     case BoardView::NewPuzzle:
+        shownGame_ = step.gameNumber;
         setWindowTitle(GameMessages::caption(step.gameNumber, state_.PuzzleCount));
+        clue_ = state_.CurrentClue;
         showClue(GameMessages::clueLine(state_.CurrentClue));
         showBoard(state_.BoardText);
         break;
@@ -523,7 +576,8 @@ void Form1::cmdSolve_Click() {
     std::optional<HighScoreMessage> recorded;
     play(solved);
     if (solved.finalScore) {
-        lblDescript->setText(Scoring::finalScoreStatus(*solved.finalScore));
+        statusWords_ = [score = *solved.finalScore] { return Scoring::finalScoreStatus(score); };
+        lblDescript->setText(statusWords_());
         showStatus(solved);
         const QString name = GameMessages::askName(ui(), this);
         recorded = KazMod::RecordHighScore(state_, services_, name, *solved.finalScore);

@@ -23,6 +23,8 @@
 #include <QRectF>
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -97,6 +99,7 @@ private:
     QAction* mnuActualSize = nullptr;
     QAction* mnuFullScreen = nullptr;
     QAction* mnuSound = nullptr;
+    QMenu* mnuLanguage = nullptr;
     QMenu* mnuA = nullptr;
     QAction* mnuHelp = nullptr;
     QAction* mnuAbout = nullptr;
@@ -141,6 +144,8 @@ private:
     void buildMenu();
     void buildKeys();
     void buildViewMenu();
+    // Sets every text of the window and its menus in the language spoken.
+    void retranslate();
 
     // Where each control was designed, in twips, and its font's designed size (0: the
     // window's font, or a font the control fits to its text itself).
@@ -185,7 +190,21 @@ private:
     std::int16_t blinkCount_ = 0;
     bool spinning_ = false; // the wheel is turning: the play handlers wait for it
     bool closing_ = false;  // the player chose to quit; a turning wheel stops at its next step
-    QString outcome_;       // what the last spin or guess did, for the status panel's name
+    // What the last spin or guess did, for the status panel's name; and the news the name
+    // says now.
+    struct Outcome {
+        SpokenOutcome id = SpokenOutcome::None;
+        QStringList args;
+    };
+    Outcome outcome_;
+    Outcome namedOutcome_;
+    // What the window shows, kept to be worded again when the language changes: the game in
+    // the caption (0: none), the clue line's clue (none yet: the bare "Clue:"), the status
+    // panel's text, and the lamps.
+    int shownGame_ = 0;
+    std::optional<QString> clue_;
+    std::function<QString()> statusWords_;
+    Wheel::Ring shownRing_;
     std::vector<Placement> placements_;
     Preferences preferences_; // zoom: the step chosen, which full screen leaves alone
     int zoomShown_ = 100;

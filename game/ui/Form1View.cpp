@@ -10,6 +10,7 @@
 #include "FontFit.h"
 #include "GameMessages.h"
 #include "Geometry.h"
+#include "Language.h"
 #include "WheelPalette.h"
 #include "Zoom.h"
 
@@ -60,25 +61,24 @@ QList<QKeySequence> fullScreenKeys(bool full) {
 
 } // namespace
 
-// View: the zoom steps, full screen and sound. Each choice is remembered at once.
+// View: the zoom steps, full screen, sound and the language. Each choice is remembered at
+// once. The texts come from retranslate.
 void Form1::buildViewMenu() {
-    mnuView = menuBar()->addMenu(QStringLiteral("&View"));
+    mnuView = menuBar()->addMenu(QString());
     mnuView->setObjectName(QStringLiteral("mnuView"));
-    mnuZoomIn = mnuView->addAction(QStringLiteral("Zoom &In"), this,
-                                   [this] { setZoom(Zoom::nextStep(preferences_.zoom)); });
+    mnuZoomIn = mnuView->addAction(QString(), this, [this] { setZoom(Zoom::nextStep(preferences_.zoom)); });
     mnuZoomIn->setShortcuts(keysFor(QKeySequence::ZoomIn, {QKeySequence(Qt::CTRL | Qt::Key_Equal)}));
-    mnuZoomOut = mnuView->addAction(QStringLiteral("Zoom &Out"), this,
-                                    [this] { setZoom(Zoom::previousStep(preferences_.zoom)); });
+    mnuZoomOut =
+        mnuView->addAction(QString(), this, [this] { setZoom(Zoom::previousStep(preferences_.zoom)); });
     mnuZoomOut->setShortcuts(QKeySequence::ZoomOut);
-    mnuActualSize =
-        mnuView->addAction(QStringLiteral("&Actual Size"), this, [this] { setZoom(Zoom::ActualSize); });
+    mnuActualSize = mnuView->addAction(QString(), this, [this] { setZoom(Zoom::ActualSize); });
     mnuActualSize->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
-    mnuFullScreen = mnuView->addAction(QStringLiteral("&Full Screen"));
+    mnuFullScreen = mnuView->addAction(QString());
     mnuFullScreen->setCheckable(true);
     mnuFullScreen->setShortcuts(fullScreenKeys(false));
     connect(mnuFullScreen, &QAction::triggered, this, &Form1::setFullScreen);
     mnuView->addSeparator();
-    mnuSound = mnuView->addAction(QStringLiteral("&Sound"));
+    mnuSound = mnuView->addAction(QString());
     mnuSound->setCheckable(true);
     mnuSound->setChecked(preferences_.sound);
     mnuSound->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
@@ -86,12 +86,10 @@ void Form1::buildViewMenu() {
         preferences_.sound = on;
         savePreferences();
     });
-    // What a screen reader says besides the item's name.
-    mnuZoomIn->setToolTip(QStringLiteral("Make the game window larger"));
-    mnuZoomOut->setToolTip(QStringLiteral("Make the game window smaller"));
-    mnuActualSize->setToolTip(QStringLiteral("Show the game window at its designed size"));
-    mnuFullScreen->setToolTip(QStringLiteral("Fill the screen with the game (F11 or Esc to leave)"));
-    mnuSound->setToolTip(QStringLiteral("Play the game's sounds"));
+    // The language takes effect at once; an administrator's locked choice shows greyed out.
+    mnuView->addSeparator();
+    mnuLanguage = Language::createMenu(this, services_.preferences->layers(), Settings::userFilePath());
+    mnuView->addMenu(mnuLanguage);
     const std::pair<QAction*, const char*> names[] = {{mnuZoomIn, "mnuZoomIn"},
                                                       {mnuZoomOut, "mnuZoomOut"},
                                                       {mnuActualSize, "mnuActualSize"},
@@ -219,6 +217,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange && actSpin) // once the window is built
+        retranslate();
     // The window system may end full screen itself: the zoom comes back as after F11.
     if (event->type() == QEvent::WindowStateChange && mnuFullScreen && mnuFullScreen->isChecked() &&
         !isFullScreen() && !(windowState() & Qt::WindowMinimized)) {
@@ -255,15 +255,16 @@ void Form1::showClue(const QString& text) {
 }
 
 void Form1::showLamps(const Wheel::Ring& ring) {
+    shownRing_ = ring;
     for (int i = 0; i < Wheel::LampCount; ++i) {
         QFrame* lamp = Picture[static_cast<std::size_t>(i)];
         QPalette palette = lamp->palette();
         palette.setColor(QPalette::Window, Wheel::paletteColor(ring.slot(i)));
         lamp->setPalette(palette);
-        const QString name = QStringLiteral("Lamp %1 of %2: %3")
-                                 .arg(i + 1)
-                                 .arg(Wheel::LampCount)
-                                 .arg(Wheel::colorName(ring.slot(i)));
+        //: %3 is the lamp's colour
+        const QString name = tr("Lamp %1 of %2: %3")
+                                 .arg(QString::number(i + 1), QString::number(Wheel::LampCount),
+                                      Wheel::colorName(ring.slot(i)));
         if (lamp->accessibleName() != name)
             lamp->setAccessibleName(name);
         lamp->update(); // every frame, also in the slow end where a lamp keeps its colour

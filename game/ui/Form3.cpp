@@ -41,6 +41,11 @@ void applyFormat(QTableWidget* grid, const QString& format, QList<Qt::Alignment>
 
 } // namespace
 
+QString Form3::gridFormat() {
+    //: The High Scores table's headings
+    return QStringLiteral("^%1|^%2|^%3|^%4").arg(tr("Name"), tr("Score"), tr("Date"), tr("Game Set"));
+}
+
 int Form3::columnWidthTwips(int gridWidthTwips) {
     return static_cast<int>(std::lround(gridWidthTwips / 4.09));
 }
@@ -49,7 +54,7 @@ Form3::Form3(const GameServices& services, QWidget* parent, bool reportProblems)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       services_(services), reportProblems_(reportProblems) {
-    setWindowTitle(QStringLiteral("High Scores for KAZ"));
+    setWindowTitle(tr("High Scores for KAZ"));
     setFont(FontFit::timesNewRoman(12));
     setFixedSize(Geometry::px(7200), Geometry::px(4980));
     ContextIDs::setHelpContextId(this, HelpContext);
@@ -65,8 +70,7 @@ Form3::Form3(const GameServices& services, QWidget* parent, bool reportProblems)
     MSFlexGrid1->horizontalHeader()->setHighlightSections(false);
     MSFlexGrid1->setRowCount(DataRows);
 
-    Command1 =
-        Controls::button(this, "Command1", QStringLiteral("&Done"), Geometry::rect(2993, 4200, 1215, 495));
+    Command1 = Controls::button(this, "Command1", tr("&Done"), Geometry::rect(2993, 4200, 1215, 495));
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
 
     Form_Load();
@@ -76,7 +80,7 @@ Form3::Form3(const GameServices& services, QWidget* parent, bool reportProblems)
 
 void Form3::Form_Load() {
     QList<Qt::Alignment> alignments;
-    applyFormat(MSFlexGrid1, GridFormat, alignments);
+    applyFormat(MSFlexGrid1, gridFormat(), alignments);
     const int columnWidth = Geometry::px(columnWidthTwips(GridWidth));
     for (int c = 0; c < MSFlexGrid1->columnCount(); ++c)
         MSFlexGrid1->setColumnWidth(c, columnWidth);

@@ -20,8 +20,8 @@ public:
     explicit Form3(const GameServices& services, QWidget* parent = nullptr, bool reportProblems = true);
 
     // The grid's format string: "|" between columns, a leading "^" centres a column (the
-    // others are left-aligned).
-    static inline const QString GridFormat = QStringLiteral("^Name|^Score|^Date|^Game Set");
+    // others are left-aligned); the headings in the language spoken.
+    static QString gridFormat();
     // Each column is the grid's width divided by 4.09, in whole twips.
     static int columnWidthTwips(int gridWidthTwips);
 

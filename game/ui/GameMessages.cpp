@@ -4,6 +4,9 @@
 #include "GameMessages.h"
 
 #include "TextFormat.h"
+#include "Wheel.h"
+
+#include <QCoreApplication>
 
 namespace {
 struct Box {
@@ -13,44 +16,57 @@ struct Box {
     MsgIcon icon = MsgIcon::None;
 };
 
+QString say(const char* text) {
+    return QCoreApplication::translate("GameMessages", text);
+}
+
+// A text of several lines: translators write plain line breaks, the boxes show CR LF.
+QString lines(const char* text) {
+    return say(text).replace(u'\n', TextFormat::CrLf);
+}
+
 Box boxFor(GameMessage id, const QStringList& args) {
-    const QString& crlf = TextFormat::CrLf;
     const auto arg = [&](qsizetype i) { return args.value(i); };
     switch (id) {
     case GameMessage::NoSetLoaded:
-        return {QStringLiteral("There is not a Game Set Loaded!") + crlf +
-                    QStringLiteral("Please load a game set first!"),
-                QStringLiteral("No Game Set Loaded!"), MsgButtons::Ok, MsgIcon::Stop};
+        return {lines(QT_TRANSLATE_NOOP("GameMessages",
+                                        "There is not a Game Set Loaded!\nPlease load a game set first!")),
+                say(QT_TRANSLATE_NOOP("GameMessages", "No Game Set Loaded!")), MsgButtons::Ok, MsgIcon::Stop};
     case GameMessage::ReallyQuit:
-        return {QStringLiteral("There is already a game in progress!") + crlf +
-                    QStringLiteral("Are you sure you want to quit?"),
-                QStringLiteral("Really Quit?"), MsgButtons::YesNo};
+        return {lines(QT_TRANSLATE_NOOP(
+                    "GameMessages", "There is already a game in progress!\nAre you sure you want to quit?")),
+                say(QT_TRANSLATE_NOOP("GameMessages", "Really Quit?")), MsgButtons::YesNo};
     case GameMessage::PickALetter:
-        return {QStringLiteral("Please guess a letter before spinning again."),
-                QStringLiteral("Pick A Letter")};
+        return {say(QT_TRANSLATE_NOOP("GameMessages", "Please guess a letter before spinning again.")),
+                say(QT_TRANSLATE_NOOP("GameMessages", "Pick A Letter"))};
     case GameMessage::AllLettersShowing:
-        return {
-            QStringLiteral("All of the letters in the puzzle have been uncovered.  Please solve the puzzle!"),
-            QStringLiteral("All Letters Are Showing")};
+        return {say(QT_TRANSLATE_NOOP(
+                    "GameMessages",
+                    "All of the letters in the puzzle have been uncovered.  Please solve the puzzle!")),
+                say(QT_TRANSLATE_NOOP("GameMessages", "All Letters Are Showing"))};
     case GameMessage::AllPointsLost:
-        return {QStringLiteral("I am sorry but you have lost all of your points!") + crlf +
-                    QStringLiteral("Please roll again"),
-                QStringLiteral("All Points Lost!")};
+        return {lines(QT_TRANSLATE_NOOP(
+                    "GameMessages", "I am sorry but you have lost all of your points!\nPlease roll again")),
+                say(QT_TRANSLATE_NOOP("GameMessages", "All Points Lost!"))};
     case GameMessage::SpinFirst:
-        return {QStringLiteral("Before you can guess a letter, you must spin!"),
-                QStringLiteral("Please Spin First")};
+        return {say(QT_TRANSLATE_NOOP("GameMessages", "Before you can guess a letter, you must spin!")),
+                say(QT_TRANSLATE_NOOP("GameMessages", "Please Spin First"))};
     case GameMessage::LetterNotFound:
-        return {QStringLiteral("I am sorry, that letter was not found!"), QStringLiteral("Letter Not Found")};
+        return {say(QT_TRANSLATE_NOOP("GameMessages", "I am sorry, that letter was not found!")),
+                say(QT_TRANSLATE_NOOP("GameMessages", "Letter Not Found"))};
     case GameMessage::Congratulations:
-        return {QStringLiteral("You Got It!") + crlf + crlf + QStringLiteral("It took ") + arg(0) +
-                    QStringLiteral(" spin(s) for you") + crlf + QStringLiteral("to solve this ") + arg(1) +
-                    QStringLiteral(" letter puzzle.") + crlf +
-                    QStringLiteral("Your final (adjusted) score is ") + arg(2),
-                QStringLiteral("congratulations")};
+        //: %1 spins, %2 letters, %3 the final score
+        return {lines(QT_TRANSLATE_NOOP("GameMessages",
+                                        "You Got It!\n\nIt took %1 spin(s) for you\nto solve this %2 letter "
+                                        "puzzle.\nYour final (adjusted) score is %3"))
+                    .arg(arg(0), arg(1), arg(2)),
+                say(QT_TRANSLATE_NOOP("GameMessages", "congratulations"))};
     case GameMessage::Sorry:
-        return {QStringLiteral("Sorry, but that was not it.") + crlf + QStringLiteral("You Entered: ") +
-                    arg(0) + crlf + QStringLiteral("The Puzzle was: ") + arg(1),
-                QStringLiteral("Sorry!")};
+        //: %1 the answer as typed, %2 the puzzle
+        return {lines(QT_TRANSLATE_NOOP("GameMessages",
+                                        "Sorry, but that was not it.\nYou Entered: %1\nThe Puzzle was: %2"))
+                    .arg(arg(0), arg(1)),
+                say(QT_TRANSLATE_NOOP("GameMessages", "Sorry!"))};
     case GameMessage::None:
         break;
     }
@@ -64,40 +80,48 @@ MsgResult GameMessages::show(UiLayer& ui, QWidget* parent, GameMessage id, const
 }
 
 QString GameMessages::askAnswer(UiLayer& ui, QWidget* parent) {
-    return ui.inputBox(parent, QStringLiteral("Please Enter Your Guess (And Watch Your Spelling!)"),
-                       QStringLiteral("Enter Your Answer"));
+    return ui.inputBox(
+        parent, say(QT_TRANSLATE_NOOP("GameMessages", "Please Enter Your Guess (And Watch Your Spelling!)")),
+        say(QT_TRANSLATE_NOOP("GameMessages", "Enter Your Answer")));
 }
 
 QString GameMessages::askName(UiLayer& ui, QWidget* parent) {
-    return ui.inputBox(parent,
-                       QStringLiteral("Please Enter Your Name IN CASE You Qualify For The High Score Board."),
-                       QStringLiteral("High Score?"));
+    return ui.inputBox(
+        parent,
+        say(QT_TRANSLATE_NOOP("GameMessages",
+                              "Please Enter Your Name IN CASE You Qualify For The High Score Board.")),
+        say(QT_TRANSLATE_NOOP("GameMessages", "High Score?")));
 }
 
 QString GameMessages::caption() {
-    return QStringLiteral("Kazoola");
+    return QStringLiteral("Kazoola"); // the game's name, in every language
 }
 
 QString GameMessages::caption(int gameNumber, int count) {
-    return QStringLiteral("Kazoola - Game %1 of %2").arg(gameNumber).arg(count);
+    return say(QT_TRANSLATE_NOOP("GameMessages", "Kazoola - Game %1 of %2")).arg(gameNumber).arg(count);
 }
 
 QString GameMessages::clueLine(const QString& clue) {
-    return QStringLiteral("Clue: ") + clue;
+    //: The line under the puzzle board; the clue follows
+    return say(QT_TRANSLATE_NOOP("GameMessages", "Clue: %1")).arg(clue);
 }
 
 QString GameMessages::spoken(SpokenOutcome outcome, const QStringList& args) {
     switch (outcome) {
     case SpokenOutcome::SpinResult:
-        return QStringLiteral("Spin result: ") + args.value(0);
+        return say(QT_TRANSLATE_NOOP("GameMessages", "Spin result: %1")).arg(Wheel::valueName(args.value(0)));
     case SpokenOutcome::LetterNotFound:
-        return QStringLiteral("Letter %1 not found").arg(args.value(0));
-    case SpokenOutcome::LetterFound:
-        return args.value(1) == QLatin1String("1")
-                   ? QStringLiteral("Letter %1 found once").arg(args.value(0))
-                   : QStringLiteral("Letter %1 found %2 times").arg(args.value(0), args.value(1));
+        return say(QT_TRANSLATE_NOOP("GameMessages", "Letter %1 not found")).arg(args.value(0));
+    case SpokenOutcome::LetterFound: {
+        const int times = args.value(1).toInt();
+        return times == 1
+                   ? say(QT_TRANSLATE_NOOP("GameMessages", "Letter %1 found once")).arg(args.value(0))
+                   //: Said for 2 or more
+                   : QCoreApplication::translate("GameMessages", "Letter %1 found %n times", nullptr, times)
+                         .arg(args.value(0));
+    }
     case SpokenOutcome::Solved:
-        return QStringLiteral("Solved");
+        return say(QT_TRANSLATE_NOOP("GameMessages", "Solved"));
     case SpokenOutcome::None:
         break;
     }
@@ -109,9 +133,13 @@ QString GameMessages::spoken(SpokenOutcome outcome, const QStringList& args) {
 // short one.
 QString GameMessages::spokenBoard(const QString& board) {
     if (board.isEmpty())
-        return QStringLiteral("Puzzle board: no game");
+        return say(QT_TRANSLATE_NOOP("GameMessages", "Puzzle board: no game"));
     constexpr int MostWords = 100;
-    QString spoken = QStringLiteral("Puzzle board: ");
+    //: Between two words of the spoken board
+    const QString gap = say(QT_TRANSLATE_NOOP("GameMessages", ", gap, "));
+    //: A hidden letter of the spoken board
+    const QString blank = say(QT_TRANSLATE_NOOP("GameMessages", "blank"));
+    QString spoken;
     int words = 0;
     bool inWord = false;
     for (const QChar c : board) { // words are runs of cells; only the gaps hold blanks
@@ -123,14 +151,15 @@ QString GameMessages::spokenBoard(const QString& board) {
             ++words;
         if (words <= MostWords) {
             if (!inWord && words > 1)
-                spoken += QStringLiteral(", gap, ");
+                spoken += gap;
             else if (inWord)
                 spoken += u' ';
-            spoken += c == u'-' ? QStringLiteral("blank") : QString(c);
+            spoken += c == u'-' ? blank : QString(c);
         }
         inWord = true;
     }
     if (words > MostWords)
-        spoken += QStringLiteral(", and %1 more words").arg(words - MostWords);
-    return spoken;
+        spoken += say(QT_TRANSLATE_NOOP("GameMessages", ", and %1 more words")).arg(words - MostWords);
+    //: The board's letters, blanks and gaps follow
+    return say(QT_TRANSLATE_NOOP("GameMessages", "Puzzle board: %1")).arg(spoken);
 }

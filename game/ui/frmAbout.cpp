@@ -61,11 +61,12 @@ QPixmap programIcon(const QWidget* window, int size) {
 
 } // namespace
 
+QString frmAbout::unavailableText() {
+    return tr("System Information Is Unavailable At This Time");
+}
+
 QString frmAbout::versionText() {
-    return QStringLiteral("Version %1.%2.%3")
-        .arg(KAZ_VERSION_MAJOR)
-        .arg(KAZ_VERSION_MINOR)
-        .arg(KAZ_VERSION_PATCH);
+    return tr("Version %1.%2.%3").arg(KAZ_VERSION_MAJOR).arg(KAZ_VERSION_MINOR).arg(KAZ_VERSION_PATCH);
 }
 
 frmAbout::frmAbout(const GameServices& services, QWidget* parent)
@@ -102,15 +103,14 @@ frmAbout::frmAbout(const GameServices& services, QWidget* parent)
 
     lblDisclaimer->setWordWrap(true);
     lblDisclaimer->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblDisclaimer->setText(QStringLiteral("Contact the Author at ") + ContactAddress);
+    lblDisclaimer->setText(tr("Contact the Author at %1").arg(ContactAddress));
 
-    cmdOK = Controls::button(this, "cmdOK", QStringLiteral("OK"), rect(4245, 2625, 1260, 345));
+    cmdOK = Controls::button(this, "cmdOK", tr("OK"), rect(4245, 2625, 1260, 345));
     cmdOK->setDefault(true);
     // Esc closes the window through QDialog::reject, as the cancel button would.
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    cmdSysInfo =
-        Controls::button(this, "cmdSysInfo", QStringLiteral("&System Info..."), rect(4260, 3075, 1245, 345));
+    cmdSysInfo = Controls::button(this, "cmdSysInfo", tr("&System Info..."), rect(4260, 3075, 1245, 345));
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
 
     Form_Load();
@@ -118,16 +118,15 @@ frmAbout::frmAbout(const GameServices& services, QWidget* parent)
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + ProgramTitle);
+    setWindowTitle(tr("About %1").arg(ProgramTitle));
     lblVersion->setText(versionText());
     lblTitle->setText(ProgramTitle);
-    lblDescription->setText(QStringLiteral("A freeware word game") + TextFormat::CrLf +
-                            QStringLiteral("Created by Orvendel") + TextFormat::CrLf +
-                            QStringLiteral("25 Feb 2001"));
+    lblDescription->setText(
+        tr("A freeware word game\nCreated by Orvendel\n25 Feb 2001").replace(u'\n', TextFormat::CrLf));
 }
 
 void frmAbout::StartSysInfo() {
     if (SystemInfo::startTool(*services_.sysInfo))
         return;
-    services_.ui->messageBox(this, UnavailableText, ProgramTitle, MsgButtons::Ok, MsgIcon::None);
+    services_.ui->messageBox(this, unavailableText(), ProgramTitle, MsgButtons::Ok, MsgIcon::None);
 }

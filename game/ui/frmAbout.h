@@ -18,8 +18,7 @@ public:
     explicit frmAbout(const GameServices& services, QWidget* parent = nullptr);
 
     static inline const QString ContactAddress = QStringLiteral("orvendel@example.org");
-    static inline const QString UnavailableText =
-        QStringLiteral("System Information Is Unavailable At This Time");
+    static QString unavailableText();
     // "Version " and the program's major, minor and patch numbers.
     static QString versionText();
 

@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The View menu of the game's main window: zoom steps that draw the designed window larger,
-// full screen, sound, and what of it the window remembers.
+// full screen, sound, the language, and what of it the window remembers.
 #include "Geometry.h"
+#include "Language.h"
 #include "test_game_support.h"
 
 #include <QMenuBar>
@@ -32,6 +33,20 @@ QList<GameSound> heard(const QList<GameSound>& played) {
         if (runs.isEmpty() || runs.last() != s)
             runs.append(s);
     return runs;
+}
+// Every text of the window: its caption, menus, and what its controls show and say.
+QStringList words(const Form1& f) {
+    QStringList all{f.windowTitle()};
+    for (const QAction* a : f.menuBar()->findChildren<QAction*>())
+        all << a->text() << a->toolTip();
+    for (const QWidget* w : f.centralWidget()->findChildren<QWidget*>()) {
+        all << w->accessibleName() << w->accessibleDescription();
+        if (const auto* label = qobject_cast<const QLabel*>(w))
+            all << label->text();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+            all << button->text();
+    }
+    return all;
 }
 } // namespace
 
@@ -144,6 +159,25 @@ private slots:
         QVERIFY(!action(lab, "mnuSound")->isEnabled() && !action(lab, "mnuSound")->isChecked());
         QVERIFY(!action(lab, "mnuZoomIn")->isEnabled() && !action(lab, "mnuZoomOut")->isEnabled() &&
                 !action(lab, "mnuActualSize")->isEnabled() && action(lab, "mnuFullScreen")->isEnabled());
+    }
+
+    // Language follows Sound, set apart. Changing the language in the middle of a game words
+    // the whole window again; back in English every text is as it was.
+    void languageChangesAreWordedAgain() {
+        GameTable t;
+        Form1& f = *t.form;
+        const QList<QAction*> view = f.findChild<QMenu*>(QStringLiteral("mnuView"))->actions();
+        QVERIFY(view.at(view.size() - 3) == action(f, "mnuSound") && view.at(view.size() - 2)->isSeparator());
+        QCOMPARE(view.last()->menu()->objectName(), QStringLiteral("mnuLanguage"));
+        t.load(t.writeSet(QStringLiteral("a.kazset"), threeAnimals()));
+        t.newGame();
+        t.spin(QStringLiteral("100 Points"));
+        const QStringList english = words(f);
+        QCOMPARE(Language::install(QStringLiteral("de")), QStringLiteral("de"));
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(Language::install(QStringLiteral("en")), QString()); // the source: nothing loaded
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(words(f), english);
     }
 };
 
