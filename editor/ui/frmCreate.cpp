@@ -89,7 +89,7 @@ QIcon editorIcon() {
 frmCreate::frmCreate(const EditorServices& services, QWidget* parent)
     : QWidget(parent), ui_(services.ui), clock_(services.clock), folder_(services.folder),
       dialogFolder_(ProgramFolder::withSeparator(services.setsFolder.isEmpty() ? services.folder
-                                                                                 : services.setsFolder)) {
+                                                                               : services.setsFolder)) {
     setWindowTitle(QStringLiteral("KAZ Puzzle Set Creator"));
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowIcon(editorIcon());
@@ -97,13 +97,13 @@ frmCreate::frmCreate(const EditorServices& services, QWidget* parent)
 
     Text1 = new LimitedLineEdit(InfoMaxLength, this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setText(Texts::AuthorPrompt);
+    Text1->setText(Texts::AuthorPrompt());
     Text2 = new LimitedLineEdit(InfoMaxLength, this);
     Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setText(Texts::TitlePrompt);
+    Text2->setText(Texts::TitlePrompt());
     Text3 = new LimitedPlainTextEdit(InfoMaxLength, this);
     Text3->setObjectName(QStringLiteral("Text3"));
-    Text3->setPlainText(Texts::InfoPrompt + u'\n');
+    Text3->setPlainText(Texts::InfoPrompt() + u'\n');
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -134,7 +134,7 @@ frmCreate::frmCreate(const EditorServices& services, QWidget* parent)
     Label1 = makeLabel<FittingLabel>(QStringLiteral("Author's Name:"), QStringLiteral("Label1"), this);
     Label2 = makeLabel<FittingLabel>(QStringLiteral("Title of Puzzle Set:"), QStringLiteral("Label2"), this);
     Label3 = makeLabel<FittingLabel>(QStringLiteral("Information:"), QStringLiteral("Label3"), this);
-    Label5 = makeLabel<FittingLabel>(Texts::EmptyCountLabel, QStringLiteral("Label5"), this);
+    Label5 = makeLabel<FittingLabel>(Texts::EmptyCountLabel(), QStringLiteral("Label5"), this);
     Label5->setAccessibleDescription(QStringLiteral("How many clue and puzzle pairs the set holds"));
     MSFlexGrid1->setAccessibleName(QStringLiteral("Clues and puzzles of the set"));
     MSFlexGrid1->setAccessibleDescription(
@@ -270,7 +270,7 @@ void frmCreate::importPairs(const QString& path) {
         ui_.messageBox(this,
                        QStringLiteral("This word list could not be imported:") + TextFormat::CrLf +
                            QDir::toNativeSeparators(path) + TextFormat::CrLf + read.error,
-                       ImportRules::ReportTitle, MsgButtons::Ok, MsgIcon::Stop);
+                       ImportRules::ReportTitle(), MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
     const ImportRules::Outcome outcome = ImportRules::apply(read.value, pairCount());
@@ -280,17 +280,17 @@ void frmCreate::importPairs(const QString& path) {
             SetEntries[slot++] = pair;
         // A KVTML file's own title, author and comment go only where the prompts still stand.
         const WordList::List& list = read.value;
-        if (!list.author.isEmpty() && TextFormat::trimBlanks(Text1->text()) == Texts::AuthorPrompt)
+        if (!list.author.isEmpty() && TextFormat::trimBlanks(Text1->text()) == Texts::AuthorPrompt())
             Text1->setTextUncut(list.author);
-        if (!list.title.isEmpty() && TextFormat::trimBlanks(Text2->text()) == Texts::TitlePrompt)
+        if (!list.title.isEmpty() && TextFormat::trimBlanks(Text2->text()) == Texts::TitlePrompt())
             Text2->setTextUncut(list.title);
         if (!list.info.isEmpty() &&
-            TextFormat::trimBlanks(removeLineBreaks(Text3->toPlainText())) == Texts::InfoPrompt)
+            TextFormat::trimBlanks(removeLineBreaks(Text3->toPlainText())) == Texts::InfoPrompt())
             Text3->setPlainText(list.info);
         RefreshClueGrid();
         setSaveAndDeleteEnabled(true);
     }
-    ui_.messageBox(this, ImportRules::reportText(outcome), ImportRules::ReportTitle, MsgButtons::Ok,
+    ui_.messageBox(this, ImportRules::reportText(outcome), ImportRules::ReportTitle(), MsgButtons::Ok,
                    MsgIcon::None);
 }
 
@@ -321,9 +321,9 @@ GameSet frmCreate::setForPrinting() const {
         const QString trimmed = TextFormat::trimBlanks(removeLineBreaks(text));
         return trimmed == prompt ? QString() : trimmed;
     };
-    return setForSaving({unlessPrompt(Text1->text(), Texts::AuthorPrompt),
-                         unlessPrompt(Text2->text(), Texts::TitlePrompt),
-                         unlessPrompt(Text3->toPlainText(), Texts::InfoPrompt)},
+    return setForSaving({unlessPrompt(Text1->text(), Texts::AuthorPrompt()),
+                         unlessPrompt(Text2->text(), Texts::TitlePrompt()),
+                         unlessPrompt(Text3->toPlainText(), Texts::InfoPrompt())},
                         SetEntries, clock_.today());
 }
 
@@ -367,23 +367,23 @@ void frmCreate::setSaveAndDeleteEnabled(bool enabled) {
 bool frmCreate::mayDiscardUnsaved() {
     if (!save_->isEnabled())
         return true;
-    return ui_.messageBox(this, Texts::AreYouSure.text, Texts::AreYouSure.title, MsgButtons::YesNo,
+    return ui_.messageBox(this, Texts::AreYouSure().text, Texts::AreYouSure().title, MsgButtons::YesNo,
                           MsgIcon::None) == MsgResult::Yes;
 }
 
 void frmCreate::startNewSet() {
     clearSetEntries();
     RefreshClueGrid();
-    Text1->setTextUncut(Texts::AuthorPrompt);
-    Text2->setTextUncut(Texts::TitlePrompt);
-    Text3->setPlainText(Texts::InfoPrompt); // without the line break it has at start-up
+    Text1->setTextUncut(Texts::AuthorPrompt());
+    Text2->setTextUncut(Texts::TitlePrompt());
+    Text3->setPlainText(Texts::InfoPrompt()); // without the line break it has at start-up
     setSaveAndDeleteEnabled(false);
 }
 
 FileDialogOptions frmCreate::dialogOptions(const QString& title) const {
     FileDialogOptions o;
     o.title = title;
-    o.filter = Texts::FileFilter;
+    o.filter = Texts::FileFilter();
     o.defaultExtension = Texts::DefaultExtension;
     // The dialog opens on the file chosen last, or in the program folder before that.
     o.initialFolder = lastPath_.isEmpty() ? dialogFolder_ : lastPath_;
@@ -395,8 +395,8 @@ void frmCreate::Command1_Click() {
         return;
     // A failed save keeps the set in the editor, and any old file whole.
     const bool saved =
-        saveTo(dialogOptions(Texts::SaveDialogTitle), QStringLiteral("The game set could not be saved:"),
-               Texts::NotSavedTitle, [this](const QString& path) {
+        saveTo(dialogOptions(Texts::SaveDialogTitle()), QStringLiteral("The game set could not be saved:"),
+               Texts::NotSavedTitle(), [this](const QString& path) {
                    lastPath_ = path;
                    const SetTexts texts =
                        replaceUntouchedPrompts({Text1->text(), Text2->text(), Text3->toPlainText()});
@@ -434,7 +434,7 @@ void frmCreate::Command4_Click() {
     RefreshClueGrid();
     if (gridRows(*MSFlexGrid1) == 1) {
         setSaveAndDeleteEnabled(false);
-        Label5->setText(Texts::EmptyCountLabel);
+        Label5->setText(Texts::EmptyCountLabel());
     }
 }
 
@@ -442,7 +442,7 @@ void frmCreate::Command5_Click() {
     // Loading over pairs not yet saved would lose them.
     if (!mayDiscardUnsaved())
         return;
-    const QString path = ui_.openFileDialog(this, dialogOptions(Texts::LoadDialogTitle));
+    const QString path = ui_.openFileDialog(this, dialogOptions(Texts::LoadDialogTitle()));
     if (path.isEmpty())
         return; // cancelled: nothing is loaded
     loadSet(path);
@@ -477,7 +477,7 @@ bool frmCreate::loadSet(const QString& path) {
     RefreshClueGrid();
     setSaveAndDeleteEnabled(true);
     if (withoutClue > 0)
-        ui_.messageBox(this, partlyLoadedText(path, withoutClue), PartlyLoadedTitle, MsgButtons::Ok,
+        ui_.messageBox(this, partlyLoadedText(path, withoutClue), PartlyLoadedTitle(), MsgButtons::Ok,
                        MsgIcon::None);
     return true;
 }
