@@ -22,7 +22,8 @@
 
 int main(int argc, char* argv[]) {
     const QString description =
-        QStringLiteral("KazCreate, the Kazoola game set editor.\n\nWithout a window:") +
+        QCoreApplication::translate("KazCreate",
+                                    "KazCreate, the Kazoola game set editor.\n\nWithout a window:") +
         HeadlessCommands::helpText();
     // The commands without a window check their own command line.
     const bool headless = HeadlessCommands::wantsHeadless(argc, argv);
@@ -42,6 +43,10 @@ int main(int argc, char* argv[]) {
         });
         QGuiApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("KazCreate"));
+        // The command's messages come in the language the window would speak; the settings'
+        // own problems are the window's to report.
+        Language::install(Settings::load(Settings::systemFilePath(), Settings::userFilePath())
+                              .layers.value(Settings::LanguageKey));
         return HeadlessCommands::run(QCoreApplication::arguments());
     }
     QApplication app(argc, argv);
@@ -56,8 +61,10 @@ int main(int argc, char* argv[]) {
     for (const QString& problem : settings.problems)
         std::fprintf(stderr, "KazCreate: %s\n", qPrintable(problem));
     Language::install(settings.layers.value(Settings::LanguageKey));
-    const QString data = InstallFolders::dataFolder(ProgramFolder::current(), QStringLiteral("KazCreate.HLP"));
-    const EditorServices services{ui, clock, data, Settings::setsFolder(settings.layers, data)};
+    const QString data =
+        InstallFolders::dataFolder(ProgramFolder::current(), QStringLiteral("KazCreate.HLP"));
+    const EditorServices services{ui, clock, data, Settings::setsFolder(settings.layers, data),
+                                  settings.layers};
     frmCreate window(services);
     window.show();
     if (!args.file.isEmpty())

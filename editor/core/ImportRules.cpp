@@ -6,6 +6,8 @@
 #include "KazCreateMod.h"
 #include "TextFormat.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace ImportRules {
@@ -46,45 +48,81 @@ bool holdsPunctuation(const QString& text) {
 // without line breaks and format characters.
 QString refusalReason(const QString& clue, const QString& puzzle) {
     if (TextFormat::trimBlanks(clue).size() > KazCreateMod::ClueMaxLength)
-        return Reasons::ClueTooLong;
+        return Reasons::ClueTooLong();
     if (TextFormat::trimBlanks(puzzle).size() > KazCreateMod::PuzzleMaxLength)
-        return Reasons::PuzzleTooLong;
+        return Reasons::PuzzleTooLong();
     for (const QString& text : {clue, puzzle})
         if (const QString letter = firstForeignLetter(text); !letter.isEmpty())
             return Reasons::foreignLetter(letter);
     if (holdsDigit(clue))
-        return Reasons::ClueDigit;
+        return Reasons::ClueDigit();
     if (holdsDigit(puzzle))
-        return Reasons::PuzzleDigit;
+        return Reasons::PuzzleDigit();
     if (KazCreateMod::isEntryEmpty(clue, puzzle))
-        return Reasons::Empty;
+        return Reasons::Empty();
     if (!KazCreateMod::hasProperSpacing(puzzle))
-        return Reasons::BadSpacing;
+        return Reasons::BadSpacing();
     return QString();
 }
 
 // "1 line was refused:", "2 entries were changed:"
-QString heading(qsizetype count, bool entries, const QString& what) {
-    const QString noun = count == 1 ? (entries ? QStringLiteral("entry") : QStringLiteral("line"))
-                                    : (entries ? QStringLiteral("entries") : QStringLiteral("lines"));
-    return QStringLiteral("%1 %2 %3 %4:")
-        .arg(count)
-        .arg(noun, count == 1 ? QStringLiteral("was") : QStringLiteral("were"), what);
+QString heading(qsizetype count, bool entries, bool refused) {
+    const int n = int(count);
+    if (n == 1)
+        return entries ? (refused ? QCoreApplication::translate("ImportRules", "1 entry was refused:")
+                                  : QCoreApplication::translate("ImportRules", "1 entry was changed:"))
+                       : (refused ? QCoreApplication::translate("ImportRules", "1 line was refused:")
+                                  : QCoreApplication::translate("ImportRules", "1 line was changed:"));
+    return entries
+               ? (refused
+                      ? QCoreApplication::translate("ImportRules", "%n entries were refused:", nullptr, n)
+                      : QCoreApplication::translate("ImportRules", "%n entries were changed:", nullptr, n))
+               : (refused ? QCoreApplication::translate("ImportRules", "%n lines were refused:", nullptr, n)
+                          : QCoreApplication::translate("ImportRules", "%n lines were changed:", nullptr, n));
 }
 
-void listRecords(QStringList& lines, const QList<Refusal>& records, bool entries, const QString& what) {
+void listRecords(QStringList& lines, const QList<Refusal>& records, bool entries, bool refused) {
     if (records.isEmpty())
         return;
-    lines << heading(records.size(), entries, what);
+    lines << heading(records.size(), entries, refused);
     for (qsizetype i = 0; i < records.size() && i < ReportedLines; ++i)
-        lines << records[i].place + QStringLiteral(": ") + records[i].reason;
+        //: A refused or changed record: "line 3: the clue is longer than 30 characters".
+        lines
+            << QCoreApplication::translate("ImportRules", "%1: %2").arg(records[i].place, records[i].reason);
     if (records.size() > ReportedLines)
-        lines << QStringLiteral("and %1 more").arg(records.size() - ReportedLines);
+        lines
+            << QCoreApplication::translate("ImportRules", "and %1 more").arg(records.size() - ReportedLines);
 }
 } // namespace
 
+QString Reasons::ClueTooLong() {
+    return QCoreApplication::translate("ImportRules", "the clue is longer than 30 characters");
+}
+QString Reasons::PuzzleTooLong() {
+    return QCoreApplication::translate("ImportRules", "the puzzle is longer than 75 characters");
+}
+QString Reasons::Empty() {
+    return QCoreApplication::translate("ImportRules", "an entry is empty");
+}
+QString Reasons::BadSpacing() {
+    return QCoreApplication::translate(
+        "ImportRules", "the puzzle is over 25 characters long without a space every 25 characters");
+}
+QString Reasons::SetFull() {
+    return QCoreApplication::translate("ImportRules", "the set is full (101 pairs)");
+}
+QString Reasons::ClueDigit() {
+    return QCoreApplication::translate("ImportRules", "the clue holds a digit, which the board cannot show");
+}
+QString Reasons::PuzzleDigit() {
+    return QCoreApplication::translate("ImportRules",
+                                       "the puzzle holds a digit, which the board cannot show");
+}
+QString Reasons::Punctuation() {
+    return QCoreApplication::translate("ImportRules", "punctuation became blanks");
+}
 QString Reasons::foreignLetter(const QString& letter) {
-    return QStringLiteral("\"%1\" is a letter the game cannot show").arg(letter);
+    return QCoreApplication::translate("ImportRules", "\"%1\" is a letter the game cannot show").arg(letter);
 }
 
 QString withoutFormatCharacters(const QString& text) {
@@ -110,7 +148,7 @@ Outcome apply(const WordList::List& list, int pairsHeld) {
     int held = pairsHeld;
     for (const WordList::Record& r : list.records) {
         if (held >= MaxPuzzles || !r.problem.isEmpty()) {
-            out.refused.append({r.line, r.place, held >= MaxPuzzles ? Reasons::SetFull : r.problem});
+            out.refused.append({r.line, r.place, held >= MaxPuzzles ? Reasons::SetFull() : r.problem});
             continue;
         }
         const QString clue = KazCreateMod::removeLineBreaks(withoutFormatCharacters(r.clue));
@@ -121,7 +159,7 @@ Outcome apply(const WordList::List& list, int pairsHeld) {
         }
         out.added.append({KazCreateMod::BlankNonLetters(clue), KazCreateMod::BlankNonLetters(puzzle)});
         if (holdsPunctuation(clue) || holdsPunctuation(puzzle))
-            out.changed.append({r.line, r.place, Reasons::Punctuation});
+            out.changed.append({r.line, r.place, Reasons::Punctuation()});
         ++held;
     }
     return out;
@@ -130,13 +168,18 @@ Outcome apply(const WordList::List& list, int pairsHeld) {
 QString reportText(const Outcome& outcome) {
     const qsizetype added = outcome.added.size();
     QStringList lines;
-    lines << (added == 0   ? QStringLiteral("No pairs were added.")
-              : added == 1 ? QStringLiteral("1 pair was added.")
-                           : QStringLiteral("%1 pairs were added.").arg(added));
-    listRecords(lines, outcome.refused, outcome.entries, QStringLiteral("refused"));
-    listRecords(lines, outcome.changed, outcome.entries, QStringLiteral("changed"));
+    lines << (added == 0 ? QCoreApplication::translate("ImportRules", "No pairs were added.")
+              : added == 1
+                  ? QCoreApplication::translate("ImportRules", "1 pair was added.")
+                  : QCoreApplication::translate("ImportRules", "%n pairs were added.", nullptr, int(added)));
+    listRecords(lines, outcome.refused, outcome.entries, true);
+    listRecords(lines, outcome.changed, outcome.entries, false);
     lines << outcome.notes;
     return lines.join(TextFormat::CrLf);
+}
+
+QString ReportTitle() {
+    return QCoreApplication::translate("ImportRules", "Import Pairs");
 }
 
 } // namespace ImportRules

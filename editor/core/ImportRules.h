@@ -36,15 +36,14 @@ struct Outcome {
 };
 
 namespace Reasons {
-inline const QString ClueTooLong = QStringLiteral("the clue is longer than 30 characters");
-inline const QString PuzzleTooLong = QStringLiteral("the puzzle is longer than 75 characters");
-inline const QString Empty = QStringLiteral("an entry is empty");
-inline const QString BadSpacing =
-    QStringLiteral("the puzzle is over 25 characters long without a space every 25 characters");
-inline const QString SetFull = QStringLiteral("the set is full (101 pairs)");
-inline const QString ClueDigit = QStringLiteral("the clue holds a digit, which the board cannot show");
-inline const QString PuzzleDigit = QStringLiteral("the puzzle holds a digit, which the board cannot show");
-inline const QString Punctuation = QStringLiteral("punctuation became blanks");
+QString ClueTooLong();
+QString PuzzleTooLong();
+QString Empty();
+QString BadSpacing();
+QString SetFull();
+QString ClueDigit();
+QString PuzzleDigit();
+QString Punctuation();
 // "é" is a letter the game cannot show
 QString foreignLetter(const QString& letter);
 } // namespace Reasons
@@ -60,6 +59,6 @@ Outcome apply(const WordList::List& list, int pairsHeld);
 // "line N: reason" (or "entry N: ..."), then each changed one, at most 20 of each and then
 // "and K more", then the reader's notes. Lines joined by CR LF.
 QString reportText(const Outcome& outcome);
-inline const QString ReportTitle = QStringLiteral("Import Pairs");
+QString ReportTitle();
 
 } // namespace ImportRules

@@ -19,43 +19,36 @@ namespace KazCreateMod {
 // The set being edited: slots 0 up to the first free one (empty clue), kept without gaps.
 extern PuzzleTable SetEntries;
 
-// Texts the user sees in the editor, exactly as they are shown.
+// Texts the user sees in the editor, in the language spoken (English: exactly as they are
+// shown).
 namespace Texts {
-inline const QString AuthorPrompt = QStringLiteral("Your Name");
-inline const QString TitlePrompt = QStringLiteral("Title For Set");
-inline const QString InfoPrompt = QStringLiteral(
-    "Enter whatever you want here.  Email, web pages, why you made the set, etc., etc. Up to 255 "
-    "characters.");
-inline const QString NoneGiven = QStringLiteral("None Given");
-inline const QString NoInformationGiven = QStringLiteral("No information given");
-inline const QString CluePrompt = QStringLiteral("Enter a clue to help the player solve the puzzle.");
-inline const QString PuzzlePrompt = QStringLiteral("Enter the puzzle to be solved here.");
+QString AuthorPrompt();
+QString TitlePrompt();
+QString InfoPrompt();
+QString NoneGiven();
+QString NoInformationGiven();
+QString CluePrompt();
+QString PuzzlePrompt();
 
-inline const QString EmptyCountLabel = QStringLiteral("Number of Clues in Set: 0");
-inline const QString CountLabelPrefix = QStringLiteral("Number of clues in set: ");
+QString EmptyCountLabel();
+// "Number of clues in set: 7"
+QString countLabel(int pairs);
 
 // The message boxes' words, each text with its title.
 struct Message {
     QString text;
     QString title;
 };
-inline const Message AreYouSure{
-    QStringLiteral("Are You Sure?\r\nAll unsaved puzzle data entered thus far will be lost!"),
-    QStringLiteral("ARE YOU SURE?")};
-inline const Message EmptyEntry{QStringLiteral("An entry is empty!\r\nPlease check them and try again!"),
-                                QStringLiteral("ERROR IN DATA")};
-inline const Message BadSpacing{
-    QStringLiteral("Your Puzzle is over 25 characters long and it \r\n"
-                   "does not have at LEAST one space every 25 character.\r\n"
-                   "I am sorry, but I must ask that you modifiy it to allow for proper display."),
-    QStringLiteral("Bad Spacing")};
-inline const Message SetFull{QStringLiteral("This set already holds 101 clues.\r\nNo more can be added."),
-                             QStringLiteral("Set Is Full")};
-inline const QString NotSavedTitle = QStringLiteral("Game Set Not Saved");
+Message AreYouSure();
+Message EmptyEntry();
+Message BadSpacing();
+Message SetFull();
+QString NotSavedTitle();
 
-inline const QString SaveDialogTitle = QStringLiteral("Save Your Game Set");
-inline const QString LoadDialogTitle = QStringLiteral("Select a Game Set to Edit");
-inline const QString FileFilter = QStringLiteral("KAZ Game Set (*.kazset)|*.kazset");
+QString SaveDialogTitle();
+QString LoadDialogTitle();
+// The file dialogs' filter: a translated name, the pattern as it is.
+QString FileFilter();
 inline const QString DefaultExtension = QStringLiteral(".kazset");
 } // namespace Texts
 
@@ -118,7 +111,7 @@ QString unholdableReason(const GameSet& set);
 int firstPairWithoutClue(const GameSet& set);
 // What Load Set says when it held only the pairs before that one.
 QString partlyLoadedText(const QString& path, int pair);
-inline const QString PartlyLoadedTitle = QStringLiteral("Game Set Partly Loaded");
+QString PartlyLoadedTitle();
 
 // Puts a loaded set's pairs into slots 0 to n - 1 and empties the rest.
 void installPairs(const GameSet& set, PuzzleTable& entries = SetEntries);

@@ -3,6 +3,7 @@
 
 #include "SameFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <sys/stat.h>
@@ -20,7 +21,9 @@ bool same(const QString& a, const QString& b) {
 QString overwritesInput(const QString& output, const QString& input) {
     if (!same(output, input))
         return QString();
-    return QStringLiteral("it is the same file as the input %1, which writing it would destroy").arg(input);
+    return QCoreApplication::translate("SameFile",
+                                       "it is the same file as the input %1, which writing it would destroy")
+        .arg(input);
 }
 
 } // namespace SameFile

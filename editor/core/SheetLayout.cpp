@@ -5,6 +5,8 @@
 
 #include "TextFormat.h"
 
+#include <QCoreApplication>
+
 namespace SheetLayout {
 
 namespace {
@@ -180,8 +182,18 @@ QList<Item> flow(const QList<Item>& items, double pageHeight, const Measure& mea
     return out;
 }
 
+QString AnswerKeyName() {
+    //: The sheet with the puzzles written out, for the teacher.
+    return QCoreApplication::translate("SheetLayout", "Answer Key");
+}
+
+QString WorksheetName() {
+    //: The sheet with the puzzles hidden, for the pupils.
+    return QCoreApplication::translate("SheetLayout", "Worksheet");
+}
+
 QString footer(int page, int pages) {
-    return QStringLiteral("Page %1 of %2").arg(page).arg(pages);
+    return QCoreApplication::translate("SheetLayout", "Page %1 of %2").arg(page).arg(pages);
 }
 
 } // namespace SheetLayout

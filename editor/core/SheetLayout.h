@@ -20,8 +20,8 @@
 namespace SheetLayout {
 
 enum class Kind { AnswerKey, Worksheet };
-inline const QString AnswerKeyName = QStringLiteral("Answer Key");
-inline const QString WorksheetName = QStringLiteral("Worksheet");
+QString AnswerKeyName();
+QString WorksheetName();
 
 enum class Style {
     Title,  // the set's title

@@ -7,6 +7,7 @@
 #include "KazCreateMod.h"
 #include "SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
@@ -34,15 +35,16 @@ FileResult<QString> decodeText(const QByteArray& bytes) {
                              QStringDecoder::Flag::Stateless);
         const QString text = utf16(QByteArrayView(bytes).sliced(2));
         if (utf16.hasError())
-            return FileResult<QString>::failure(
-                QStringLiteral("it starts as UTF-16 text, but it is not valid UTF-16"));
+            return FileResult<QString>::failure(QCoreApplication::translate(
+                "WordList", "it starts as UTF-16 text, but it is not valid UTF-16"));
         if (text.contains(QChar(0)))
-            return FileResult<QString>::failure(
-                QStringLiteral("it holds a NUL character, so it is not a text file"));
+            return FileResult<QString>::failure(QCoreApplication::translate(
+                "WordList", "it holds a NUL character, so it is not a text file"));
         return FileResult<QString>::success(text);
     }
     if (bytes.contains('\0'))
-        return FileResult<QString>::failure(QStringLiteral("it holds a NUL byte, so it is not a text file"));
+        return FileResult<QString>::failure(
+            QCoreApplication::translate("WordList", "it holds a NUL byte, so it is not a text file"));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(bytes);
     if (utf8.hasError())
@@ -102,16 +104,20 @@ bool isBlank(const QStringList& fields) {
 Record makeRecord(int line, const QStringList& allFields, const Columns& columns) {
     Record r;
     r.line = line;
-    r.place = QStringLiteral("line %1").arg(line);
+    //: Where a record of a word list stands, as the import report names it: "line 3".
+    r.place = QCoreApplication::translate("WordList", "line %1").arg(line);
     const QStringList fields = withoutBlankTail(allFields);
     r.clue = fields.value(columns.clue);
     r.puzzle = fields.value(columns.puzzle);
     if (fields.size() <= std::max(columns.clue, columns.puzzle))
-        r.problem = columns.clue < columns.puzzle ? QStringLiteral("there is no puzzle after the clue")
-                                                  : QStringLiteral("there is no clue after the puzzle");
+        r.problem = columns.clue < columns.puzzle
+                        ? QCoreApplication::translate("WordList", "there is no puzzle after the clue")
+                        : QCoreApplication::translate("WordList", "there is no clue after the puzzle");
     else if (fields.size() > columns.fields)
-        r.problem = columns.fields == 2 ? QStringLiteral("there are more than two fields")
-                                        : QStringLiteral("there are more than %1 fields").arg(columns.fields);
+        r.problem = columns.fields == 2
+                        ? QCoreApplication::translate("WordList", "there are more than two fields")
+                        : QCoreApplication::translate("WordList", "there are more than %1 fields")
+                              .arg(columns.fields);
     return r;
 }
 
@@ -198,7 +204,9 @@ ListResult parseDelimited(QStringView text, const Dialect& dialect,
         }
     }
     if (quoted)
-        return ListResult::failure(QStringLiteral("line %1: a quoted field is never closed").arg(quoteLine));
+        return ListResult::failure(
+            QCoreApplication::translate("WordList", "line %1: a quoted field is never closed")
+                .arg(quoteLine));
     if (inField)
         endRecord();
     return ListResult::success(std::move(list));
@@ -288,7 +296,7 @@ QString expansionProblem(const QXmlStreamReader& xml, const QByteArray& bytes) {
         decoder = QStringDecoder(QStringDecoder::Utf8);
     if (measure(QString(decoder(bytes)), 0) < Over)
         return QString();
-    return QStringLiteral("its entities would expand to more than %1 MiB of text")
+    return QCoreApplication::translate("WordList", "its entities would expand to more than %1 MiB of text")
         .arg(MaxFileBytes / (1024 * 1024));
 }
 
@@ -329,14 +337,13 @@ Target targetOf(const Path& path, const QString& translationId) {
     return translationId == u"1" && path.at(4, u"text") ? Target::Text1 : Target::None;
 }
 
-// The information as the set may hold it: at most 255 characters, and a note when cut.
-QString information(const Field& f, const QString& what, QStringList& notes) {
+// The information as the set may hold it: at most 255 characters, and the note when cut.
+QString information(const Field& f, const QString& cutNote, QStringList& notes) {
     QString text = f.text.trimmed();
     if (text.size() > KazCreateMod::InfoMaxLength) {
         text.truncate(KazCreateMod::InfoMaxLength -
                       (text[KazCreateMod::InfoMaxLength].isLowSurrogate() ? 1 : 0));
-        notes
-            << QStringLiteral("The %1 was cut to %2 characters.").arg(what).arg(KazCreateMod::InfoMaxLength);
+        notes << cutNote.arg(KazCreateMod::InfoMaxLength);
     }
     return text;
 }
@@ -361,15 +368,17 @@ ListResult parseKvtml(const QByteArray& bytes) {
             break;
         case QXmlStreamReader::StartElement: {
             if (path.depth >= MaxKvtmlDepth)
-                return ListResult::failure(QStringLiteral("line %1: elements are nested more than %2 deep")
-                                               .arg(xml.lineNumber())
-                                               .arg(MaxKvtmlDepth));
+                return ListResult::failure(
+                    QCoreApplication::translate("WordList", "line %1: elements are nested more than %2 deep")
+                        .arg(xml.lineNumber())
+                        .arg(MaxKvtmlDepth));
             if (path.depth < int(path.names.size()))
                 path.names[path.depth] = xml.name().toString();
             ++path.depth;
             if (path.depth == 1 && !path.at(0, u"kvtml"))
                 return ListResult::failure(
-                    QStringLiteral("it is not a KVTML word list (its first element is <%1>)")
+                    QCoreApplication::translate("WordList",
+                                                "it is not a KVTML word list (its first element is <%1>)")
                         .arg(path.names[0]));
             if (target != Target::None || path.depth > 5)
                 break; // inside a text its elements' characters are part of it; deeper is not KVTML's
@@ -415,8 +424,10 @@ ListResult parseKvtml(const QByteArray& bytes) {
                 Record r;
                 bool numbered = false;
                 entryId.toUInt(&numbered);
-                r.place = numbered ? QStringLiteral("entry %1").arg(entryId.trimmed())
-                                   : QStringLiteral("entry at position %1").arg(entries);
+                //: A KVTML word list's entry, by its id or else by its position: "entry 7".
+                r.place = numbered
+                              ? QCoreApplication::translate("WordList", "entry %1").arg(entryId.trimmed())
+                              : QCoreApplication::translate("WordList", "entry at position %1").arg(entries);
                 // An empty <comment/> counts as none, one that could not be read does not.
                 const Field& clue =
                     comment0.text.trimmed().isEmpty() && comment0.unread.isEmpty() ? text1 : comment0;
@@ -424,7 +435,9 @@ ListResult parseKvtml(const QByteArray& bytes) {
                 r.puzzle = text0.text;
                 for (const Field* f : {&clue, static_cast<const Field*>(&text0)})
                     if (r.problem.isEmpty() && !f->unread.isEmpty())
-                        r.problem = QStringLiteral("the entity %1 is not defined in the file").arg(f->unread);
+                        r.problem = QCoreApplication::translate("WordList",
+                                                                "the entity %1 is not defined in the file")
+                                        .arg(f->unread);
                 list.records.append(r);
             }
             path.depth = std::max(path.depth - 1, 0);
@@ -452,13 +465,18 @@ ListResult parseKvtml(const QByteArray& bytes) {
         }
     }
     if (xml.hasError())
-        return ListResult::failure(QStringLiteral("it is not valid XML (line %1, column %2: %3)")
-                                       .arg(xml.lineNumber())
-                                       .arg(xml.columnNumber())
-                                       .arg(xml.errorString()));
-    list.title = information(title, QStringLiteral("title"), list.notes);
-    list.author = information(author, QStringLiteral("author"), list.notes);
-    list.info = information(comment, QStringLiteral("comment"), list.notes);
+        return ListResult::failure(
+            QCoreApplication::translate("WordList", "it is not valid XML (line %1, column %2: %3)")
+                .arg(xml.lineNumber())
+                .arg(xml.columnNumber())
+                .arg(xml.errorString()));
+    list.title = information(
+        title, QCoreApplication::translate("WordList", "The title was cut to %1 characters."), list.notes);
+    list.author = information(
+        author, QCoreApplication::translate("WordList", "The author was cut to %1 characters."), list.notes);
+    list.info =
+        information(comment, QCoreApplication::translate("WordList", "The comment was cut to %1 characters."),
+                    list.notes);
     return ListResult::success(std::move(list));
 }
 
@@ -492,9 +510,12 @@ std::optional<QString> htmlAsText(QString& text) {
     }
     plain += QStringView(text).sliced(from);
 
-    static const QRegularExpression reference(QStringLiteral("&(#[0-9]{1,7}|#[xX][0-9A-Fa-f]{1,6}|[A-Za-z][A-Za-z0-9]*);"));
-    static const QHash<QString, QChar> markup = {{QStringLiteral("amp"), u'&'}, {QStringLiteral("lt"), u'<'},
-                                                 {QStringLiteral("gt"), u'>'},  {QStringLiteral("quot"), u'"'},
+    static const QRegularExpression reference(
+        QStringLiteral("&(#[0-9]{1,7}|#[xX][0-9A-Fa-f]{1,6}|[A-Za-z][A-Za-z0-9]*);"));
+    static const QHash<QString, QChar> markup = {{QStringLiteral("amp"), u'&'},
+                                                 {QStringLiteral("lt"), u'<'},
+                                                 {QStringLiteral("gt"), u'>'},
+                                                 {QStringLiteral("quot"), u'"'},
                                                  {QStringLiteral("apos"), u'\''}};
     text.clear();
     from = 0;
@@ -542,10 +563,11 @@ FileResult<Dialect> dialectOf(QStringView text, QChar separator) {
         const QString key = m.captured(1).trimmed().toLower();
         const QString value = m.captured(2).trimmed();
         if (key == u"separator") {
-            static const QHash<QString, QChar> names = {
-                {QStringLiteral("tab"), u'\t'},       {QStringLiteral("comma"), u','},
-                {QStringLiteral("semicolon"), u';'}, {QStringLiteral("pipe"), u'|'},
-                {QStringLiteral("space"), u' '}};
+            static const QHash<QString, QChar> names = {{QStringLiteral("tab"), u'\t'},
+                                                        {QStringLiteral("comma"), u','},
+                                                        {QStringLiteral("semicolon"), u';'},
+                                                        {QStringLiteral("pipe"), u'|'},
+                                                        {QStringLiteral("space"), u' '}};
             const QString v = m.captured(2); // a blank is a separator too
             if (names.contains(v.trimmed().toLower()))
                 d.separator = names.value(v.trimmed().toLower());
@@ -553,7 +575,9 @@ FileResult<Dialect> dialectOf(QStringView text, QChar separator) {
                 d.separator = v[0];
             else
                 return FileResult<Dialect>::failure(
-                    QStringLiteral("line %1: \"%2\" names no separator").arg(d.firstLine).arg(v));
+                    QCoreApplication::translate("WordList", "line %1: \"%2\" names no separator")
+                        .arg(d.firstLine)
+                        .arg(v));
         } else if (key == u"html") {
             d.html = value.compare(u"true", Qt::CaseInsensitive) == 0;
         } else if (key == u"columns") {
@@ -654,7 +678,8 @@ FileResult<List> parse(const QByteArray& bytes, Format format) {
             return;
         for (QString* field : {&r.clue, &r.puzzle})
             if (const std::optional<QString> unknown = htmlAsText(*field)) {
-                r.problem = QStringLiteral("the entity %1 is not one HTML knows").arg(*unknown);
+                r.problem = QCoreApplication::translate("WordList", "the entity %1 is not one HTML knows")
+                                .arg(*unknown);
                 return;
             }
     });

@@ -34,8 +34,7 @@ QVariant ClueGridModel::data(const QModelIndex& index, int role) const {
         return text;
     // A screen reader says which pair a cell belongs to.
     case Qt::AccessibleDescriptionRole:
-        return QStringLiteral("%1 of pair %2")
-            .arg(index.column() == 0 ? QStringLiteral("Clue") : QStringLiteral("Puzzle"))
+        return (index.column() == 0 ? tr("Clue of pair %1") : tr("Puzzle of pair %1"))
             .arg(gridRowOf(index.row()));
     default:
         return {};
@@ -44,7 +43,8 @@ QVariant ClueGridModel::data(const QModelIndex& index, int role) const {
 
 QVariant ClueGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && (role == Qt::DisplayRole || role == Qt::EditRole))
-        return section == 0 ? QStringLiteral("Clue") : QStringLiteral("Puzzle");
+        //: A column heading of the editor's grid of pairs.
+        return section == 0 ? tr("Clue") : tr("Puzzle");
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
@@ -76,7 +76,7 @@ void RefreshClueGrid(QTableView& grid, QLabel& countLabel) {
     // The last pair's puzzle is left current, so Delete This Clue then takes the last pair.
     if (n > 0)
         grid.setCurrentIndex(model.index(tableRowOf(n), 1));
-    countLabel.setText(Texts::CountLabelPrefix + QString::number(n));
+    countLabel.setText(Texts::countLabel(n));
 }
 
 } // namespace KazCreateMod

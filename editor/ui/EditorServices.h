@@ -5,6 +5,8 @@
 // the modal boxes and dialogs, the clock (the day a set is saved) and the program folder.
 #pragma once
 
+#include "Settings.h"
+
 #include <QString>
 
 class UiLayer;
@@ -15,6 +17,7 @@ class Clock;
 struct EditorServices {
     UiLayer& ui;
     Clock& clock;
-    QString folder; // help file and sample sets, ending in a separator
-    QString setsFolder = QString(); // where the file dialogs start; empty: folder
+    QString folder;                               // help file and sample sets, ending in a separator
+    QString setsFolder = QString();               // where the file dialogs start; empty: folder
+    Settings::Layers layers = Settings::Layers(); // the Language menu's choice and lock
 };

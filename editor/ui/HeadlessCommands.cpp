@@ -10,6 +10,7 @@
 #include "SheetPrinter.h"
 #include "WordList.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 #include <cstdio>
@@ -26,7 +27,7 @@ void say(const QString& line) {
 
 int usage(const QString& problem) {
     say(QStringLiteral("KazCreate: ") + problem);
-    say(QStringLiteral("Usage:") + helpText());
+    say(QCoreApplication::translate("HeadlessCommands", "Usage:") + helpText());
     return 2;
 }
 
@@ -51,14 +52,16 @@ int importList(const QString& listPath, const QString& setPath) {
     for (const QString& note : outcome.notes)
         say(listPath + QStringLiteral(": ") + note);
     if (outcome.added.isEmpty())
-        return fail(listPath, QStringLiteral("no pair could be imported, so no game set was written"));
+        return fail(listPath,
+                    QCoreApplication::translate("HeadlessCommands",
+                                                "no pair could be imported, so no game set was written"));
     // As the window would save it: the boxes hold what the list gives, else their prompts,
     // which Save replaces by "None Given" and "No information given".
     using namespace KazCreateMod;
     const SetTexts texts =
-        replaceUntouchedPrompts({list.author.isEmpty() ? Texts::AuthorPrompt : list.author,
+        replaceUntouchedPrompts({list.author.isEmpty() ? Texts::AuthorPrompt() : list.author,
                                  list.title.isEmpty() ? QFileInfo(listPath).completeBaseName() : list.title,
-                                 list.info.isEmpty() ? Texts::InfoPrompt : list.info});
+                                 list.info.isEmpty() ? Texts::InfoPrompt() : list.info});
     PuzzleTable entries;
     for (qsizetype i = 0; i < outcome.added.size() && i < MaxPuzzles; ++i)
         entries[i] = outcome.added[i];
@@ -90,7 +93,9 @@ int exportPdf(const QString& kindName, const QString& setPath, const QString& pd
     else if (kindName == u"worksheet")
         kind = SheetLayout::Kind::Worksheet;
     else
-        return usage(QStringLiteral("--pdf takes key or worksheet, not \"%1\"").arg(kindName));
+        return usage(
+            QCoreApplication::translate("HeadlessCommands", "--pdf takes key or worksheet, not \"%1\"")
+                .arg(kindName));
     if (const QString same = SameFile::overwritesInput(pdfPath, setPath); !same.isEmpty())
         return fail(pdfPath, same);
     const auto set = readSet(setPath);
@@ -103,12 +108,15 @@ int exportPdf(const QString& kindName, const QString& setPath, const QString& pd
 } // namespace
 
 QString helpText() {
-    return QStringLiteral("\n  KazCreate --import WORDLIST --output SET.kazset\n"
-                          "      makes a game set of a word list (CSV, TSV, .txt or KVTML)\n"
-                          "  KazCreate --export-csv SET.kazset OUT.csv\n"
-                          "      writes a game set's pairs as CSV\n"
-                          "  KazCreate --pdf key|worksheet SET.kazset OUT.pdf\n"
-                          "      writes a game set's answer key or worksheet as PDF");
+    // The commands as they are typed, each with what it does in the language spoken.
+    return QStringLiteral("\n  KazCreate --import WORDLIST --output SET.kazset\n      ") +
+           QCoreApplication::translate("HeadlessCommands",
+                                       "makes a game set of a word list (CSV, TSV, .txt or KVTML)") +
+           QStringLiteral("\n  KazCreate --export-csv SET.kazset OUT.csv\n      ") +
+           QCoreApplication::translate("HeadlessCommands", "writes a game set's pairs as CSV") +
+           QStringLiteral("\n  KazCreate --pdf key|worksheet SET.kazset OUT.pdf\n      ") +
+           QCoreApplication::translate("HeadlessCommands",
+                                       "writes a game set's answer key or worksheet as PDF");
 }
 
 bool wantsHeadless(int argc, char* argv[]) {
@@ -128,7 +136,8 @@ int run(const QStringList& arguments) {
         return exportCsv(a[1], a[2]);
     if (a.size() == 4 && a[0] == u"--pdf")
         return exportPdf(a[1], a[2], a[3]);
-    return usage(QStringLiteral("these options do not make a command: ") + a.join(u' '));
+    return usage(QCoreApplication::translate("HeadlessCommands", "these options do not make a command: %1")
+                     .arg(a.join(u' ')));
 }
 
 } // namespace HeadlessCommands

@@ -10,9 +10,9 @@
 SheetChoice::SheetChoice(const QString& title, QWidget* parent) : QDialog(parent) {
     setWindowTitle(title);
     auto* layout = new QVBoxLayout(this);
-    key_ = new QRadioButton(SheetLayout::AnswerKeyName, this);
+    key_ = new QRadioButton(SheetLayout::AnswerKeyName(), this);
     key_->setObjectName(QStringLiteral("answerKey"));
-    worksheet_ = new QRadioButton(SheetLayout::WorksheetName, this);
+    worksheet_ = new QRadioButton(SheetLayout::WorksheetName(), this);
     worksheet_->setObjectName(QStringLiteral("worksheet"));
     // The worksheet first: a quick OK when printing for pupils must not hand them the answers.
     worksheet_->setChecked(true);

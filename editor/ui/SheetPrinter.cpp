@@ -6,6 +6,7 @@
 #include "SafeFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
@@ -123,9 +124,9 @@ QByteArray pdf(SheetLayout::Kind kind, const GameSet& set) {
         writer.setResolution(300);
         writer.setPageSize(localePageSize());
         writer.setPageMargins(QMarginsF(20, 20, 20, 15), QPageLayout::Millimeter);
-        writer.setTitle(
-            set.title + QStringLiteral(" - ") +
-            (kind == SheetLayout::Kind::AnswerKey ? SheetLayout::AnswerKeyName : SheetLayout::WorksheetName));
+        writer.setTitle(set.title + QStringLiteral(" - ") +
+                        (kind == SheetLayout::Kind::AnswerKey ? SheetLayout::AnswerKeyName()
+                                                              : SheetLayout::WorksheetName()));
         writer.setCreator(QStringLiteral("KazCreate"));
         if (!paint(writer, kind, set))
             return QByteArray();
@@ -136,7 +137,8 @@ QByteArray pdf(SheetLayout::Kind kind, const GameSet& set) {
 FileResult<> writePdf(const QString& path, SheetLayout::Kind kind, const GameSet& set) {
     const QByteArray bytes = pdf(kind, set);
     if (bytes.isEmpty())
-        return FileResult<>::failure(QStringLiteral("the pages could not be drawn"));
+        return FileResult<>::failure(
+            QCoreApplication::translate("SheetPrinter", "the pages could not be drawn"));
     return SafeFile::write(path, bytes);
 }
 

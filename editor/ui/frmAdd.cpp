@@ -18,21 +18,22 @@ using namespace KazCreateMod;
 frmAdd::frmAdd(frmCreate& owner, UiLayer& ui, int editSlot)
     : QDialog(&owner), owner_(owner), editSlot_(editSlot), ui_(ui) {
     const bool editing = editSlot_ >= 0;
-    setWindowTitle(editing ? QStringLiteral("Edit a Clue") : QStringLiteral("Add a Clue"));
+    setWindowTitle(editing ? tr("Edit a Clue") : tr("Add a Clue"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     ContextIDs::setHelpContextId(this, 20);
     setFixedSize(Geometry::px(4680), Geometry::px(3195));
 
     Text1 = new LimitedPlainTextEdit(ClueMaxLength, this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setPlainText(Texts::CluePrompt + u'\n');
-    Text1->setToolTip(QStringLiteral("A Clue Can Have No More Than 30 Characters"));
+    Text1->setPlainText(Texts::CluePrompt() + u'\n');
+    Text1->setToolTip(tr("A Clue Can Have No More Than 30 Characters"));
     Text1->setGeometry(Geometry::rect(1680, 360, 2895, 525));
 
     Text2 = new LimitedPlainTextEdit(PuzzleMaxLength, this);
     Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setPlainText(Texts::PuzzlePrompt + u'\n');
-    Text2->setToolTip(QStringLiteral("A Clue Can Have No More Than 75 Characters"));
+    Text2->setPlainText(Texts::PuzzlePrompt() + u'\n');
+    //: The puzzle box's tooltip: a puzzle holds at most 75 characters.
+    Text2->setToolTip(tr("A Clue Can Have No More Than 75 Characters"));
     Text2->setGeometry(Geometry::rect(1680, 1080, 2895, 525));
 
     for (LimitedPlainTextEdit* box : {Text1, Text2}) {
@@ -46,15 +47,15 @@ frmAdd::frmAdd(frmCreate& owner, UiLayer& ui, int editSlot)
         Text2->setPlainText(SetEntries[editSlot_].Puzzle);
     }
 
-    Command1 = EditorControls::makeButton(editing ? QStringLiteral("OK") : QStringLiteral("Add"),
-                                          QStringLiteral("Command1"), this);
+    //: The button that stores the pair: "OK" when editing one, "Add" for a new one.
+    Command1 = EditorControls::makeButton(editing ? tr("OK") : tr("Add"), QStringLiteral("Command1"), this);
     Command1->setGeometry(Geometry::rect(713, 2400, 1215, 495));
-    Command2 = EditorControls::makeButton(QStringLiteral("Clear"), QStringLiteral("Command2"), this);
+    Command2 = EditorControls::makeButton(tr("Clear"), QStringLiteral("Command2"), this);
     Command2->setGeometry(Geometry::rect(2753, 2400, 1215, 495));
 
-    Label1 = EditorControls::makeLabel(QStringLiteral("Clue:"), QStringLiteral("Label1"), this);
+    Label1 = EditorControls::makeLabel(tr("Clue:"), QStringLiteral("Label1"), this);
     Label1->setGeometry(Geometry::rect(120, 360, 1335, 525));
-    Label2 = EditorControls::makeLabel(QStringLiteral("Puzzle:"), QStringLiteral("Label2"), this);
+    Label2 = EditorControls::makeLabel(tr("Puzzle:"), QStringLiteral("Label2"), this);
     Label2->setGeometry(Geometry::rect(120, 1080, 1335, 525));
 
     // Add from either box with Ctrl+Return; a plain Enter still breaks the line.
@@ -77,7 +78,7 @@ bool frmAdd::eventFilter(QObject* watched, QEvent* event) {
     // typed replaces the prompt instead of being refused by the box's limit or joining it.
     if (event->type() == QEvent::FocusIn) {
         auto* box = qobject_cast<LimitedPlainTextEdit*>(watched);
-        const QString& prompt = box == Text1 ? Texts::CluePrompt : Texts::PuzzlePrompt;
+        const QString prompt = box == Text1 ? Texts::CluePrompt() : Texts::PuzzlePrompt();
         if (box && box->toPlainText().trimmed() == prompt) {
             box->selectAll();
             // A click places the cursor after the focus arrives: select again once it has.
@@ -104,12 +105,14 @@ void frmAdd::Command1_Click() {
     const QString puzzle = Text2->toPlainText();
 
     if (isEntryEmpty(clue, puzzle)) {
-        ui_.messageBox(this, Texts::EmptyEntry.text, Texts::EmptyEntry.title, MsgButtons::Ok, MsgIcon::Stop);
+        const Texts::Message m = Texts::EmptyEntry();
+        ui_.messageBox(this, m.text, m.title, MsgButtons::Ok, MsgIcon::Stop);
         Text1->setFocus();
         return;
     }
     if (!hasProperSpacing(puzzle)) {
-        ui_.messageBox(this, Texts::BadSpacing.text, Texts::BadSpacing.title, MsgButtons::Ok, MsgIcon::None);
+        const Texts::Message m = Texts::BadSpacing();
+        ui_.messageBox(this, m.text, m.title, MsgButtons::Ok, MsgIcon::None);
         Text2->setFocus();
         return;
     }
@@ -117,7 +120,8 @@ void frmAdd::Command1_Click() {
     const int slot = editSlot_ >= 0 ? editSlot_ : pairCount();
     if (slot >= MaxPuzzles) {
         // The pair has nowhere to go: say so and keep it in the dialog rather than lose it.
-        ui_.messageBox(this, Texts::SetFull.text, Texts::SetFull.title, MsgButtons::Ok, MsgIcon::None);
+        const Texts::Message m = Texts::SetFull();
+        ui_.messageBox(this, m.text, m.title, MsgButtons::Ok, MsgIcon::None);
         return;
     }
     const PuzzleEntry held = editSlot_ >= 0 ? SetEntries[slot] : PuzzleEntry{};

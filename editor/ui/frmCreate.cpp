@@ -12,9 +12,11 @@
 #include "Geometry.h"
 #include "ImportRules.h"
 #include "KazCreateMod.h"
+#include "Language.h"
 #include "LimitedTextBox.h"
 #include "ProgramFolder.h"
 #include "ScreenCentre.h"
+#include "Settings.h"
 #include "SheetChoice.h"
 #include "SheetPrinter.h"
 #include "TextFormat.h"
@@ -34,27 +36,30 @@
 #include <QScrollBar>
 #include <QTableView>
 
+#include <algorithm>
+#include <utility>
+
 using namespace KazCreateMod;
 using EditorControls::makeButton;
 using EditorControls::makeLabel;
 
 namespace {
-// A command's key; the button's tooltip names it, as a menu would.
-void setKey(QAction* command, const QKeySequence& key, QPushButton* button) {
+// A command's key; the button's tooltip names it, as a menu would (set with the texts).
+void setKey(QAction* command, const QKeySequence& key) {
     command->setShortcut(key);
     command->setAutoRepeat(false);
-    button->setToolTip(key.toString(QKeySequence::NativeText));
 }
 
 // Delete and Enter stand for a command only in the grid; elsewhere they belong to the text
 // boxes and buttons. The grid's own action passes them on to the command.
-void addGridKeys(QWidget* grid, QAction* command, const QList<QKeySequence>& keys) {
-    auto* gridKeys = new QAction(command->text(), grid);
+QAction* addGridKeys(QWidget* grid, QAction* command, const QList<QKeySequence>& keys) {
+    auto* gridKeys = new QAction(grid);
     gridKeys->setShortcuts(keys);
     gridKeys->setShortcutContext(Qt::WidgetShortcut);
     gridKeys->setAutoRepeat(command->autoRepeat());
     QObject::connect(gridKeys, &QAction::triggered, command, &QAction::trigger);
     grid->addAction(gridKeys);
+    return gridKeys;
 }
 
 // The editor's own window icon, drawn in code like the game's: a sheet of clue lines under
@@ -89,21 +94,20 @@ QIcon editorIcon() {
 frmCreate::frmCreate(const EditorServices& services, QWidget* parent)
     : QWidget(parent), ui_(services.ui), clock_(services.clock), folder_(services.folder),
       dialogFolder_(ProgramFolder::withSeparator(services.setsFolder.isEmpty() ? services.folder
-                                                                                 : services.setsFolder)) {
-    setWindowTitle(QStringLiteral("KAZ Puzzle Set Creator"));
+                                                                               : services.setsFolder)) {
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowIcon(editorIcon());
     ContextIDs::setHelpContextId(this, 10);
 
     Text1 = new LimitedLineEdit(InfoMaxLength, this);
     Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setText(Texts::AuthorPrompt);
+    Text1->setText(Texts::AuthorPrompt());
     Text2 = new LimitedLineEdit(InfoMaxLength, this);
     Text2->setObjectName(QStringLiteral("Text2"));
-    Text2->setText(Texts::TitlePrompt);
+    Text2->setText(Texts::TitlePrompt());
     Text3 = new LimitedPlainTextEdit(InfoMaxLength, this);
     Text3->setObjectName(QStringLiteral("Text3"));
-    Text3->setPlainText(Texts::InfoPrompt + u'\n');
+    Text3->setPlainText(Texts::InfoPrompt() + u'\n');
     Text3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -122,40 +126,37 @@ frmCreate::frmCreate(const EditorServices& services, QWidget* parent)
     MSFlexGrid1->setWordWrap(false);
     MSFlexGrid1->setTabKeyNavigation(false); // Tab moves on to the next control
 
-    Command3 = makeButton(QStringLiteral("Add Clue To Puzzle Set"), QStringLiteral("Command3"), this);
-    Command4 = makeButton(QStringLiteral("Delete This Clue"), QStringLiteral("Command4"), this);
-    Command1 = makeButton(QStringLiteral("Save"), QStringLiteral("Command1"), this);
-    Command2 = makeButton(QStringLiteral("New Set"), QStringLiteral("Command2"), this);
-    Command5 = makeButton(QStringLiteral("Load Set"), QStringLiteral("Command5"), this);
-    Command6 = makeButton(QStringLiteral("Help"), QStringLiteral("Command6"), this);
+    // Every text is set by retranslate(), once the controls stand.
+    Command3 = makeButton(QString(), QStringLiteral("Command3"), this);
+    Command4 = makeButton(QString(), QStringLiteral("Command4"), this);
+    Command1 = makeButton(QString(), QStringLiteral("Command1"), this);
+    Command2 = makeButton(QString(), QStringLiteral("Command2"), this);
+    Command5 = makeButton(QString(), QStringLiteral("Command5"), this);
+    Command6 = makeButton(QString(), QStringLiteral("Command6"), this);
     Command4->setEnabled(false);
     Command1->setEnabled(false);
 
-    Label1 = makeLabel<FittingLabel>(QStringLiteral("Author's Name:"), QStringLiteral("Label1"), this);
-    Label2 = makeLabel<FittingLabel>(QStringLiteral("Title of Puzzle Set:"), QStringLiteral("Label2"), this);
-    Label3 = makeLabel<FittingLabel>(QStringLiteral("Information:"), QStringLiteral("Label3"), this);
-    Label5 = makeLabel<FittingLabel>(Texts::EmptyCountLabel, QStringLiteral("Label5"), this);
-    Label5->setAccessibleDescription(QStringLiteral("How many clue and puzzle pairs the set holds"));
-    MSFlexGrid1->setAccessibleName(QStringLiteral("Clues and puzzles of the set"));
-    MSFlexGrid1->setAccessibleDescription(
-        QStringLiteral("One pair a row: the clue, then the puzzle (Delete removes it)"));
+    Label1 = makeLabel<FittingLabel>(QString(), QStringLiteral("Label1"), this);
+    Label2 = makeLabel<FittingLabel>(QString(), QStringLiteral("Label2"), this);
+    Label3 = makeLabel<FittingLabel>(QString(), QStringLiteral("Label3"), this);
+    Label5 = makeLabel<FittingLabel>(QString(), QStringLiteral("Label5"), this);
 
     // Every command is one action, which its button triggers; the File menu shows three.
     using EditorControls::makeCommand;
-    save_ = makeCommand(Command1, this, &frmCreate::Command1_Click, QStringLiteral("&Save..."));
-    newSet_ = makeCommand(Command2, this, &frmCreate::Command2_Click, QStringLiteral("&New Set"));
-    loadSet_ = makeCommand(Command5, this, &frmCreate::Command5_Click, QStringLiteral("&Load Set..."));
+    save_ = makeCommand(Command1, this, &frmCreate::Command1_Click);
+    newSet_ = makeCommand(Command2, this, &frmCreate::Command2_Click);
+    loadSet_ = makeCommand(Command5, this, &frmCreate::Command5_Click);
     deleteClue_ = makeCommand(Command4, this, &frmCreate::Command4_Click);
-    makeCommand(Command3, this, &frmCreate::Command3_Click);
-    QAction* help = makeCommand(Command6, this, &frmCreate::Command6_Click);
-    setKey(save_, QKeySequence::Save, Command1);
-    setKey(newSet_, QKeySequence::New, Command2);
-    setKey(loadSet_, QKeySequence::Open, Command5);
-    setKey(deleteClue_, QKeySequence(Qt::CTRL | Qt::Key_D), Command4);
-    addGridKeys(MSFlexGrid1, deleteClue_, {QKeySequence(Qt::Key_Delete)});
+    addClue_ = makeCommand(Command3, this, &frmCreate::Command3_Click);
+    help_ = makeCommand(Command6, this, &frmCreate::Command6_Click);
+    setKey(save_, QKeySequence::Save);
+    setKey(newSet_, QKeySequence::New);
+    setKey(loadSet_, QKeySequence::Open);
+    setKey(deleteClue_, QKeySequence(Qt::CTRL | Qt::Key_D));
+    deleteKeys_ = addGridKeys(MSFlexGrid1, deleteClue_, {QKeySequence(Qt::Key_Delete)});
     // F1 itself opens the topic of the window or menu at hand (ContextIDs claims it first).
-    help->setShortcut(QKeySequence::HelpContents);
-    addActions({deleteClue_, help});
+    help_->setShortcut(QKeySequence::HelpContents);
+    addActions({deleteClue_, help_});
 
     QWidget* order[] = {Text1,    Text2,    Text3,    MSFlexGrid1, Command3,
                         Command4, Command1, Command2, Command5,    Command6};
@@ -183,7 +184,8 @@ frmCreate::frmCreate(const EditorServices& services, QWidget* parent)
                                          {Command5, &L::Command5},
                                          {Command6, &L::Command6}}, // the bottom row
                                         [this](const L& l) { Form_Resize(l); });
-    buildMenus();
+    buildMenus(services.layers);
+    retranslate();
     layout->setMenuBar(menuBar_);
     layout->setGeometry(rect()); // at design size, before Form_Load reads the grid's width
 
@@ -209,6 +211,7 @@ void frmCreate::RefreshClueGrid() {
     QScrollBar* sideways = MSFlexGrid1->horizontalScrollBar();
     const int left = sideways->value();
     KazCreateMod::RefreshClueGrid(*MSFlexGrid1, *Label5);
+    emptyCountLabel_ = false;
     sideways->setValue(left);
     editClue_->setEnabled(pairCount() > 0);
 }
@@ -221,27 +224,90 @@ void frmCreate::setCurrentPair(int slot) {
     sideways->setValue(left);
 }
 
-void frmCreate::buildMenus() {
+void frmCreate::buildMenus(const Settings::Layers& layers) {
     menuBar_ = new QMenuBar(this);
     menuBar_->setObjectName(QStringLiteral("menuBar"));
-    QMenu* file = menuBar_->addMenu(QStringLiteral("&File"));
-    file->addActions({newSet_, loadSet_, save_});
-    file->addSeparator();
-    file->addAction(QStringLiteral("&Import Pairs..."), this, &frmCreate::mnuImport_Click);
-    file->addAction(QStringLiteral("&Export Pairs..."), this, &frmCreate::mnuExport_Click);
-    file->addSeparator();
-    file->addAction(QStringLiteral("&Print..."), QKeySequence::Print, this, &frmCreate::mnuPrint_Click);
-    file->addAction(QStringLiteral("Export P&DF..."), this, &frmCreate::mnuPdf_Click);
-    QMenu* edit = menuBar_->addMenu(QStringLiteral("&Edit"));
-    editClue_ = edit->addAction(QStringLiteral("Edit This &Clue"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
-                                &frmCreate::mnuEditClue_Click);
+    fileMenu_ = menuBar_->addMenu(QString());
+    fileMenu_->addActions({newSet_, loadSet_, save_});
+    fileMenu_->addSeparator();
+    import_ = fileMenu_->addAction(QString(), this, &frmCreate::mnuImport_Click);
+    export_ = fileMenu_->addAction(QString(), this, &frmCreate::mnuExport_Click);
+    fileMenu_->addSeparator();
+    print_ = fileMenu_->addAction(QString(), QKeySequence::Print, this, &frmCreate::mnuPrint_Click);
+    pdf_ = fileMenu_->addAction(QString(), this, &frmCreate::mnuPdf_Click);
+    editMenu_ = menuBar_->addMenu(QString());
+    editClue_ = editMenu_->addAction(QString(), QKeySequence(Qt::CTRL | Qt::Key_E), this,
+                                     &frmCreate::mnuEditClue_Click);
     editClue_->setEnabled(false);
+    menuBar_->addMenu(Language::createMenu(this, layers, Settings::userFilePath()));
     // A double-click on a row, or Enter in the grid, edits that row's pair too.
     connect(MSFlexGrid1, &QTableView::doubleClicked, this, [this](const QModelIndex& cell) {
         MSFlexGrid1->setCurrentIndex(cell.siblingAtColumn(MSFlexGrid1->currentIndex().column()));
         editClue_->trigger();
     });
-    addGridKeys(MSFlexGrid1, editClue_, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    editKeys_ =
+        addGridKeys(MSFlexGrid1, editClue_, {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+}
+
+void frmCreate::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void frmCreate::retranslate() {
+    setWindowTitle(tr("KAZ Puzzle Set Creator"));
+    Command3->setText(tr("Add Clue To Puzzle Set"));
+    Command4->setText(tr("Delete This Clue"));
+    //: A button: saves the game set.
+    Command1->setText(tr("Save"));
+    Command2->setText(tr("New Set"));
+    Command5->setText(tr("Load Set"));
+    Command6->setText(tr("Help"));
+    Label1->setText(tr("Author's Name:"));
+    Label2->setText(tr("Title of Puzzle Set:"));
+    Label3->setText(tr("Information:"));
+    Label5->setText(emptyCountLabel_ ? Texts::EmptyCountLabel()
+                                     : Texts::countLabel(MSFlexGrid1->model()->rowCount()));
+    Label5->setAccessibleDescription(tr("How many clue and puzzle pairs the set holds"));
+    MSFlexGrid1->setAccessibleName(tr("Clues and puzzles of the set"));
+    MSFlexGrid1->setAccessibleDescription(
+        tr("One pair a row: the clue, then the puzzle (Delete removes it)"));
+    emit MSFlexGrid1->model()->headerDataChanged(Qt::Horizontal, 0, 1);
+
+    // The commands: the buttons' own words, but for the three the File menu shows.
+    save_->setText(tr("&Save..."));
+    newSet_->setText(tr("&New Set"));
+    loadSet_->setText(tr("&Load Set..."));
+    deleteClue_->setText(Command4->text());
+    addClue_->setText(Command3->text());
+    help_->setText(Command6->text());
+    deleteKeys_->setText(deleteClue_->text());
+    // The keys' names follow the language too ("Ctrl+S").
+    for (auto [command, button] : {std::pair{save_, Command1}, std::pair{newSet_, Command2},
+                                   std::pair{loadSet_, Command5}, std::pair{deleteClue_, Command4}})
+        button->setToolTip(command->shortcut().toString(QKeySequence::NativeText));
+
+    fileMenu_->setTitle(tr("&File"));
+    import_->setText(tr("&Import Pairs..."));
+    export_->setText(tr("&Export Pairs..."));
+    print_->setText(tr("&Print..."));
+    pdf_->setText(tr("Export P&DF..."));
+    editMenu_->setTitle(tr("&Edit"));
+    editClue_->setText(tr("Edit This &Clue"));
+    editKeys_->setText(editClue_->text());
+
+    // A box that still holds its prompt shows it in the new language.
+    const QString prompts[3] = {Texts::AuthorPrompt(), Texts::TitlePrompt(), Texts::InfoPrompt()};
+    if (!shownPrompts_[0].isEmpty()) {
+        if (TextFormat::trimBlanks(Text1->text()) == shownPrompts_[0])
+            Text1->setTextUncut(Text1->text().replace(shownPrompts_[0], prompts[0]));
+        if (TextFormat::trimBlanks(Text2->text()) == shownPrompts_[1])
+            Text2->setTextUncut(Text2->text().replace(shownPrompts_[1], prompts[1]));
+        if (TextFormat::trimBlanks(removeLineBreaks(Text3->toPlainText())) == shownPrompts_[2])
+            Text3->setPlainText(Text3->toPlainText().replace(shownPrompts_[2], prompts[2]));
+    }
+    std::copy(std::begin(prompts), std::end(prompts), std::begin(shownPrompts_));
 }
 
 void frmCreate::mnuEditClue_Click() {
@@ -254,8 +320,9 @@ void frmCreate::mnuEditClue_Click() {
 
 void frmCreate::mnuImport_Click() {
     FileDialogOptions o;
-    o.title = QStringLiteral("Import Pairs");
-    o.filter = QStringLiteral("Word lists (*.csv *.tsv *.txt *.kvtml)|*.csv *.tsv *.txt *.kvtml");
+    o.title = tr("Import Pairs");
+    //: The name of the file types in the file dialog.
+    o.filter = tr("Word lists") + QStringLiteral(" (*.csv *.tsv *.txt *.kvtml)|*.csv *.tsv *.txt *.kvtml");
     o.initialFolder = lastImportPath_.isEmpty() ? dialogFolder_ : lastImportPath_;
     const QString path = ui_.openFileDialog(this, o);
     if (path.isEmpty())
@@ -268,9 +335,9 @@ void frmCreate::importPairs(const QString& path) {
     const FileResult<WordList::List> read = WordList::readFile(path);
     if (!read.ok) {
         ui_.messageBox(this,
-                       QStringLiteral("This word list could not be imported:") + TextFormat::CrLf +
+                       tr("This word list could not be imported:") + TextFormat::CrLf +
                            QDir::toNativeSeparators(path) + TextFormat::CrLf + read.error,
-                       ImportRules::ReportTitle, MsgButtons::Ok, MsgIcon::Stop);
+                       ImportRules::ReportTitle(), MsgButtons::Ok, MsgIcon::Stop);
         return;
     }
     const ImportRules::Outcome outcome = ImportRules::apply(read.value, pairCount());
@@ -280,24 +347,25 @@ void frmCreate::importPairs(const QString& path) {
             SetEntries[slot++] = pair;
         // A KVTML file's own title, author and comment go only where the prompts still stand.
         const WordList::List& list = read.value;
-        if (!list.author.isEmpty() && TextFormat::trimBlanks(Text1->text()) == Texts::AuthorPrompt)
+        if (!list.author.isEmpty() && TextFormat::trimBlanks(Text1->text()) == Texts::AuthorPrompt())
             Text1->setTextUncut(list.author);
-        if (!list.title.isEmpty() && TextFormat::trimBlanks(Text2->text()) == Texts::TitlePrompt)
+        if (!list.title.isEmpty() && TextFormat::trimBlanks(Text2->text()) == Texts::TitlePrompt())
             Text2->setTextUncut(list.title);
         if (!list.info.isEmpty() &&
-            TextFormat::trimBlanks(removeLineBreaks(Text3->toPlainText())) == Texts::InfoPrompt)
+            TextFormat::trimBlanks(removeLineBreaks(Text3->toPlainText())) == Texts::InfoPrompt())
             Text3->setPlainText(list.info);
         RefreshClueGrid();
         setSaveAndDeleteEnabled(true);
     }
-    ui_.messageBox(this, ImportRules::reportText(outcome), ImportRules::ReportTitle, MsgButtons::Ok,
+    ui_.messageBox(this, ImportRules::reportText(outcome), ImportRules::ReportTitle(), MsgButtons::Ok,
                    MsgIcon::None);
 }
 
 void frmCreate::mnuExport_Click() {
-    const QString title = QStringLiteral("Export Pairs");
-    saveTo({title, QStringLiteral("CSV file (*.csv)|*.csv"), QStringLiteral(".csv"), dialogFolder_},
-           QStringLiteral("The pairs could not be exported:"), title, [this](const QString& path) {
+    const QString title = tr("Export Pairs");
+    //: The name of the file type in the file dialog.
+    saveTo({title, tr("CSV file") + QStringLiteral(" (*.csv)|*.csv"), QStringLiteral(".csv"), dialogFolder_},
+           tr("The pairs could not be exported:"), title, [this](const QString& path) {
                return WordList::writeCsvFile(path, setForSaving({}, SetEntries, clock_.today()).pairs);
            });
 }
@@ -321,14 +389,16 @@ GameSet frmCreate::setForPrinting() const {
         const QString trimmed = TextFormat::trimBlanks(removeLineBreaks(text));
         return trimmed == prompt ? QString() : trimmed;
     };
-    return setForSaving({unlessPrompt(Text1->text(), Texts::AuthorPrompt),
-                         unlessPrompt(Text2->text(), Texts::TitlePrompt),
-                         unlessPrompt(Text3->toPlainText(), Texts::InfoPrompt)},
+    return setForSaving({unlessPrompt(Text1->text(), Texts::AuthorPrompt()),
+                         unlessPrompt(Text2->text(), Texts::TitlePrompt()),
+                         unlessPrompt(Text3->toPlainText(), Texts::InfoPrompt())},
                         SetEntries, clock_.today());
 }
 
 void frmCreate::mnuPrint_Click() {
-    SheetChoice choice(QStringLiteral("Print"), this);
+    //: The title of the print dialogs.
+    const QString title = tr("Print");
+    SheetChoice choice(title, this);
     ui_.showModal(choice);
     if (choice.result() != QDialog::Accepted)
         return;
@@ -342,21 +412,21 @@ void frmCreate::mnuPrint_Click() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!SheetPrinter::paint(printer, choice.kind(), setForPrinting()))
-        ui_.messageBox(this, QStringLiteral("The sheet could not be printed."), QStringLiteral("Print"),
-                       MsgButtons::Ok, MsgIcon::Stop);
+        ui_.messageBox(this, tr("The sheet could not be printed."), title, MsgButtons::Ok, MsgIcon::Stop);
 }
 
 void frmCreate::mnuPdf_Click() {
-    SheetChoice choice(QStringLiteral("Export PDF"), this);
+    const QString title = tr("Export PDF");
+    SheetChoice choice(title, this);
     ui_.showModal(choice);
     if (choice.result() != QDialog::Accepted)
         return;
     const SheetLayout::Kind kind = choice.kind();
-    const QString title = QStringLiteral("Export PDF");
-    saveTo({title, QStringLiteral("PDF document (*.pdf)|*.pdf"), QStringLiteral(".pdf"), dialogFolder_},
-           QStringLiteral("The PDF could not be written:"), title, [this, kind](const QString& path) {
-               return SheetPrinter::writePdf(path, kind, setForPrinting());
-           });
+    //: The name of the file type in the file dialog.
+    saveTo(
+        {title, tr("PDF document") + QStringLiteral(" (*.pdf)|*.pdf"), QStringLiteral(".pdf"), dialogFolder_},
+        tr("The PDF could not be written:"), title,
+        [this, kind](const QString& path) { return SheetPrinter::writePdf(path, kind, setForPrinting()); });
 }
 
 void frmCreate::setSaveAndDeleteEnabled(bool enabled) {
@@ -367,23 +437,23 @@ void frmCreate::setSaveAndDeleteEnabled(bool enabled) {
 bool frmCreate::mayDiscardUnsaved() {
     if (!save_->isEnabled())
         return true;
-    return ui_.messageBox(this, Texts::AreYouSure.text, Texts::AreYouSure.title, MsgButtons::YesNo,
-                          MsgIcon::None) == MsgResult::Yes;
+    const Texts::Message m = Texts::AreYouSure();
+    return ui_.messageBox(this, m.text, m.title, MsgButtons::YesNo, MsgIcon::None) == MsgResult::Yes;
 }
 
 void frmCreate::startNewSet() {
     clearSetEntries();
     RefreshClueGrid();
-    Text1->setTextUncut(Texts::AuthorPrompt);
-    Text2->setTextUncut(Texts::TitlePrompt);
-    Text3->setPlainText(Texts::InfoPrompt); // without the line break it has at start-up
+    Text1->setTextUncut(Texts::AuthorPrompt());
+    Text2->setTextUncut(Texts::TitlePrompt());
+    Text3->setPlainText(Texts::InfoPrompt()); // without the line break it has at start-up
     setSaveAndDeleteEnabled(false);
 }
 
 FileDialogOptions frmCreate::dialogOptions(const QString& title) const {
     FileDialogOptions o;
     o.title = title;
-    o.filter = Texts::FileFilter;
+    o.filter = Texts::FileFilter();
     o.defaultExtension = Texts::DefaultExtension;
     // The dialog opens on the file chosen last, or in the program folder before that.
     o.initialFolder = lastPath_.isEmpty() ? dialogFolder_ : lastPath_;
@@ -395,8 +465,8 @@ void frmCreate::Command1_Click() {
         return;
     // A failed save keeps the set in the editor, and any old file whole.
     const bool saved =
-        saveTo(dialogOptions(Texts::SaveDialogTitle), QStringLiteral("The game set could not be saved:"),
-               Texts::NotSavedTitle, [this](const QString& path) {
+        saveTo(dialogOptions(Texts::SaveDialogTitle()), tr("The game set could not be saved:"),
+               Texts::NotSavedTitle(), [this](const QString& path) {
                    lastPath_ = path;
                    const SetTexts texts =
                        replaceUntouchedPrompts({Text1->text(), Text2->text(), Text3->toPlainText()});
@@ -434,7 +504,8 @@ void frmCreate::Command4_Click() {
     RefreshClueGrid();
     if (gridRows(*MSFlexGrid1) == 1) {
         setSaveAndDeleteEnabled(false);
-        Label5->setText(Texts::EmptyCountLabel);
+        Label5->setText(Texts::EmptyCountLabel());
+        emptyCountLabel_ = true;
     }
 }
 
@@ -442,7 +513,7 @@ void frmCreate::Command5_Click() {
     // Loading over pairs not yet saved would lose them.
     if (!mayDiscardUnsaved())
         return;
-    const QString path = ui_.openFileDialog(this, dialogOptions(Texts::LoadDialogTitle));
+    const QString path = ui_.openFileDialog(this, dialogOptions(Texts::LoadDialogTitle()));
     if (path.isEmpty())
         return; // cancelled: nothing is loaded
     loadSet(path);
@@ -477,7 +548,7 @@ bool frmCreate::loadSet(const QString& path) {
     RefreshClueGrid();
     setSaveAndDeleteEnabled(true);
     if (withoutClue > 0)
-        ui_.messageBox(this, partlyLoadedText(path, withoutClue), PartlyLoadedTitle, MsgButtons::Ok,
+        ui_.messageBox(this, partlyLoadedText(path, withoutClue), PartlyLoadedTitle(), MsgButtons::Ok,
                        MsgIcon::None);
     return true;
 }

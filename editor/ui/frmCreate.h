@@ -11,12 +11,14 @@
 #include "EditorServices.h"
 #include "FileResult.h"
 #include "GameSetFile.h"
+#include "Settings.h"
 
 #include <QWidget>
 #include <functional>
 
 class FittingLabel;
 class QAction;
+class QMenu;
 class QMenuBar;
 class QPushButton;
 class QTableView;
@@ -48,6 +50,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Controls, in tab order; the labels take no focus. Each is named after its member.
@@ -72,6 +75,22 @@ private:
     QAction* newSet_ = nullptr;
     QAction* loadSet_ = nullptr;
     QAction* deleteClue_ = nullptr;
+    QAction* addClue_ = nullptr;
+    QAction* help_ = nullptr;
+    QAction* deleteKeys_ = nullptr; // Delete in the grid
+    QAction* editKeys_ = nullptr;   // Enter in the grid
+    QMenu* fileMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QAction* import_ = nullptr;
+    QAction* export_ = nullptr;
+    QAction* print_ = nullptr;
+    QAction* pdf_ = nullptr;
+    // The count label says "Number of Clues in Set: 0" at start and once the last pair is
+    // deleted, else the count RefreshClueGrid gives.
+    bool emptyCountLabel_ = true;
+    // The prompts as the boxes were last given them, to know a box still holding one when
+    // the language changes.
+    QString shownPrompts_[3];
 
     void Command1_Click(); // Save
     void Command2_Click(); // New Set
@@ -90,7 +109,10 @@ private:
     // that says why. True when the file was written.
     bool saveTo(const FileDialogOptions& options, const QString& failure, const QString& failureTitle,
                 const std::function<FileResult<>(const QString&)>& write);
-    void buildMenus();
+    // The menu bar; the layers give the Language menu its choice and lock.
+    void buildMenus(const Settings::Layers& layers);
+    // Sets every text of the window in the language spoken: at start and on a change.
+    void retranslate();
     // The set as the sheets print it: untouched prompts print as nothing.
     GameSet setForPrinting() const;
 

@@ -103,11 +103,11 @@ private slots:
     void emptyCheckHasFourConditions() {
         QVERIFY(isEntryEmpty(QStringLiteral("1999"), QStringLiteral("Party")));
         QVERIFY(isEntryEmpty(QStringLiteral("Year"), QStringLiteral("?!")));
-        QVERIFY(isEntryEmpty(QStringLiteral("  ") + Texts::CluePrompt + QStringLiteral(" "),
+        QVERIFY(isEntryEmpty(QStringLiteral("  ") + Texts::CluePrompt() + QStringLiteral(" "),
                              QStringLiteral("x")));
-        QVERIFY(isEntryEmpty(QStringLiteral("x"), Texts::PuzzlePrompt));
-        QVERIFY(!isEntryEmpty(QStringLiteral("x"), Texts::PuzzlePrompt + QStringLiteral("Yes")));
-        QVERIFY(!isEntryEmpty(Texts::CluePrompt.toLower(), QStringLiteral("x")));
+        QVERIFY(isEntryEmpty(QStringLiteral("x"), Texts::PuzzlePrompt()));
+        QVERIFY(!isEntryEmpty(QStringLiteral("x"), Texts::PuzzlePrompt() + QStringLiteral("Yes")));
+        QVERIFY(!isEntryEmpty(Texts::CluePrompt().toLower(), QStringLiteral("x")));
         QVERIFY(!isEntryEmpty(QStringLiteral("x"), QStringLiteral("y")));
     }
 
@@ -115,7 +115,7 @@ private slots:
     // given"; the saved set has its texts trimmed, the information on one line, and the pairs.
     void saveReplacesPromptsAndBuildsTheSet() {
         SetTexts untouched{QStringLiteral("  Your Name "), QStringLiteral("Title For Set  "),
-                           Texts::InfoPrompt + QStringLiteral("\n")};
+                           Texts::InfoPrompt() + QStringLiteral("\n")};
         const SetTexts replaced = replaceUntouchedPrompts(untouched);
         QCOMPARE(replaced.author, QStringLiteral("None Given"));
         QCOMPARE(replaced.title, QStringLiteral("None Given"));

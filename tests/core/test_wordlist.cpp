@@ -62,8 +62,8 @@ private slots:
             << 0 << QStringList{}
             << "No pairs were added.\n6 lines were refused:\nline 1: \"\u00e9\" is a letter the "
                "game cannot show\nline 2" +
-                   digit + "line 3: " + Reasons::ClueTooLong + "\nline 4: " + Reasons::BadSpacing +
-                   "\nline 5: " + Reasons::PuzzleTooLong +
+                   digit + "line 3: " + Reasons::ClueTooLong() + "\nline 4: " + Reasons::BadSpacing() +
+                   "\nline 5: " + Reasons::PuzzleTooLong() +
                    "\nline 6: \"\u00c3\" is a letter the game cannot show";
         QTest::newRow("digits, punctuation, invisible characters")
             << "c.csv"

@@ -122,11 +122,12 @@ private slots:
         action("Import Pairs...")->trigger();
         QCOMPARE(ui.calls[0].file.filter,
                  QStringLiteral("Word lists (*.csv *.tsv *.txt *.kvtml)|*.csv *.tsv *.txt *.kvtml"));
-        QCOMPARE(ui.messages(),
-                 QList<UiCall>{UiCall::message("2 pairs were added.\r\n1 line was refused:\r\nline 3: " +
-                                                   ImportRules::Reasons::ClueDigit +
-                                                   "\r\n1 line was changed:\r\nline 4: punctuation became blanks",
-                                               "Import Pairs")});
+        QCOMPARE(
+            ui.messages(),
+            QList<UiCall>{UiCall::message(
+                "2 pairs were added.\r\n1 line was refused:\r\nline 3: " + ImportRules::Reasons::ClueDigit() +
+                    "\r\n1 line was changed:\r\nline 4: punctuation became blanks",
+                "Import Pairs")});
         QCOMPARE(pairs(), QStringLiteral("Big cat|Lion,Sea  salt|Ocean"));
         QVERIFY(find<QPushButton>(*form, "Command1")->isEnabled());
 

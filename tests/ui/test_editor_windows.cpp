@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(form->windowTitle(), QStringLiteral("KAZ Puzzle Set Creator"));
         QCOMPARE(c->Text1->text(), QStringLiteral("Your Name"));
         QCOMPARE(c->Text2->text(), QStringLiteral("Title For Set"));
-        QCOMPARE(c->Text3->toPlainText(), Texts::InfoPrompt + u'\n');
+        QCOMPARE(c->Text3->toPlainText(), Texts::InfoPrompt() + u'\n');
         QCOMPARE(c->Label5->text(), QStringLiteral("Number of Clues in Set: 0"));
         QCOMPARE(c->MSFlexGrid1->model()->rowCount(), 0);
         QCOMPARE(c->MSFlexGrid1->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Clue"));
@@ -163,14 +163,14 @@ private slots:
     void addDialogRefusesAndClears() {
         withAddDialog([&](AddControls& d) {
             QCOMPARE(d.self.windowTitle(), QStringLiteral("Add a Clue"));
-            QCOMPARE(d.Text1->toPlainText(), Texts::CluePrompt + u'\n');
-            QCOMPARE(d.Text2->toPlainText(), Texts::PuzzlePrompt + u'\n');
+            QCOMPARE(d.Text1->toPlainText(), Texts::CluePrompt() + u'\n');
+            QCOMPARE(d.Text2->toPlainText(), Texts::PuzzlePrompt() + u'\n');
             QCOMPARE(d.Text1->toolTip(), QStringLiteral("A Clue Can Have No More Than 30 Characters"));
             QCOMPARE(d.Text2->toolTip(), QStringLiteral("A Clue Can Have No More Than 75 Characters"));
             QCOMPARE(ContextIDs::helpContextIdOf(d.Text2), 20);
 
             d.Command1->click();
-            QCOMPARE(d.Text1->toPlainText(), Texts::CluePrompt); // line break gone even on refusal
+            QCOMPARE(d.Text1->toPlainText(), Texts::CluePrompt()); // line break gone even on refusal
             QCOMPARE(ui.messages().size(), 1);
             const UiCall empty =
                 UiCall::message(QStringLiteral("An entry is empty!\r\nPlease check them and try again!"),
@@ -236,7 +236,7 @@ private slots:
         QVERIFY(saveButtonsEnabled());
 
         // A prompt with more typed after it is a real entry.
-        addPair(QStringLiteral("x"), Texts::PuzzlePrompt + QStringLiteral(" Yes"));
+        addPair(QStringLiteral("x"), Texts::PuzzlePrompt() + QStringLiteral(" Yes"));
         QCOMPARE(SetEntries[4].Puzzle, QStringLiteral("Enter the puzzle to be solved here  Yes"));
         // Too wide for its column, the puzzle can still be read whole by pointing at it.
         QCOMPARE(cell(*c, 5, 1, Qt::ToolTipRole), SetEntries[4].Puzzle);
@@ -307,7 +307,7 @@ private slots:
         c->Command2->click();
         QVERIFY(ui.calls.isEmpty());
         QCOMPARE(c->Label5->text(), QStringLiteral("Number of clues in set: 0"));
-        QCOMPARE(c->Text3->toPlainText(), Texts::InfoPrompt);
+        QCOMPARE(c->Text3->toPlainText(), Texts::InfoPrompt());
 
         addPair(QStringLiteral("Barks"), QStringLiteral("Dog"));
         c->Text2->setText(QStringLiteral("Animals"));
@@ -358,7 +358,7 @@ private slots:
         QCOMPARE(readAll(first), expected);
         QCOMPARE(pairCount(), 0);
         QCOMPARE(c->Text1->text(), QStringLiteral("Your Name"));
-        QCOMPARE(c->Text3->toPlainText(), Texts::InfoPrompt);
+        QCOMPARE(c->Text3->toPlainText(), Texts::InfoPrompt());
         QCOMPARE(c->Label5->text(), QStringLiteral("Number of clues in set: 0"));
         QVERIFY(!saveButtonsEnabled());
         QVERIFY(ui.messages().isEmpty());
@@ -412,7 +412,7 @@ private slots:
         c->Command1->click(); // the scripted dialog answers Cancel
         QCOMPARE(ui.calls.last().kind, UiCall::SaveFile);
         QCOMPARE(c->Text1->text(), QStringLiteral("Your Name"));
-        QCOMPARE(c->Text3->toPlainText(), Texts::InfoPrompt + u'\n');
+        QCOMPARE(c->Text3->toPlainText(), Texts::InfoPrompt() + u'\n');
         QCOMPARE(pairCount(), 1);
         QVERIFY(saveButtonsEnabled());
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
@@ -491,7 +491,8 @@ private slots:
                            "\"T\"\r\n\"A\"\r\n#2001-02-25#\r\n\"I\"\r\n4\r\n\"c1\"\r\n\"p1\"\r\n\"c2\"\r\n"
                            "\"p2\"\r\n\"\"\r\n\"p3\"\r\n\"c4\"\r\n\"p4\"\r\n"));
         QVERIFY(form->loadSet(file));
-        QCOMPARE(ui.messages(), QList<UiCall>{UiCall::message(partlyLoadedText(file, 3), PartlyLoadedTitle)});
+        QCOMPARE(ui.messages(),
+                 QList<UiCall>{UiCall::message(partlyLoadedText(file, 3), PartlyLoadedTitle())});
         QVERIFY(partlyLoadedText(file, 3).endsWith(
             QStringLiteral("Pairs 1 to 2 were loaded; pair 3 and the pairs after it were not.")));
         QCOMPARE(pairCount(), 2);
@@ -506,7 +507,7 @@ private slots:
         QVERIFY(!form->close()); // the script answers No
         QCOMPARE(ui.messages().size(), 1);
         QCOMPARE(ui.messages()[0],
-                 UiCall::message(Texts::AreYouSure.text, Texts::AreYouSure.title, MsgButtons::YesNo));
+                 UiCall::message(Texts::AreYouSure().text, Texts::AreYouSure().title, MsgButtons::YesNo));
         QVERIFY(form->isVisible());
         QCOMPARE(pairCount(), 1);
 
@@ -531,10 +532,10 @@ private slots:
         withAddDialog([&](AddControls& d) {
             QTest::keyClicks(d.Text1, QStringLiteral("more")); // the prompt, selected, gives way
             QCOMPARE(d.Text1->toPlainText(), QStringLiteral("more"));
-            d.Text1->setPlainText(Texts::CluePrompt + u'\n'); // over 30: the user cannot lengthen it
+            d.Text1->setPlainText(Texts::CluePrompt() + u'\n'); // over 30: the user cannot lengthen it
             d.Text1->moveCursor(QTextCursor::End);
             QTest::keyClicks(d.Text1, QStringLiteral("more"));
-            QCOMPARE(d.Text1->toPlainText(), Texts::CluePrompt + u'\n');
+            QCOMPARE(d.Text1->toPlainText(), Texts::CluePrompt() + u'\n');
             QGuiApplication::clipboard()->setText(QString(50, u'q'));
             d.Text1->selectAll();
             d.Text1->paste(); // over the selected long prompt: still no more than 30
@@ -599,7 +600,7 @@ private slots:
             });
         }
         QCOMPARE(ui.calls.size(), 3); // two dialogs and one message: untouched prompts are an empty entry
-        QCOMPARE(ui.messages()[0], UiCall::message(Texts::EmptyEntry.text, Texts::EmptyEntry.title,
+        QCOMPARE(ui.messages()[0], UiCall::message(Texts::EmptyEntry().text, Texts::EmptyEntry().title,
                                                    MsgButtons::Ok, MsgIcon::Stop));
         QCOMPARE(SetEntries[0].Clue + u'|' + SetEntries[0].Puzzle, QStringLiteral("Pet|Big Cat"));
         QApplication::setActiveWindow(form.get());
@@ -612,7 +613,8 @@ private slots:
         for (Qt::Key k : {Qt::Key_S, Qt::Key_N, Qt::Key_O, Qt::Key_D}) // Cancel, No, No, Delete
             QTest::keyClick(form.get(), k, Qt::ControlModifier);
         QVERIFY(ui.calls.size() == 3 && ui.calls[0].kind == UiCall::SaveFile && pairCount() == 0);
-        QVERIFY(ui.calls[1].title == Texts::AreYouSure.title && ui.calls[2].title == Texts::AreYouSure.title);
+        QVERIFY(ui.calls[1].title == Texts::AreYouSure().title &&
+                ui.calls[2].title == Texts::AreYouSure().title);
         QVERIFY(form->windowIcon().cacheKey() != QApplication::windowIcon().cacheKey());
     }
 
