@@ -47,7 +47,7 @@ int importList(const QString& listPath, const QString& setPath) {
     // Refused and changed records alike, as a compiler names lines: "list.csv:3: reason".
     for (const auto* records : {&outcome.refused, &outcome.changed})
         for (const ImportRules::Refusal& r : *records)
-            say(r.line > 0 ? QStringLiteral("%1:%2: %3").arg(listPath).arg(r.line).arg(r.reason)
+            say(r.line > 0 ? QStringLiteral("%1:%2: %3").arg(listPath, QString::number(r.line), r.reason)
                            : QStringLiteral("%1: %2: %3").arg(listPath, r.place, r.reason));
     for (const QString& note : outcome.notes)
         say(listPath + QStringLiteral(": ") + note);

@@ -532,7 +532,7 @@ bool frmCreate::loadSet(const QString& path) {
         }
     }
     if (!read.ok) {
-        ui_.messageBox(this, GameSetFile::notLoadedText(path, read.error), GameSetFile::NotLoadedTitle,
+        ui_.messageBox(this, GameSetFile::notLoadedText(path, read.error), GameSetFile::notLoadedTitle(),
                        MsgButtons::Ok, MsgIcon::Stop);
         return false;
     }
