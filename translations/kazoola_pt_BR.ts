@@ -6,23 +6,23 @@
     <message>
         <location filename="../editor/ui/ClueGrid.cpp" line="+37"/>
         <source>Clue of pair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dica do par %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Puzzle of pair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enigma do par %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Clue</source>
         <extracomment>A column heading of the editor&apos;s grid of pairs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dica</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Enigma</translation>
     </message>
 </context>
 <context>
@@ -31,33 +31,33 @@
         <location filename="../common/ui/CommandLine.cpp" line="+81"/>
         <source>FILE</source>
         <extracomment>The name the help gives the game set named on the command line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ARQUIVO</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>A game set (.kazset) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma coleção (.kazset) para abrir.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>FOLDER</source>
         <extracomment>The name the help gives the value of --scores</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PASTA</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Keep the high-score table hs.lst in %1 for this run (it must exist).</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar a tabela de recordes hs.lst em %1 nesta execução (a pasta precisa existir).</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Only one file can be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Só é possível abrir um arquivo.</translation>
     </message>
     <message>
         <location filename="../game/main.cpp" line="+27"/>
         <source>Kazoola, the word-puzzle game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kazoola, o jogo de enigmas de palavras.</translation>
     </message>
 </context>
 <context>
@@ -66,205 +66,205 @@
         <location filename="../game/ui/Form1.cpp" line="+169"/>
         <source>Clue:</source>
         <extracomment>The clue line before any game set is loaded</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dica:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The clue to the hidden puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>A dica do enigma escondido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Divider under the clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisória abaixo da dica</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The wheel&apos;s middle lamp: its colour decides the spin</source>
-        <translation type="unfinished"></translation>
+        <translation>A lâmpada do meio da roda: a cor dela decide o giro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A lamp of the wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma lâmpada da roda</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Arrow pointing at lamp %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seta apontando para a lâmpada %1 de %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Blinks when the wheel has stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Pisca quando a roda para</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Solve</source>
         <comment>button</comment>
         <extracomment>The button that asks for the whole answer</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resolver</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Spin</source>
         <comment>button</comment>
         <extracomment>The button that turns the wheel</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Girar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Type the whole answer (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a resposta inteira (Enter)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Spin the wheel for a letter&apos;s value (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gire a roda para ver quanto vale uma letra (Space)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Divider between the wheel and the letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Divisória entre a roda e as letras</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Guess the letter %1 (or type it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chute a letra %1 (ou aperte a tecla)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Status: the last spin or guess, the score and the spins</source>
-        <translation type="unfinished"></translation>
+        <translation>Placar: o último giro ou chute, a pontuação e os giros</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The hidden puzzle: each hidden letter is read as blank, and gap marks a space between words</source>
-        <translation type="unfinished"></translation>
+        <translation>O enigma escondido: cada letra escondida é lida como oculta, e espaço marca a separação entre as palavras</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Open a KAZ Set to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abra uma coleção do KAZ para jogar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>KAZ Game Set</source>
         <extracomment>The file dialog&apos;s name for game set files</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Coleção do KAZ</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novo jogo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Load A Game Set</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir coleção</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Game Set Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informações da coleção</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>High &amp;Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recordes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exibir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reduzir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamanho real</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tela c&amp;heia</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Sound</source>
         <extracomment>View menu: the game&apos;s sounds on or off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;om</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Make the game window larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar a janela do jogo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Make the game window smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuir a janela do jogo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the game window at its designed size</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar a janela do jogo no tamanho original</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fill the screen with the game (F11 or Esc to leave)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar o jogo na tela inteira (F11 ou Esc para sair)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play the game&apos;s sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Tocar os sons do jogo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;About</source>
         <extracomment>The menu that holds Help and About</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A&amp;bout The Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o jogo</translation>
     </message>
     <message>
         <location line="+135"/>
         <source>Status: no game set loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Placar: nenhuma coleção aberta</translation>
     </message>
     <message>
         <location filename="../game/ui/Form1View.cpp" line="+265"/>
         <source>Lamp %1 of %2: %3</source>
         <extracomment>%3 is the lamp&apos;s colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lâmpada %1 de %2: %3</translation>
     </message>
 </context>
 <context>
@@ -272,37 +272,37 @@
     <message>
         <location filename="../game/ui/Form2.cpp" line="+23"/>
         <source>Game Set Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informações da coleção</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Author&apos;s Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do autor:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Title of Game Set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Título da coleção:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Date Last Edited:</source>
-        <translation type="unfinished"></translation>
+        <translation>Última edição:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Number of Puzzles:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de enigmas:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Information:</source>
-        <translation type="unfinished"></translation>
+        <translation>Informações:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -311,32 +311,32 @@
         <location filename="../game/ui/Form3.cpp" line="+46"/>
         <source>Name</source>
         <extracomment>The High Scores table&apos;s headings</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontos</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Game Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Coleção</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>High Scores for KAZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordes do KAZ</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pronto</translation>
     </message>
 </context>
 <context>
@@ -345,74 +345,77 @@
         <location filename="../game/ui/GameMessages.cpp" line="+32"/>
         <source>There is not a Game Set Loaded!
 Please load a game set first!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma coleção foi aberta!
+Abra uma coleção primeiro!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No Game Set Loaded!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma coleção aberta!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>There is already a game in progress!
 Are you sure you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Já existe um jogo em andamento!
+Tem certeza de que quer sair?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Really Quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair mesmo?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please guess a letter before spinning again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chute uma letra antes de girar de novo.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pick A Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma letra</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>All of the letters in the puzzle have been uncovered.  Please solve the puzzle!</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as letras do enigma já foram reveladas.  Agora resolva o enigma!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>All Letters Are Showing</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as letras já aparecem</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>I am sorry but you have lost all of your points!
 Please roll again</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito, mas você perdeu todos os seus pontos!
+Gire de novo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>All Points Lost!</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdeu tudo!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Before you can guess a letter, you must spin!</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes de chutar uma letra, você precisa girar!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please Spin First</source>
-        <translation type="unfinished"></translation>
+        <translation>Gire primeiro</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>I am sorry, that letter was not found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sinto muito, essa letra não está no enigma!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Letter Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Letra não encontrada</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -422,12 +425,16 @@ It took %1 spin(s) for you
 to solve this %2 letter puzzle.
 Your final (adjusted) score is %3</source>
         <extracomment>%1 spins, %2 letters, %3 the final score</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Acertou!
+
+Você precisou de %1 giro(s)
+para resolver este enigma de %2 letras.
+Sua pontuação final (ajustada) é %3</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>parabéns</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -435,100 +442,102 @@ Your final (adjusted) score is %3</source>
 You Entered: %1
 The Puzzle was: %2</source>
         <extracomment>%1 the answer as typed, %2 the puzzle</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Que pena, não era isso.
+Você digitou: %1
+O enigma era: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sorry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Que pena!</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Please Enter Your Guess (And Watch Your Spelling!)</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite sua resposta (e cuidado com a ortografia!)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter Your Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite sua resposta</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Please Enter Your Name IN CASE You Qualify For The High Score Board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite seu nome CASO você entre na tabela de recordes.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>High Score?</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorde?</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Kazoola - Game %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kazoola - Jogo %1 de %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Clue: %1</source>
         <extracomment>The line under the puzzle board; the clue follows</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dica: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Spin result: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado do giro: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Letter %1 not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Letra %1 não encontrada</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Letter %1 found once</source>
-        <translation type="unfinished"></translation>
+        <translation>Letra %1 encontrada uma vez</translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>
         <source>Letter %1 found %n times</source>
         <extracomment>Said for 2 or more</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Letra %1 encontrada %n vez</numerusform>
+            <numerusform>Letra %1 encontrada %n vezes</numerusform>
         </translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolvido</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Puzzle board: no game</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadro do enigma: nenhum jogo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>, gap, </source>
         <extracomment>Between two words of the spoken board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, espaço, </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>blank</source>
         <extracomment>A hidden letter of the spoken board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>oculta</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>, and %1 more words</source>
-        <translation type="unfinished"></translation>
+        <translation>, e mais %1 palavras</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Puzzle board: %1</source>
         <extracomment>The board&apos;s letters, blanks and gaps follow</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quadro do enigma: %1</translation>
     </message>
 </context>
 <context>
@@ -536,72 +545,72 @@ The Puzzle was: %2</source>
     <message>
         <location filename="../common/core/GameSetFile.cpp" line="+52"/>
         <source>line %1: the file ends where %2 was expected</source>
-        <translation type="unfinished"></translation>
+        <translation>linha %1: o arquivo termina onde se esperava %2</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>line %1: %2 has no closing double quote</source>
-        <translation type="unfinished"></translation>
+        <translation>linha %1: %2 não tem aspas de fechamento</translation>
     </message>
     <message>
         <location line="+69"/>
         <source>This file is not a usable game set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Este arquivo não é uma coleção válida:</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>the title</source>
-        <translation type="unfinished"></translation>
+        <translation>o título</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the author</source>
-        <translation type="unfinished"></translation>
+        <translation>o autor</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the date</source>
-        <translation type="unfinished"></translation>
+        <translation>a data</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>line %1: a date like #2001-02-25# was expected</source>
-        <translation type="unfinished"></translation>
+        <translation>linha %1: era esperada uma data como #2001-02-25#</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the information</source>
-        <translation type="unfinished"></translation>
+        <translation>a informação</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the number of puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>o número de enigmas</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>line %1: a number of puzzles from 1 to %2 was expected</source>
-        <translation type="unfinished"></translation>
+        <translation>linha %1: era esperado um número de enigmas de 1 a %2</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>clue %1</source>
-        <translation type="unfinished"></translation>
+        <translation>a dica %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>puzzle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o enigma %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>no file was chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum arquivo foi escolhido</translation>
     </message>
     <message>
         <location filename="../common/core/GameSetFile.h" line="+55"/>
         <source>Game Set Not Loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Coleção não aberta</translation>
     </message>
 </context>
 <context>
@@ -609,37 +618,37 @@ The Puzzle was: %2</source>
     <message>
         <location filename="../editor/ui/HeadlessCommands.cpp" line="+30"/>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso:</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>no pair could be imported, so no game set was written</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum par pôde ser importado, então nenhuma coleção foi gravada</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>--pdf takes key or worksheet, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf aceita key ou worksheet, não "%1"</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>makes a game set of a word list (CSV, TSV, .txt or KVTML)</source>
-        <translation type="unfinished"></translation>
+        <translation>cria uma coleção a partir de uma lista de palavras (CSV, TSV, .txt ou KVTML)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>writes a game set&apos;s pairs as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>grava os pares de uma coleção em CSV</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>writes a game set&apos;s answer key or worksheet as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>grava o gabarito ou a folha de atividades de uma coleção em PDF</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>these options do not make a command: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>estas opções não formam um comando: %1</translation>
     </message>
 </context>
 <context>
@@ -647,47 +656,47 @@ The Puzzle was: %2</source>
     <message>
         <location filename="../common/core/HelpPage.cpp" line="+136"/>
         <source>it holds a word longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>contém uma palavra com mais de %1 caracteres</translation>
     </message>
     <message>
         <location line="+57"/>
         <source>it holds a size of more than %1 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>contém um tamanho com mais de %1 dígitos</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>it holds more than %1 elements</source>
-        <translation type="unfinished"></translation>
+        <translation>contém mais de %1 elementos</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>its tables hold more than %1 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>suas tabelas têm mais de %1 células</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>it holds more than %1 tables</source>
-        <translation type="unfinished"></translation>
+        <translation>contém mais de %1 tabelas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>its tables are nested more than %1 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>suas tabelas estão aninhadas em mais de %1 níveis</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it holds more than %1 lists</source>
-        <translation type="unfinished"></translation>
+        <translation>contém mais de %1 listas</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its elements are nested more than %1 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>seus elementos estão aninhados em mais de %1 níveis</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>the file is larger than %1 KiB</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo tem mais de %1 KiB</translation>
     </message>
 </context>
 <context>
@@ -698,18 +707,21 @@ The Puzzle was: %2</source>
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível abrir o arquivo de ajuda:
+%1
+
+%2</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>%1 Help</source>
         <extracomment>%1 is the help file&apos;s name: &quot;Kaz Help&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda do %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
 </context>
 <context>
@@ -717,27 +729,27 @@ The Puzzle was: %2</source>
     <message>
         <location filename="../game/core/HighScores.cpp" line="+22"/>
         <source>the program&apos;s own folder could not be found</source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta do próprio programa não foi encontrada</translation>
     </message>
     <message>
         <location line="+80"/>
         <source>High Scores Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordes não salvos</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>High Scores Not Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordes não lidos</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The high-score file could not be written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar o arquivo de recordes:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The high-score file could not be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler o arquivo de recordes:</translation>
     </message>
 </context>
 <context>
@@ -745,133 +757,133 @@ The Puzzle was: %2</source>
     <message>
         <location filename="../editor/core/ImportRules.cpp" line="+72"/>
         <source>1 entry was refused:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrada foi recusada:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 entry was changed:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrada foi alterada:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 line was refused:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 linha foi recusada:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 line was changed:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 linha foi alterada:</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
         <source>%n entries were refused:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrada foi recusada:</numerusform>
+            <numerusform>%n entradas foram recusadas:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n entries were changed:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrada foi alterada:</numerusform>
+            <numerusform>%n entradas foram alteradas:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n lines were refused:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n linha foi recusada:</numerusform>
+            <numerusform>%n linhas foram recusadas:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n lines were changed:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n linha foi alterada:</numerusform>
+            <numerusform>%n linhas foram alteradas:</numerusform>
         </translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1: %2</source>
         <extracomment>A refused or changed record: &quot;line 3: the clue is longer than 30 characters&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>e mais %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the clue is longer than 30 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>a dica tem mais de 30 caracteres</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the puzzle is longer than 75 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>o enigma tem mais de 75 caracteres</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>an entry is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>um campo está vazio</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the puzzle is over 25 characters long without a space every 25 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>o enigma tem mais de 25 caracteres sem um espaço a cada 25 caracteres</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the set is full (101 pairs)</source>
-        <translation type="unfinished"></translation>
+        <translation>a coleção está cheia (101 pares)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the clue holds a digit, which the board cannot show</source>
-        <translation type="unfinished"></translation>
+        <translation>a dica contém um dígito, que o quadro não consegue mostrar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the puzzle holds a digit, which the board cannot show</source>
-        <translation type="unfinished"></translation>
+        <translation>o enigma contém um dígito, que o quadro não consegue mostrar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>punctuation became blanks</source>
-        <translation type="unfinished"></translation>
+        <translation>os sinais de pontuação viraram espaços</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&quot;%1&quot; is a letter the game cannot show</source>
-        <translation type="unfinished"></translation>
+        <translation>"%1" é uma letra que o jogo não consegue mostrar</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>No pairs were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum par foi adicionado.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>1 pair was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 par foi adicionado.</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n pairs were added.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n par foi adicionado.</numerusform>
+            <numerusform>%n pares foram adicionados.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Import Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar pares</translation>
     </message>
 </context>
 <context>
@@ -881,7 +893,9 @@ The Puzzle was: %2</source>
         <source>KazCreate, the Kazoola game set editor.
 
 Without a window:</source>
-        <translation type="unfinished"></translation>
+        <translation>KazCreate, o editor de coleções do Kazoola.
+
+Sem janela:</translation>
     </message>
 </context>
 <context>
@@ -890,141 +904,146 @@ Without a window:</source>
         <location filename="../editor/core/KazCreateMod.cpp" line="+19"/>
         <source>Your Name</source>
         <extracomment>Stands in the author box until the teacher types a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seu nome</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Title For Set</source>
         <extracomment>Stands in the title box until the teacher types a title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Título da coleção</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Enter whatever you want here.  Email, web pages, why you made the set, etc., etc. Up to 255 characters.</source>
         <extracomment>Stands in the information box; the box holds at most 255 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Escreva aqui o que quiser.  E-mail, sites, por que você criou a coleção etc. Até 255 caracteres.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>None Given</source>
         <extracomment>Saved as the author or title when the teacher left the box as it was.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não informado</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No information given</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma informação</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Enter a clue to help the player solve the puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite uma dica para ajudar o jogador a resolver o enigma.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Enter the puzzle to be solved here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite aqui o enigma a ser resolvido.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Number of Clues in Set: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Dicas na coleção: 0</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Number of clues in set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dicas na coleção: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Are You Sure?<byte value="xd"/>
 All unsaved puzzle data entered thus far will be lost!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem certeza?<byte value="xd"/>
+Tudo o que você digitou e não salvou será perdido!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>ARE YOU SURE?</source>
-        <translation type="unfinished"></translation>
+        <translation>TEM CERTEZA?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>An entry is empty!<byte value="xd"/>
 Please check them and try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Um campo está vazio!<byte value="xd"/>
+Confira os campos e tente de novo!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ERROR IN DATA</source>
-        <translation type="unfinished"></translation>
+        <translation>ERRO NOS DADOS</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Your Puzzle is over 25 characters long and it <byte value="xd"/>
 does not have at LEAST one space every 25 character.<byte value="xd"/>
 I am sorry, but I must ask that you modifiy it to allow for proper display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu enigma tem mais de 25 caracteres e <byte value="xd"/>
+não tem PELO MENOS um espaço a cada 25 caracteres.<byte value="xd"/>
+Sinto muito, mas peço que você o altere para que ele apareça direito no quadro.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Bad Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaços incorretos</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This set already holds 101 clues.<byte value="xd"/>
 No more can be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta coleção já tem 101 dicas.<byte value="xd"/>
+Não dá para adicionar mais.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Set Is Full</source>
-        <translation type="unfinished"></translation>
+        <translation>Coleção cheia</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Game Set Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Coleção não salva</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Save Your Game Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Salve sua coleção</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Select a Game Set to Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma coleção para editar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>KAZ Game Set</source>
         <extracomment>The name of the file type in the file dialogs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Coleção do KAZ</translation>
     </message>
     <message>
         <location line="+103"/>
         <source>it holds more than %1 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>contém mais de %1 pares</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>No pair was loaded; pair 1 and the pairs after it were not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum par foi carregado; o par 1 e os seguintes ficaram de fora.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pairs 1 to %1 were loaded; pair %2 and the pairs after it were not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os pares 1 a %1 foram carregados; o par %2 e os seguintes ficaram de fora.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Pair %1 of this game set has an empty clue:</source>
-        <translation type="unfinished"></translation>
+        <translation>O par %1 desta coleção tem uma dica vazia:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Game Set Partly Loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Coleção aberta em parte</translation>
     </message>
 </context>
 <context>
@@ -1032,17 +1051,17 @@ No more can be added.</source>
     <message>
         <location filename="../game/core/KazMod.cpp" line="+16"/>
         <source>Current Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontuação: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source># Of Spins So Far: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Giros até agora: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Spin Value: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor do giro: %1</translation>
     </message>
 </context>
 <context>
@@ -1050,12 +1069,12 @@ No more can be added.</source>
     <message>
         <location filename="../common/ui/Language.cpp" line="+127"/>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>System Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma do sistema</translation>
     </message>
 </context>
 <context>
@@ -1063,95 +1082,95 @@ No more can be added.</source>
     <message>
         <location filename="../common/core/SafeFile.cpp" line="+53"/>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>é uma pasta, não um arquivo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a named pipe (FIFO), not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>é um pipe nomeado (FIFO), não um arquivo comum</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>é um dispositivo, não um arquivo comum</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a socket, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>é um socket, não um arquivo comum</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo comum</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MiB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes</translation>
     </message>
     <message>
         <location line="+115"/>
         <source>it is a link that another user made, and such links are not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>é um link criado por outro usuário, e links assim não são seguidos</translation>
     </message>
     <message>
         <location line="+159"/>
         <source>the file was replaced while it was being saved</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo foi substituído enquanto era salvo</translation>
     </message>
     <message>
         <location line="+34"/>
         <location line="+93"/>
         <source>no file was named</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum arquivo foi indicado</translation>
     </message>
     <message>
         <location line="-82"/>
         <location line="+15"/>
         <source>the file could not be opened (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível abrir o arquivo (%1)</translation>
     </message>
     <message>
         <location line="-7"/>
         <location line="+23"/>
         <source>the file is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo tem mais de %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>the file could not be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler o arquivo (%1)</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>it is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma pasta</translation>
     </message>
     <message>
         <location line="+134"/>
         <source>its lock file %1 is in the way (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo de bloqueio %1 está atrapalhando (%2)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a link</source>
-        <translation type="unfinished"></translation>
+        <translation>é um link</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>another program or user holds a lock on %1 (its lock file %2 names process %3 on %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>outro programa ou usuário bloqueou %1 (o arquivo de bloqueio %2 indica o processo %3 em %4)</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>another program or user holds a lock on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>outro programa ou usuário bloqueou %1</translation>
     </message>
 </context>
 <context>
@@ -1159,7 +1178,7 @@ No more can be added.</source>
     <message>
         <location filename="../editor/core/SameFile.cpp" line="+24"/>
         <source>it is the same file as the input %1, which writing it would destroy</source>
-        <translation type="unfinished"></translation>
+        <translation>é o mesmo arquivo que a entrada %1, e gravá-lo destruiria esse arquivo</translation>
     </message>
 </context>
 <context>
@@ -1167,7 +1186,7 @@ No more can be added.</source>
     <message>
         <location filename="../game/core/Scoring.cpp" line="+62"/>
         <source>Final Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontuação final: %1</translation>
     </message>
 </context>
 <context>
@@ -1176,18 +1195,18 @@ No more can be added.</source>
         <location filename="../editor/core/SheetLayout.cpp" line="+187"/>
         <source>Answer Key</source>
         <extracomment>The sheet with the puzzles written out, for the teacher.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gabarito</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Worksheet</source>
         <extracomment>The sheet with the puzzles hidden, for the pupils.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Folha de atividades</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -1195,7 +1214,7 @@ No more can be added.</source>
     <message>
         <location filename="../editor/ui/SheetPrinter.cpp" line="+141"/>
         <source>the pages could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível desenhar as páginas</translation>
     </message>
 </context>
 <context>
@@ -1204,145 +1223,145 @@ No more can be added.</source>
         <location filename="../game/core/Wheel.cpp" line="+30"/>
         <source>All Points Lost</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Perdeu tudo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>100 Points</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>100 pontos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>200 Points</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>200 pontos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>300 Points</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>300 pontos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>400 Points</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>400 pontos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>500 Points</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>500 pontos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>50 Points</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>50 pontos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Double</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dobro</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>black</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>preto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>blue</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>azul</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>green</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>verde</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>cyan</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>ciano</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>red</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>vermelho</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>magenta</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>magenta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>dark yellow</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>amarelo-escuro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>light grey</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>cinza-claro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>grey</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>cinza</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>light blue</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>azul-claro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>light green</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>verde-claro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>light cyan</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>ciano-claro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>light red</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>vermelho-claro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>light magenta</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>magenta-claro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>yellow</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>amarelo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>white</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>branco</translation>
     </message>
 </context>
 <context>
@@ -1350,109 +1369,109 @@ No more can be added.</source>
     <message>
         <location filename="../editor/core/WordList.cpp" line="+38"/>
         <source>it starts as UTF-16 text, but it is not valid UTF-16</source>
-        <translation type="unfinished"></translation>
+        <translation>começa como texto UTF-16, mas não é UTF-16 válido</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>it holds a NUL character, so it is not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>contém um caractere NUL, então não é um arquivo de texto</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>it holds a NUL byte, so it is not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>contém um byte NUL, então não é um arquivo de texto</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>line %1</source>
         <extracomment>Where a record of a word list stands, as the import report names it: &quot;line 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>linha %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>there is no puzzle after the clue</source>
-        <translation type="unfinished"></translation>
+        <translation>falta o enigma depois da dica</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>there is no clue after the puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>falta a dica depois do enigma</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>there are more than two fields</source>
-        <translation type="unfinished"></translation>
+        <translation>há mais de dois campos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>there are more than %1 fields</source>
-        <translation type="unfinished"></translation>
+        <translation>há mais de %1 campos</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>line %1: a quoted field is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>linha %1: um campo entre aspas nunca é fechado</translation>
     </message>
     <message>
         <location line="+91"/>
         <source>its entities would expand to more than %1 MiB of text</source>
-        <translation type="unfinished"></translation>
+        <translation>suas entidades virariam mais de %1 MiB de texto</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>line %1: elements are nested more than %2 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>linha %1: os elementos estão aninhados em mais de %2 níveis</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>it is not a KVTML word list (its first element is &lt;%1&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma lista de palavras KVTML (seu primeiro elemento é &lt;%1&gt;)</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>entry %1</source>
         <extracomment>A KVTML word list&apos;s entry, by its id or else by its position: &quot;entry 7&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>entrada %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>entry at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>entrada na posição %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>the entity %1 is not defined in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>a entidade %1 não está definida no arquivo</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>it is not valid XML (line %1, column %2: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um XML válido (linha %1, coluna %2: %3)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The title was cut to %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>O título foi cortado para %1 caracteres.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The author was cut to %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome do autor foi cortado para %1 caracteres.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The comment was cut to %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>O comentário foi cortado para %1 caracteres.</translation>
     </message>
     <message>
         <location line="+100"/>
         <source>line %1: &quot;%2&quot; names no separator</source>
-        <translation type="unfinished"></translation>
+        <translation>linha %1: "%2" não indica nenhum separador</translation>
     </message>
     <message>
         <location line="+103"/>
         <source>the entity %1 is not one HTML knows</source>
-        <translation type="unfinished"></translation>
+        <translation>a entidade %1 não existe no HTML</translation>
     </message>
 </context>
 <context>
@@ -1460,39 +1479,41 @@ No more can be added.</source>
     <message>
         <location filename="../game/ui/frmAbout.cpp" line="+65"/>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>As informações do sistema não estão disponíveis agora</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão %1.%2.%3</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Contact the Author at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fale com o autor: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Info do &amp;sistema...</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>A freeware word game
 Created by Orvendel
 25 Feb 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>Um jogo de palavras gratuito
+Criado por Orvendel
+25 fev. 2001</translation>
     </message>
 </context>
 <context>
@@ -1500,49 +1521,49 @@ Created by Orvendel
     <message>
         <location filename="../editor/ui/frmAdd.cpp" line="+21"/>
         <source>Edit a Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar dica</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Add a Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar dica</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>A Clue Can Have No More Than 30 Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>A dica pode ter no máximo 30 caracteres</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>A Clue Can Have No More Than 75 Characters</source>
         <extracomment>The puzzle box&apos;s tooltip: a puzzle holds at most 75 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>O enigma pode ter no máximo 75 caracteres</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>OK</source>
         <extracomment>The button that stores the pair: &quot;OK&quot; when editing one, &quot;Add&quot; for a new one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Clue:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dica:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Puzzle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enigma:</translation>
     </message>
 </context>
 <context>
@@ -1550,182 +1571,182 @@ Created by Orvendel
     <message>
         <location filename="../editor/ui/frmCreate.cpp" line="+259"/>
         <source>KAZ Puzzle Set Creator</source>
-        <translation type="unfinished"></translation>
+        <translation>Criador de coleções do KAZ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add Clue To Puzzle Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar dica à coleção</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete This Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar esta dica</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save</source>
         <extracomment>A button: saves the game set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nova coleção</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Load Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir coleção</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Author&apos;s Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do autor:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Title of Puzzle Set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Título da coleção:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Information:</source>
-        <translation type="unfinished"></translation>
+        <translation>Informações:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>How many clue and puzzle pairs the set holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantos pares de dica e enigma a coleção tem</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clues and puzzles of the set</source>
-        <translation type="unfinished"></translation>
+        <translation>Dicas e enigmas da coleção</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>One pair a row: the clue, then the puzzle (Delete removes it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Um par por linha: a dica e depois o enigma (Delete apaga o par)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;New Set</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nova coleção</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Load Set...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir coleção...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Import Pairs...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar pares...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Export Pairs...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar pares...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar P&amp;DF...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;ditar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit This &amp;Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar esta di&amp;ca</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Import Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar pares</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Word lists</source>
         <extracomment>The name of the file types in the file dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Listas de palavras</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>This word list could not be imported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível importar esta lista de palavras:</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Export Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar pares</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>CSV file</source>
         <extracomment>The name of the file type in the file dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo CSV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The pairs could not be exported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível exportar os pares:</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Print</source>
         <extracomment>The title of the print dialogs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>The sheet could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível imprimir a folha.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar PDF</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>PDF document</source>
         <extracomment>The name of the file type in the file dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The PDF could not be written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar o PDF:</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>The game set could not be saved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a coleção:</translation>
     </message>
 </context>
 </TS>
