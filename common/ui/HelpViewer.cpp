@@ -97,7 +97,7 @@ void HelpViewer::load(const QString& englishFile, const QString& anchor) {
 
 void HelpViewer::retitle() {
     //: %1 is the help file's name: "Kaz Help"
-    setWindowTitle(found_ ? tr("%1 Help").arg(QFileInfo(file_).completeBaseName()) : tr("Help"));
+    setWindowTitle(found_ ? tr("%1 Help").arg(QFileInfo(english_).completeBaseName()) : tr("Help"));
 }
 
 // An open help window follows the language: its file in that language when there is one.
