@@ -6,23 +6,23 @@
     <message>
         <location filename="../editor/ui/ClueGrid.cpp" line="+37"/>
         <source>Clue of pair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis von Paar %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Puzzle of pair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätsel von Paar %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Clue</source>
         <extracomment>A column heading of the editor&apos;s grid of pairs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätsel</translation>
     </message>
 </context>
 <context>
@@ -31,33 +31,33 @@
         <location filename="../common/ui/CommandLine.cpp" line="+81"/>
         <source>FILE</source>
         <extracomment>The name the help gives the game set named on the command line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DATEI</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>A game set (.kazset) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Rätselpaket (.kazset) zum Öffnen.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>FOLDER</source>
         <extracomment>The name the help gives the value of --scores</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ORDNER</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Keep the high-score table hs.lst in %1 for this run (it must exist).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bestenliste hs.lst diesmal in %1 führen (der Ordner muss existieren).</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Only one file can be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es kann nur eine Datei geöffnet werden.</translation>
     </message>
     <message>
         <location filename="../game/main.cpp" line="+27"/>
         <source>Kazoola, the word-puzzle game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kazoola, das Worträtsel-Spiel.</translation>
     </message>
 </context>
 <context>
@@ -66,205 +66,205 @@
         <location filename="../game/ui/Form1.cpp" line="+169"/>
         <source>Clue:</source>
         <extracomment>The clue line before any game set is loaded</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The clue to the hidden puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Hinweis zum verdeckten Rätsel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Divider under the clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennlinie unter dem Hinweis</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The wheel&apos;s middle lamp: its colour decides the spin</source>
-        <translation type="unfinished"></translation>
+        <translation>Die mittlere Lampe des Rads: Ihre Farbe bestimmt den Drehwert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A lamp of the wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Lampe des Rads</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Arrow pointing at lamp %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil zeigt auf Lampe %1 von %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Blinks when the wheel has stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Blinkt, wenn das Rad stehen bleibt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Solve</source>
         <comment>button</comment>
         <extracomment>The button that asks for the whole answer</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lösen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Spin</source>
         <comment>button</comment>
         <extracomment>The button that turns the wheel</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drehen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Type the whole answer (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp die ganze Lösung ein (Enter)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Spin the wheel for a letter&apos;s value (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreh am Rad, um den Wert eines Buchstabens zu bestimmen (Space)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Divider between the wheel and the letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Trennlinie zwischen Rad und Buchstaben</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Guess the letter %1 (or type it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate den Buchstaben %1 (oder tipp ihn)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Status: the last spin or guess, the score and the spins</source>
-        <translation type="unfinished"></translation>
+        <translation>Status: letzter Dreh oder geratener Buchstabe, Punktestand und Drehs</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The hidden puzzle: each hidden letter is read as blank, and gap marks a space between words</source>
-        <translation type="unfinished"></translation>
+        <translation>Das verdeckte Rätsel: Jeder verdeckte Buchstabe wird als leer vorgelesen, und Lücke steht für den Abstand zwischen zwei Wörtern</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Open a KAZ Set to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselpaket zum Spielen öffnen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>KAZ Game Set</source>
         <extracomment>The file dialog&apos;s name for game set files</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>KAZ-Rätselpaket</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Load A Game Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselpaket &amp;laden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Game Set Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselpaket-&amp;Info</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>High &amp;Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestenliste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;größern</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Originalgröße</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vollbild</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Sound</source>
         <extracomment>View menu: the game&apos;s sounds on or off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ton</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Make the game window larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielfenster vergrößern</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Make the game window smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielfenster verkleinern</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the game window at its designed size</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spielfenster in Originalgröße zeigen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fill the screen with the game (F11 or Esc to leave)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Spiel bildschirmfüllend zeigen (zurück mit F11 oder Esc)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play the game&apos;s sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Töne des Spiels abspielen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;About</source>
         <extracomment>The menu that holds Help and About</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A&amp;bout The Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber das Spiel</translation>
     </message>
     <message>
         <location line="+135"/>
         <source>Status: no game set loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Status: kein Rätselpaket geladen</translation>
     </message>
     <message>
         <location filename="../game/ui/Form1View.cpp" line="+265"/>
         <source>Lamp %1 of %2: %3</source>
         <extracomment>%3 is the lamp&apos;s colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lampe %1 von %2: %3</translation>
     </message>
 </context>
 <context>
@@ -272,37 +272,37 @@
     <message>
         <location filename="../game/ui/Form2.cpp" line="+23"/>
         <source>Game Set Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselpaket-Info</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Author&apos;s Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt von:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Title of Game Set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel des Rätselpakets:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Date Last Edited:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geändert:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Number of Puzzles:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Rätsel:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Information:</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos:</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -311,32 +311,32 @@
         <location filename="../game/ui/Form3.cpp" line="+46"/>
         <source>Name</source>
         <extracomment>The High Scores table&apos;s headings</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Game Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselpaket</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>High Scores for KAZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste von KAZ</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertig</translation>
     </message>
 </context>
 <context>
@@ -345,74 +345,77 @@
         <location filename="../game/ui/GameMessages.cpp" line="+32"/>
         <source>There is not a Game Set Loaded!
 Please load a game set first!</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Rätselpaket geladen!
+Bitte lade zuerst ein Rätselpaket!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No Game Set Loaded!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Rätselpaket geladen!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>There is already a game in progress!
 Are you sure you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es läuft gerade ein Spiel!
+Willst du wirklich aufhören?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Really Quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirklich aufhören?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please guess a letter before spinning again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte rate einen Buchstaben, bevor du wieder drehst.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pick A Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähl einen Buchstaben</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>All of the letters in the puzzle have been uncovered.  Please solve the puzzle!</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Buchstaben des Rätsels sind aufgedeckt.  Bitte löse das Rätsel!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>All Letters Are Showing</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Buchstaben sind aufgedeckt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>I am sorry but you have lost all of your points!
 Please roll again</source>
-        <translation type="unfinished"></translation>
+        <translation>Tut mir leid, du hast alle deine Punkte verloren!
+Bitte dreh noch einmal</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>All Points Lost!</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Punkte weg!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Before you can guess a letter, you must spin!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevor du einen Buchstaben raten kannst, musst du drehen!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please Spin First</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte erst drehen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>I am sorry, that letter was not found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tut mir leid, dieser Buchstabe ist nicht dabei!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Letter Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchstabe nicht dabei</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -422,12 +425,16 @@ It took %1 spin(s) for you
 to solve this %2 letter puzzle.
 Your final (adjusted) score is %3</source>
         <extracomment>%1 spins, %2 letters, %3 the final score</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Richtig geraten!
+
+Du hast %1 Dreh(s) gebraucht,
+um dieses Rätsel mit %2 Buchstaben zu lösen.
+Deine Endpunktzahl ist %3</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>Glückwunsch</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -435,100 +442,102 @@ Your final (adjusted) score is %3</source>
 You Entered: %1
 The Puzzle was: %2</source>
         <extracomment>%1 the answer as typed, %2 the puzzle</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tut mir leid, das war es nicht.
+Deine Eingabe: %1
+Das Rätsel lautete: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sorry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Schade!</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Please Enter Your Guess (And Watch Your Spelling!)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib deine Lösung ein (und achte auf die Rechtschreibung!)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter Your Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Lösung</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Please Enter Your Name IN CASE You Qualify For The High Score Board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib deinen Namen ein, FALLS du es in die Bestenliste schaffst.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>High Score?</source>
-        <translation type="unfinished"></translation>
+        <translation>In die Bestenliste?</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Kazoola - Game %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kazoola - Spiel %1 von %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Clue: %1</source>
         <extracomment>The line under the puzzle board; the clue follows</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Spin result: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedreht: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Letter %1 not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchstabe %1 ist nicht dabei</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Letter %1 found once</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchstabe %1 ist einmal dabei</translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>
         <source>Letter %1 found %n times</source>
         <extracomment>Said for 2 or more</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Buchstabe %1 ist %n-mal dabei</numerusform>
+            <numerusform>Buchstabe %1 ist %n-mal dabei</numerusform>
         </translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelöst</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Puzzle board: no game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielbrett: kein Spiel</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>, gap, </source>
         <extracomment>Between two words of the spoken board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, Lücke, </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>blank</source>
         <extracomment>A hidden letter of the spoken board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>, and %1 more words</source>
-        <translation type="unfinished"></translation>
+        <translation>, und noch %1 weitere Wörter</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Puzzle board: %1</source>
         <extracomment>The board&apos;s letters, blanks and gaps follow</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spielbrett: %1</translation>
     </message>
 </context>
 <context>
@@ -536,72 +545,72 @@ The Puzzle was: %2</source>
     <message>
         <location filename="../common/core/GameSetFile.cpp" line="+52"/>
         <source>line %1: the file ends where %2 was expected</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: die Datei endet dort, wo %2 stehen sollte</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>line %1: %2 has no closing double quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2 hat kein schließendes Anführungszeichen</translation>
     </message>
     <message>
         <location line="+69"/>
         <source>This file is not a usable game set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist kein brauchbares Rätselpaket:</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>the title</source>
-        <translation type="unfinished"></translation>
+        <translation>der Titel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the author</source>
-        <translation type="unfinished"></translation>
+        <translation>der Autorname</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the date</source>
-        <translation type="unfinished"></translation>
+        <translation>das Datum</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>line %1: a date like #2001-02-25# was expected</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: hier sollte ein Datum wie #2001-02-25# stehen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the information</source>
-        <translation type="unfinished"></translation>
+        <translation>der Infotext</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the number of puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anzahl der Rätsel</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>line %1: a number of puzzles from 1 to %2 was expected</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: hier sollte eine Anzahl Rätsel von 1 bis %2 stehen</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>clue %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>puzzle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätsel %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>no file was chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde keine Datei gewählt</translation>
     </message>
     <message>
         <location filename="../common/core/GameSetFile.h" line="+55"/>
         <source>Game Set Not Loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselpaket nicht geladen</translation>
     </message>
 </context>
 <context>
@@ -609,37 +618,37 @@ The Puzzle was: %2</source>
     <message>
         <location filename="../editor/ui/HeadlessCommands.cpp" line="+30"/>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf:</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>no pair could be imported, so no game set was written</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Paar konnte importiert werden, deshalb wurde kein Rätselpaket geschrieben</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>--pdf takes key or worksheet, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf erwartet key oder worksheet, nicht „%1“</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>makes a game set of a word list (CSV, TSV, .txt or KVTML)</source>
-        <translation type="unfinished"></translation>
+        <translation>macht aus einer Wortliste (CSV, TSV, .txt oder KVTML) ein Rätselpaket</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>writes a game set&apos;s pairs as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>schreibt die Paare eines Rätselpakets als CSV</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>writes a game set&apos;s answer key or worksheet as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>schreibt das Lösungsblatt oder Arbeitsblatt eines Rätselpakets als PDF</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>these options do not make a command: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Optionen ergeben keinen Befehl: %1</translation>
     </message>
 </context>
 <context>
@@ -647,47 +656,47 @@ The Puzzle was: %2</source>
     <message>
         <location filename="../common/core/HelpPage.cpp" line="+136"/>
         <source>it holds a word longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält ein Wort mit mehr als %1 Zeichen</translation>
     </message>
     <message>
         <location line="+57"/>
         <source>it holds a size of more than %1 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält eine Größenangabe mit mehr als %1 Ziffern</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>it holds more than %1 elements</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält mehr als %1 Elemente</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>its tables hold more than %1 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>die Tabellen der Datei haben mehr als %1 Zellen</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>it holds more than %1 tables</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält mehr als %1 Tabellen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>its tables are nested more than %1 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>die Tabellen der Datei sind mehr als %1 Ebenen tief verschachtelt</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it holds more than %1 lists</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält mehr als %1 Listen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its elements are nested more than %1 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>die Elemente der Datei sind mehr als %1 Ebenen tief verschachtelt</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>the file is larger than %1 KiB</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist größer als %1 KiB</translation>
     </message>
 </context>
 <context>
@@ -698,18 +707,21 @@ The Puzzle was: %2</source>
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfedatei konnte nicht geöffnet werden:
+%1
+
+%2</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>%1 Help</source>
         <extracomment>%1 is the help file&apos;s name: &quot;Kaz Help&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1-Hilfe</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
 </context>
 <context>
@@ -717,27 +729,27 @@ The Puzzle was: %2</source>
     <message>
         <location filename="../game/core/HighScores.cpp" line="+22"/>
         <source>the program&apos;s own folder could not be found</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner des Programms wurde nicht gefunden</translation>
     </message>
     <message>
         <location line="+80"/>
         <source>High Scores Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste nicht gespeichert</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>High Scores Not Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste nicht lesbar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The high-score file could not be written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei der Bestenliste konnte nicht geschrieben werden:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The high-score file could not be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei der Bestenliste konnte nicht gelesen werden:</translation>
     </message>
 </context>
 <context>
@@ -745,133 +757,133 @@ The Puzzle was: %2</source>
     <message>
         <location filename="../editor/core/ImportRules.cpp" line="+72"/>
         <source>1 entry was refused:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Eintrag wurde abgelehnt:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 entry was changed:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Eintrag wurde geändert:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 line was refused:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Zeile wurde abgelehnt:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 line was changed:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Zeile wurde geändert:</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
         <source>%n entries were refused:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag wurde abgelehnt:</numerusform>
+            <numerusform>%n Einträge wurden abgelehnt:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n entries were changed:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Eintrag wurde geändert:</numerusform>
+            <numerusform>%n Einträge wurden geändert:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n lines were refused:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile wurde abgelehnt:</numerusform>
+            <numerusform>%n Zeilen wurden abgelehnt:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n lines were changed:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile wurde geändert:</numerusform>
+            <numerusform>%n Zeilen wurden geändert:</numerusform>
         </translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1: %2</source>
         <extracomment>A refused or changed record: &quot;line 3: the clue is longer than 30 characters&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>und %1 weitere</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the clue is longer than 30 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>der Hinweis ist länger als 30 Zeichen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the puzzle is longer than 75 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>das Rätsel ist länger als 75 Zeichen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>an entry is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Eintrag ist leer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the puzzle is over 25 characters long without a space every 25 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>das Rätsel ist länger als 25 Zeichen und hat nicht alle 25 Zeichen ein Leerzeichen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the set is full (101 pairs)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Paket ist voll (101 Paare)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the clue holds a digit, which the board cannot show</source>
-        <translation type="unfinished"></translation>
+        <translation>der Hinweis enthält eine Ziffer, die das Spielbrett nicht zeigen kann</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the puzzle holds a digit, which the board cannot show</source>
-        <translation type="unfinished"></translation>
+        <translation>das Rätsel enthält eine Ziffer, die das Spielbrett nicht zeigen kann</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>punctuation became blanks</source>
-        <translation type="unfinished"></translation>
+        <translation>Satzzeichen wurden zu Leerzeichen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&quot;%1&quot; is a letter the game cannot show</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist ein Buchstabe, den das Spiel nicht zeigen kann</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>No pairs were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Paare hinzugefügt.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>1 pair was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Paar wurde hinzugefügt.</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n pairs were added.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Paar wurde hinzugefügt.</numerusform>
+            <numerusform>%n Paare wurden hinzugefügt.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Import Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Paare importieren</translation>
     </message>
 </context>
 <context>
@@ -881,7 +893,9 @@ The Puzzle was: %2</source>
         <source>KazCreate, the Kazoola game set editor.
 
 Without a window:</source>
-        <translation type="unfinished"></translation>
+        <translation>KazCreate, der Rätselpaket-Editor von Kazoola.
+
+Ohne Fenster:</translation>
     </message>
 </context>
 <context>
@@ -890,141 +904,146 @@ Without a window:</source>
         <location filename="../editor/core/KazCreateMod.cpp" line="+19"/>
         <source>Your Name</source>
         <extracomment>Stands in the author box until the teacher types a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dein Name</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Title For Set</source>
         <extracomment>Stands in the title box until the teacher types a title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titel für das Paket</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Enter whatever you want here.  Email, web pages, why you made the set, etc., etc. Up to 255 characters.</source>
         <extracomment>Stands in the information box; the box holds at most 255 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Schreib hier hinein, was du möchtest.  E-Mail, Webseiten, warum du das Paket gemacht hast usw. Bis zu 255 Zeichen.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>None Given</source>
         <extracomment>Saved as the author or title when the teacher left the box as it was.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Angabe</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No information given</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Infos angegeben</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Enter a clue to help the player solve the puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib einen Hinweis ein, der beim Lösen hilft.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Enter the puzzle to be solved here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib hier das Rätsel ein, das gelöst werden soll.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Number of Clues in Set: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Hinweise: 0</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Number of clues in set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Hinweise: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Are You Sure?<byte value="xd"/>
 All unsaved puzzle data entered thus far will be lost!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bist du sicher?<byte value="xd"/>
+Alle bisher eingegebenen, nicht gespeicherten Rätseldaten gehen verloren!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>ARE YOU SURE?</source>
-        <translation type="unfinished"></translation>
+        <translation>BIST DU SICHER?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>An entry is empty!<byte value="xd"/>
 Please check them and try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Eintrag ist leer!<byte value="xd"/>
+Bitte prüf die Einträge und versuch es noch einmal!</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ERROR IN DATA</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER IN DEN DATEN</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Your Puzzle is over 25 characters long and it <byte value="xd"/>
 does not have at LEAST one space every 25 character.<byte value="xd"/>
 I am sorry, but I must ask that you modifiy it to allow for proper display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Rätsel ist länger als 25 Zeichen und hat <byte value="xd"/>
+nicht MINDESTENS alle 25 Zeichen ein Leerzeichen.<byte value="xd"/>
+Tut mir leid, aber bitte ändere es, damit es richtig angezeigt werden kann.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Bad Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Leerzeichen fehlen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This set already holds 101 clues.<byte value="xd"/>
 No more can be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Paket hat schon 101 Hinweise.<byte value="xd"/>
+Mehr passen nicht hinein.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Set Is Full</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket ist voll</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Game Set Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselpaket nicht gespeichert</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Save Your Game Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselpaket speichern</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Select a Game Set to Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselpaket zum Bearbeiten wählen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>KAZ Game Set</source>
         <extracomment>The name of the file type in the file dialogs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>KAZ-Rätselpaket</translation>
     </message>
     <message>
         <location line="+103"/>
         <source>it holds more than %1 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält mehr als %1 Paare</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>No pair was loaded; pair 1 and the pairs after it were not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Paar geladen: Paar 1 und die Paare danach fehlen.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pairs 1 to %1 were loaded; pair %2 and the pairs after it were not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Paare 1 bis %1 wurden geladen, Paar %2 und die Paare danach nicht.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Pair %1 of this game set has an empty clue:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paar %1 dieses Rätselpakets hat einen leeren Hinweis:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Game Set Partly Loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätselpaket teilweise geladen</translation>
     </message>
 </context>
 <context>
@@ -1032,17 +1051,17 @@ No more can be added.</source>
     <message>
         <location filename="../game/core/KazMod.cpp" line="+16"/>
         <source>Current Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktestand: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source># Of Spins So Far: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehs bisher: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Spin Value: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehwert: %1</translation>
     </message>
 </context>
 <context>
@@ -1050,12 +1069,12 @@ No more can be added.</source>
     <message>
         <location filename="../common/ui/Language.cpp" line="+127"/>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>System Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemsprache</translation>
     </message>
 </context>
 <context>
@@ -1063,95 +1082,95 @@ No more can be added.</source>
     <message>
         <location filename="../common/core/SafeFile.cpp" line="+53"/>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a named pipe (FIFO), not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist eine benannte Pipe (FIFO), keine normale Datei</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist ein Gerät, keine normale Datei</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a socket, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist ein Socket, keine normale Datei</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist keine normale Datei</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MiB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes</translation>
     </message>
     <message>
         <location line="+115"/>
         <source>it is a link that another user made, and such links are not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist ein Link, den ein anderer Benutzer angelegt hat, und solchen Links wird nicht gefolgt</translation>
     </message>
     <message>
         <location line="+159"/>
         <source>the file was replaced while it was being saved</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei wurde ersetzt, während sie gespeichert wurde</translation>
     </message>
     <message>
         <location line="+34"/>
         <location line="+93"/>
         <source>no file was named</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Datei angegeben</translation>
     </message>
     <message>
         <location line="-82"/>
         <location line="+15"/>
         <source>the file could not be opened (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht geöffnet werden (%1)</translation>
     </message>
     <message>
         <location line="-7"/>
         <location line="+23"/>
         <source>the file is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist größer als %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>the file could not be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht gelesen werden (%1)</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>it is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist kein Ordner</translation>
     </message>
     <message>
         <location line="+134"/>
         <source>its lock file %1 is in the way (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sperrdatei %1 ist im Weg (%2)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a link</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist ein Link</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>another program or user holds a lock on %1 (its lock file %2 names process %3 on %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Programm oder ein anderer Benutzer hat %1 gesperrt (die Sperrdatei %2 nennt Prozess %3 auf %4)</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>another program or user holds a lock on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Programm oder ein anderer Benutzer hat %1 gesperrt</translation>
     </message>
 </context>
 <context>
@@ -1159,7 +1178,7 @@ No more can be added.</source>
     <message>
         <location filename="../editor/core/SameFile.cpp" line="+24"/>
         <source>it is the same file as the input %1, which writing it would destroy</source>
-        <translation type="unfinished"></translation>
+        <translation>das ist dieselbe Datei wie die Eingabe %1, die beim Schreiben zerstört würde</translation>
     </message>
 </context>
 <context>
@@ -1167,7 +1186,7 @@ No more can be added.</source>
     <message>
         <location filename="../game/core/Scoring.cpp" line="+62"/>
         <source>Final Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Endpunktzahl: %1</translation>
     </message>
 </context>
 <context>
@@ -1176,18 +1195,18 @@ No more can be added.</source>
         <location filename="../editor/core/SheetLayout.cpp" line="+187"/>
         <source>Answer Key</source>
         <extracomment>The sheet with the puzzles written out, for the teacher.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lösungsblatt</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Worksheet</source>
         <extracomment>The sheet with the puzzles hidden, for the pupils.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsblatt</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -1195,7 +1214,7 @@ No more can be added.</source>
     <message>
         <location filename="../editor/ui/SheetPrinter.cpp" line="+141"/>
         <source>the pages could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seiten konnten nicht gezeichnet werden</translation>
     </message>
 </context>
 <context>
@@ -1204,145 +1223,145 @@ No more can be added.</source>
         <location filename="../game/core/Wheel.cpp" line="+30"/>
         <source>All Points Lost</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Punkte weg</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>100 Points</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>100 Punkte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>200 Points</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>200 Punkte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>300 Points</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>300 Punkte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>400 Points</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>400 Punkte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>500 Points</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>500 Punkte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>50 Points</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>50 Punkte</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Double</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Doppelt</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>black</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>schwarz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>blue</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>blau</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>green</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>grün</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>cyan</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>türkis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>red</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>rot</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>magenta</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>magenta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>dark yellow</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>dunkelgelb</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>light grey</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>hellgrau</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>grey</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>grau</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>light blue</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>hellblau</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>light green</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>hellgrün</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>light cyan</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>helltürkis</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>light red</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>hellrot</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>light magenta</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>hellmagenta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>yellow</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>gelb</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>white</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>weiß</translation>
     </message>
 </context>
 <context>
@@ -1350,109 +1369,109 @@ No more can be added.</source>
     <message>
         <location filename="../editor/core/WordList.cpp" line="+38"/>
         <source>it starts as UTF-16 text, but it is not valid UTF-16</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei beginnt wie UTF-16-Text, ist aber kein gültiges UTF-16</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>it holds a NUL character, so it is not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält ein NUL-Zeichen, ist also keine Textdatei</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>it holds a NUL byte, so it is not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält ein NUL-Byte, ist also keine Textdatei</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>line %1</source>
         <extracomment>Where a record of a word list stands, as the import report names it: &quot;line 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>there is no puzzle after the clue</source>
-        <translation type="unfinished"></translation>
+        <translation>nach dem Hinweis fehlt das Rätsel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>there is no clue after the puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>nach dem Rätsel fehlt der Hinweis</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>there are more than two fields</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt mehr als zwei Felder</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>there are more than %1 fields</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt mehr als %1 Felder</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>line %1: a quoted field is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: ein Feld in Anführungszeichen wird nie geschlossen</translation>
     </message>
     <message>
         <location line="+91"/>
         <source>its entities would expand to more than %1 MiB of text</source>
-        <translation type="unfinished"></translation>
+        <translation>die Entitäten der Datei würden auf mehr als %1 MiB Text anwachsen</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>line %1: elements are nested more than %2 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Elemente sind mehr als %2 Ebenen tief verschachtelt</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>it is not a KVTML word list (its first element is &lt;%1&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist keine KVTML-Wortliste (ihr erstes Element ist &lt;%1&gt;)</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>entry %1</source>
         <extracomment>A KVTML word list&apos;s entry, by its id or else by its position: &quot;entry 7&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>entry at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag an Position %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>the entity %1 is not defined in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>die Entität %1 ist in der Datei nicht definiert</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>it is not valid XML (line %1, column %2: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist kein gültiges XML (Zeile %1, Spalte %2: %3)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The title was cut to %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel wurde auf %1 Zeichen gekürzt.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The author was cut to %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Autorname wurde auf %1 Zeichen gekürzt.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The comment was cut to %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kommentar wurde auf %1 Zeichen gekürzt.</translation>
     </message>
     <message>
         <location line="+100"/>
         <source>line %1: &quot;%2&quot; names no separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: „%2“ nennt kein Trennzeichen</translation>
     </message>
     <message>
         <location line="+103"/>
         <source>the entity %1 is not one HTML knows</source>
-        <translation type="unfinished"></translation>
+        <translation>die Entität %1 gibt es in HTML nicht</translation>
     </message>
 </context>
 <context>
@@ -1460,39 +1479,41 @@ No more can be added.</source>
     <message>
         <location filename="../game/ui/frmAbout.cpp" line="+65"/>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeminformationen sind gerade nicht verfügbar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Contact the Author at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt zum Autor: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systeminfo...</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>A freeware word game
 Created by Orvendel
 25 Feb 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein kostenloses Wortspiel
+Erstellt von Orvendel
+25. Feb. 2001</translation>
     </message>
 </context>
 <context>
@@ -1500,49 +1521,49 @@ Created by Orvendel
     <message>
         <location filename="../editor/ui/frmAdd.cpp" line="+21"/>
         <source>Edit a Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis bearbeiten</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Add a Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Hinweis</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>A Clue Can Have No More Than 30 Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Hinweis darf höchstens 30 Zeichen haben</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>A Clue Can Have No More Than 75 Characters</source>
         <extracomment>The puzzle box&apos;s tooltip: a puzzle holds at most 75 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Rätsel darf höchstens 75 Zeichen haben</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>OK</source>
         <extracomment>The button that stores the pair: &quot;OK&quot; when editing one, &quot;Add&quot; for a new one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Clue:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Puzzle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätsel:</translation>
     </message>
 </context>
 <context>
@@ -1550,182 +1571,182 @@ Created by Orvendel
     <message>
         <location filename="../editor/ui/frmCreate.cpp" line="+259"/>
         <source>KAZ Puzzle Set Creator</source>
-        <translation type="unfinished"></translation>
+        <translation>KAZ-Rätselpaket-Editor</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add Clue To Puzzle Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis hinzufügen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete This Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis löschen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save</source>
         <extracomment>A button: saves the game set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Paket</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Load Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket laden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Author&apos;s Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt von:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Title of Puzzle Set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel des Rätselpakets:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Information:</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>How many clue and puzzle pairs the set holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Hinweis-Rätsel-Paare das Paket enthält</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clues and puzzles of the set</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweise und Rätsel des Pakets</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>One pair a row: the clue, then the puzzle (Delete removes it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Paar pro Zeile: erst der Hinweis, dann das Rätsel (Delete löscht es)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;New Set</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Paket</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Load Set...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paket &amp;laden...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Import Pairs...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paare &amp;importieren...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Export Pairs...</source>
-        <translation type="unfinished"></translation>
+        <translation>Paare &amp;exportieren...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PDF exportieren...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit This &amp;Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinweis bearbeiten</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Import Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Paare importieren</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Word lists</source>
         <extracomment>The name of the file types in the file dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wortlisten</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>This word list could not be imported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Wortliste konnte nicht importiert werden:</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Export Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Paare exportieren</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>CSV file</source>
         <extracomment>The name of the file type in the file dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Datei</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The pairs could not be exported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Paare konnten nicht exportiert werden:</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Print</source>
         <extracomment>The title of the print dialogs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>The sheet could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Blatt konnte nicht gedruckt werden.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF exportieren</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>PDF document</source>
         <extracomment>The name of the file type in the file dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The PDF could not be written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Datei konnte nicht geschrieben werden:</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>The game set could not be saved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Rätselpaket konnte nicht gespeichert werden:</translation>
     </message>
 </context>
 </TS>
