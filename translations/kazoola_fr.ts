@@ -6,23 +6,23 @@
     <message>
         <location filename="../editor/ui/ClueGrid.cpp" line="+37"/>
         <source>Clue of pair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice de la paire %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Puzzle of pair %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Énigme de la paire %1</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Clue</source>
         <extracomment>A column heading of the editor&apos;s grid of pairs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>Énigme</translation>
     </message>
 </context>
 <context>
@@ -31,33 +31,33 @@
         <location filename="../common/ui/CommandLine.cpp" line="+81"/>
         <source>FILE</source>
         <extracomment>The name the help gives the game set named on the command line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>FICHIER</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>A game set (.kazset) to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une série (.kazset) à ouvrir.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>FOLDER</source>
         <extracomment>The name the help gives the value of --scores</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>DOSSIER</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Keep the high-score table hs.lst in %1 for this run (it must exist).</source>
-        <translation type="unfinished"></translation>
+        <translation>Garde le tableau des meilleurs scores hs.lst dans %1 pour cette session (ce dossier doit exister).</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Only one file can be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu ne peux ouvrir qu&apos;un seul fichier.</translation>
     </message>
     <message>
         <location filename="../game/main.cpp" line="+27"/>
         <source>Kazoola, the word-puzzle game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kazoola, le jeu de lettres.</translation>
     </message>
 </context>
 <context>
@@ -66,205 +66,205 @@
         <location filename="../game/ui/Form1.cpp" line="+169"/>
         <source>Clue:</source>
         <extracomment>The clue line before any game set is loaded</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Indice :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The clue to the hidden puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indice de l&apos;énigme cachée</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Divider under the clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparateur sous l&apos;indice</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The wheel&apos;s middle lamp: its colour decides the spin</source>
-        <translation type="unfinished"></translation>
+        <translation>La lampe du milieu de la roue : sa couleur décide du lancer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A lamp of the wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>Une lampe de la roue</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Arrow pointing at lamp %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Flèche vers la lampe %1 sur %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Blinks when the wheel has stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Clignote quand la roue s&apos;est arrêtée</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Solve</source>
         <comment>button</comment>
         <extracomment>The button that asks for the whole answer</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Résoudre</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Spin</source>
         <comment>button</comment>
         <extracomment>The button that turns the wheel</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lancer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Type the whole answer (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tape ta réponse en entier (Enter)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Spin the wheel for a letter&apos;s value (Space)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lance la roue pour savoir combien vaut une lettre (Space)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Divider between the wheel and the letters</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparateur entre la roue et les lettres</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Guess the letter %1 (or type it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Devine la lettre %1 (ou tape-la)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Status: the last spin or guess, the score and the spins</source>
-        <translation type="unfinished"></translation>
+        <translation>État : le dernier lancer ou la dernière lettre, le score et les lancers</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The hidden puzzle: each hidden letter is read as blank, and gap marks a space between words</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;énigme cachée : chaque lettre cachée se lit « vide », et « espace » marque un blanc entre deux mots</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Open a KAZ Set to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une série KAZ pour jouer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>KAZ Game Set</source>
         <extracomment>The file dialog&apos;s name for game set files</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Série KAZ</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Load A Game Set</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger une série</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Game Set Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Infos sur la série</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>High &amp;Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meilleurs scores</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>Affic&amp;hage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;avant</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille réelle</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Full Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plein écran</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Sound</source>
         <extracomment>View menu: the game&apos;s sounds on or off</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Son</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Make the game window larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Agrandit la fenêtre du jeu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Make the game window smaller</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétrécit la fenêtre du jeu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show the game window at its designed size</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la fenêtre du jeu à sa taille d&apos;origine</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Fill the screen with the game (F11 or Esc to leave)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu remplit tout l&apos;écran (F11 ou Esc pour en sortir)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play the game&apos;s sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Joue les sons du jeu</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;About</source>
         <extracomment>The menu that holds Help and About</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A&amp;bout The Game</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos du jeu</translation>
     </message>
     <message>
         <location line="+135"/>
         <source>Status: no game set loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>État : aucune série chargée</translation>
     </message>
     <message>
         <location filename="../game/ui/Form1View.cpp" line="+265"/>
         <source>Lamp %1 of %2: %3</source>
         <extracomment>%3 is the lamp&apos;s colour</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lampe %1 sur %2 : %3</translation>
     </message>
 </context>
 <context>
@@ -272,37 +272,37 @@
     <message>
         <location filename="../game/ui/Form2.cpp" line="+23"/>
         <source>Game Set Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos sur la série</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Author&apos;s Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;auteur :</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Title of Game Set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre de la série :</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Date Last Edited:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière modification :</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Number of Puzzles:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d&apos;énigmes :</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Information:</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations :</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -311,32 +311,32 @@
         <location filename="../game/ui/Form3.cpp" line="+46"/>
         <source>Name</source>
         <extracomment>The High Scores table&apos;s headings</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Game Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Série</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>High Scores for KAZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores de KAZ</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminé</translation>
     </message>
 </context>
 <context>
@@ -345,74 +345,77 @@
         <location filename="../game/ui/GameMessages.cpp" line="+32"/>
         <source>There is not a Game Set Loaded!
 Please load a game set first!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune série n&apos;est chargée !
+Charge d&apos;abord une série !</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No Game Set Loaded!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune série chargée !</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>There is already a game in progress!
 Are you sure you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une partie est déjà en cours !
+Tu veux vraiment quitter ?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Really Quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vraiment quitter ?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please guess a letter before spinning again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Devine une lettre avant de relancer la roue.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pick A Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisis une lettre</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>All of the letters in the puzzle have been uncovered.  Please solve the puzzle!</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les lettres de l&apos;énigme sont découvertes. Résous l&apos;énigme !</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>All Letters Are Showing</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les lettres sont visibles</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>I am sorry but you have lost all of your points!
 Please roll again</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, tu as perdu tous tes points !
+Relance la roue</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>All Points Lost!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout perdu !</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Before you can guess a letter, you must spin!</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant de deviner une lettre, tu dois lancer la roue !</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please Spin First</source>
-        <translation type="unfinished"></translation>
+        <translation>Lance d&apos;abord la roue</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>I am sorry, that letter was not found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, cette lettre n&apos;est pas dans l&apos;énigme !</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Letter Not Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettre absente</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -422,12 +425,16 @@ It took %1 spin(s) for you
 to solve this %2 letter puzzle.
 Your final (adjusted) score is %3</source>
         <extracomment>%1 spins, %2 letters, %3 the final score</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trouvé !
+
+Tu as fait %1 lancer(s)
+pour résoudre cette énigme de %2 lettres.
+Ton score final (ajusté) est %3</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>congratulations</source>
-        <translation type="unfinished"></translation>
+        <translation>félicitations</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -435,100 +442,102 @@ Your final (adjusted) score is %3</source>
 You Entered: %1
 The Puzzle was: %2</source>
         <extracomment>%1 the answer as typed, %2 the puzzle</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dommage, ce n&apos;était pas ça.
+Ta réponse : %1
+L&apos;énigme était : %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sorry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dommage !</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Please Enter Your Guess (And Watch Your Spelling!)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tape ta réponse (et attention à l&apos;orthographe !)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Enter Your Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta réponse</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Please Enter Your Name IN CASE You Qualify For The High Score Board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tape ton nom AU CAS OÙ tu entrerais dans le tableau des meilleurs scores.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>High Score?</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur score ?</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Kazoola - Game %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kazoola - Partie %1 sur %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Clue: %1</source>
         <extracomment>The line under the puzzle board; the clue follows</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Indice : %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Spin result: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat du lancer : %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Letter %1 not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettre %1 absente</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Letter %1 found once</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettre %1 trouvée une fois</translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>
         <source>Letter %1 found %n times</source>
         <extracomment>Said for 2 or more</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Lettre %1 trouvée %n fois</numerusform>
+            <numerusform>Lettre %1 trouvée %n fois</numerusform>
         </translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Solved</source>
-        <translation type="unfinished"></translation>
+        <translation>Énigme résolue</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Puzzle board: no game</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneau : aucune partie</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>, gap, </source>
         <extracomment>Between two words of the spoken board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, espace, </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>blank</source>
         <extracomment>A hidden letter of the spoken board</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>, and %1 more words</source>
-        <translation type="unfinished"></translation>
+        <translation>, et encore %1 mots</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Puzzle board: %1</source>
         <extracomment>The board&apos;s letters, blanks and gaps follow</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Panneau : %1</translation>
     </message>
 </context>
 <context>
@@ -536,72 +545,72 @@ The Puzzle was: %2</source>
     <message>
         <location filename="../common/core/GameSetFile.cpp" line="+52"/>
         <source>line %1: the file ends where %2 was expected</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : le fichier s&apos;arrête avant %2</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>line %1: %2 has no closing double quote</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : il manque le guillemet double fermant pour %2</translation>
     </message>
     <message>
         <location line="+69"/>
         <source>This file is not a usable game set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier n&apos;est pas une série utilisable :</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>the title</source>
-        <translation type="unfinished"></translation>
+        <translation>le titre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the author</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;auteur</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the date</source>
-        <translation type="unfinished"></translation>
+        <translation>la date</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>line %1: a date like #2001-02-25# was expected</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : une date comme #2001-02-25# était attendue</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the information</source>
-        <translation type="unfinished"></translation>
+        <translation>les informations</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the number of puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre d&apos;énigmes</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>line %1: a number of puzzles from 1 to %2 was expected</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : un nombre d&apos;énigmes de 1 à %2 était attendu</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>clue %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indice %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>puzzle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;énigme %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>no file was chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier n&apos;a été choisi</translation>
     </message>
     <message>
         <location filename="../common/core/GameSetFile.h" line="+55"/>
         <source>Game Set Not Loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Série non chargée</translation>
     </message>
 </context>
 <context>
@@ -609,37 +618,37 @@ The Puzzle was: %2</source>
     <message>
         <location filename="../editor/ui/HeadlessCommands.cpp" line="+30"/>
         <source>Usage:</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation :</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>no pair could be imported, so no game set was written</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune paire n&apos;a pu être importée, donc aucune série n&apos;a été écrite</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>--pdf takes key or worksheet, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>--pdf attend key ou worksheet, pas « %1 »</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>makes a game set of a word list (CSV, TSV, .txt or KVTML)</source>
-        <translation type="unfinished"></translation>
+        <translation>crée une série à partir d&apos;une liste de mots (CSV, TSV, .txt ou KVTML)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>writes a game set&apos;s pairs as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>écrit les paires d&apos;une série en CSV</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>writes a game set&apos;s answer key or worksheet as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>écrit le corrigé ou la fiche d&apos;exercices d&apos;une série en PDF</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>these options do not make a command: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ces options ne forment pas une commande : %1</translation>
     </message>
 </context>
 <context>
@@ -647,47 +656,47 @@ The Puzzle was: %2</source>
     <message>
         <location filename="../common/core/HelpPage.cpp" line="+136"/>
         <source>it holds a word longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient un mot de plus de %1 caractères</translation>
     </message>
     <message>
         <location line="+57"/>
         <source>it holds a size of more than %1 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient une taille de plus de %1 chiffres</translation>
     </message>
     <message>
         <location line="+48"/>
         <source>it holds more than %1 elements</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient plus de %1 éléments</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>its tables hold more than %1 cells</source>
-        <translation type="unfinished"></translation>
+        <translation>ses tableaux contiennent plus de %1 cellules</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>it holds more than %1 tables</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient plus de %1 tableaux</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>its tables are nested more than %1 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>ses tableaux sont imbriqués sur plus de %1 niveaux</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it holds more than %1 lists</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient plus de %1 listes</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>its elements are nested more than %1 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>ses éléments sont imbriqués sur plus de %1 niveaux</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>the file is larger than %1 KiB</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier dépasse %1 Kio</translation>
     </message>
 </context>
 <context>
@@ -698,18 +707,21 @@ The Puzzle was: %2</source>
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier d&apos;aide :
+%1
+
+%2</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>%1 Help</source>
         <extracomment>%1 is the help file&apos;s name: &quot;Kaz Help&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aide de %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
 </context>
 <context>
@@ -717,27 +729,27 @@ The Puzzle was: %2</source>
     <message>
         <location filename="../game/core/HighScores.cpp" line="+22"/>
         <source>the program&apos;s own folder could not be found</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier du programme est introuvable</translation>
     </message>
     <message>
         <location line="+80"/>
         <source>High Scores Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores non enregistrés</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>High Scores Not Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores non lus</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The high-score file could not be written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier des meilleurs scores :</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The high-score file could not be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier des meilleurs scores :</translation>
     </message>
 </context>
 <context>
@@ -745,133 +757,133 @@ The Puzzle was: %2</source>
     <message>
         <location filename="../editor/core/ImportRules.cpp" line="+72"/>
         <source>1 entry was refused:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrée refusée :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 entry was changed:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrée modifiée :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 line was refused:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne refusée :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 line was changed:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne modifiée :</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
         <source>%n entries were refused:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée refusée :</numerusform>
+            <numerusform>%n entrées refusées :</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n entries were changed:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n entrée modifiée :</numerusform>
+            <numerusform>%n entrées modifiées :</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n lines were refused:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne refusée :</numerusform>
+            <numerusform>%n lignes refusées :</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n lines were changed:</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne modifiée :</numerusform>
+            <numerusform>%n lignes modifiées :</numerusform>
         </translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1: %2</source>
         <extracomment>A refused or changed record: &quot;line 3: the clue is longer than 30 characters&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>et %1 de plus</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the clue is longer than 30 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indice dépasse 30 caractères</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the puzzle is longer than 75 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;énigme dépasse 75 caractères</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>an entry is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>une case est vide</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the puzzle is over 25 characters long without a space every 25 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;énigme dépasse 25 caractères sans un espace tous les 25 caractères</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the set is full (101 pairs)</source>
-        <translation type="unfinished"></translation>
+        <translation>la série est pleine (101 paires)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the clue holds a digit, which the board cannot show</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indice contient un chiffre, que le panneau ne peut pas afficher</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the puzzle holds a digit, which the board cannot show</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;énigme contient un chiffre, que le panneau ne peut pas afficher</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>punctuation became blanks</source>
-        <translation type="unfinished"></translation>
+        <translation>la ponctuation est devenue des espaces</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&quot;%1&quot; is a letter the game cannot show</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est une lettre que le jeu ne peut pas afficher</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>No pairs were added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune paire n&apos;a été ajoutée.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>1 pair was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 paire a été ajoutée.</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n pairs were added.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n paire a été ajoutée.</numerusform>
+            <numerusform>%n paires ont été ajoutées.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Import Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des paires</translation>
     </message>
 </context>
 <context>
@@ -881,7 +893,9 @@ The Puzzle was: %2</source>
         <source>KazCreate, the Kazoola game set editor.
 
 Without a window:</source>
-        <translation type="unfinished"></translation>
+        <translation>KazCreate, l&apos;éditeur de séries de Kazoola.
+
+Sans fenêtre :</translation>
     </message>
 </context>
 <context>
@@ -890,141 +904,146 @@ Without a window:</source>
         <location filename="../editor/core/KazCreateMod.cpp" line="+19"/>
         <source>Your Name</source>
         <extracomment>Stands in the author box until the teacher types a name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ton nom</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Title For Set</source>
         <extracomment>Stands in the title box until the teacher types a title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titre de ta série</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Enter whatever you want here.  Email, web pages, why you made the set, etc., etc. Up to 255 characters.</source>
         <extracomment>Stands in the information box; the box holds at most 255 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écris ici ce que tu veux : e-mail, pages web, pourquoi tu as fait cette série, etc. Jusqu&apos;à 255 caractères.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>None Given</source>
         <extracomment>Saved as the author or title when the teacher left the box as it was.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Non indiqué</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>No information given</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune information</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Enter a clue to help the player solve the puzzle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écris un indice pour aider le joueur à résoudre l&apos;énigme.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Enter the puzzle to be solved here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écris ici l&apos;énigme à résoudre.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Number of Clues in Set: 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Indices dans la série : 0</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Number of clues in set: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Indices dans la série : %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Are You Sure?<byte value="xd"/>
 All unsaved puzzle data entered thus far will be lost!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu confirmes ?<byte value="xd"/>
+Tout ce qui n&apos;a pas été enregistré sera perdu !</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>ARE YOU SURE?</source>
-        <translation type="unfinished"></translation>
+        <translation>TU CONFIRMES ?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>An entry is empty!<byte value="xd"/>
 Please check them and try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>Une case est vide !<byte value="xd"/>
+Vérifie les cases et réessaie !</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>ERROR IN DATA</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR DANS LES DONNÉES</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Your Puzzle is over 25 characters long and it <byte value="xd"/>
 does not have at LEAST one space every 25 character.<byte value="xd"/>
 I am sorry, but I must ask that you modifiy it to allow for proper display.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton énigme fait plus de 25 caractères et <byte value="xd"/>
+n&apos;a pas AU MOINS un espace tous les 25 caractères.<byte value="xd"/>
+Désolé, mais tu dois la modifier pour qu&apos;elle s&apos;affiche bien.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Bad Spacing</source>
-        <translation type="unfinished"></translation>
+        <translation>Mauvais espacement</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>This set already holds 101 clues.<byte value="xd"/>
 No more can be added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette série contient déjà 101 indices.<byte value="xd"/>
+Tu ne peux plus en ajouter.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Set Is Full</source>
-        <translation type="unfinished"></translation>
+        <translation>Série pleine</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Game Set Not Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Série non enregistrée</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Save Your Game Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer ta série</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Select a Game Set to Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une série à modifier</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>KAZ Game Set</source>
         <extracomment>The name of the file type in the file dialogs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Série KAZ</translation>
     </message>
     <message>
         <location line="+103"/>
         <source>it holds more than %1 pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier contient plus de %1 paires</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>No pair was loaded; pair 1 and the pairs after it were not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune paire n&apos;a été chargée : ni la paire 1, ni les suivantes.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pairs 1 to %1 were loaded; pair %2 and the pairs after it were not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paires 1 à %1 ont été chargées ; la paire %2 et les suivantes, non.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Pair %1 of this game set has an empty clue:</source>
-        <translation type="unfinished"></translation>
+        <translation>La paire %1 de cette série a un indice vide :</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Game Set Partly Loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Série chargée en partie</translation>
     </message>
 </context>
 <context>
@@ -1032,17 +1051,17 @@ No more can be added.</source>
     <message>
         <location filename="../game/core/KazMod.cpp" line="+16"/>
         <source>Current Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Score actuel : %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source># Of Spins So Far: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de lancers : %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Spin Value: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur du lancer : %1</translation>
     </message>
 </context>
 <context>
@@ -1050,12 +1069,12 @@ No more can be added.</source>
     <message>
         <location filename="../common/ui/Language.cpp" line="+127"/>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>System Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
 </context>
 <context>
@@ -1063,95 +1082,95 @@ No more can be added.</source>
     <message>
         <location filename="../common/core/SafeFile.cpp" line="+53"/>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a named pipe (FIFO), not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un tube nommé (FIFO), pas un fichier ordinaire</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a device, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un périphérique, pas un fichier ordinaire</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a socket, not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un socket, pas un fichier ordinaire</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Mio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets</translation>
     </message>
     <message>
         <location line="+115"/>
         <source>it is a link that another user made, and such links are not followed</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un lien créé par un autre utilisateur, et ces liens ne sont pas suivis</translation>
     </message>
     <message>
         <location line="+159"/>
         <source>the file was replaced while it was being saved</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier a été remplacé pendant son enregistrement</translation>
     </message>
     <message>
         <location line="+34"/>
         <location line="+93"/>
         <source>no file was named</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier indiqué</translation>
     </message>
     <message>
         <location line="-82"/>
         <location line="+15"/>
         <source>the file could not be opened (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n&apos;a pas pu être ouvert (%1)</translation>
     </message>
     <message>
         <location line="-7"/>
         <location line="+23"/>
         <source>the file is larger than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier dépasse %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>the file could not be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n&apos;a pas pu être lu (%1)</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>it is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un dossier</translation>
     </message>
     <message>
         <location line="+134"/>
         <source>its lock file %1 is in the way (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>son fichier de verrou %1 bloque l&apos;accès (%2)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is a link</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un lien</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>another program or user holds a lock on %1 (its lock file %2 names process %3 on %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre programme ou utilisateur a verrouillé %1 (son fichier de verrou %2 indique le processus %3 sur %4)</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>another program or user holds a lock on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre programme ou utilisateur a verrouillé %1</translation>
     </message>
 </context>
 <context>
@@ -1159,7 +1178,7 @@ No more can be added.</source>
     <message>
         <location filename="../editor/core/SameFile.cpp" line="+24"/>
         <source>it is the same file as the input %1, which writing it would destroy</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est le fichier d&apos;entrée %1 lui-même : l&apos;écrire le détruirait</translation>
     </message>
 </context>
 <context>
@@ -1167,7 +1186,7 @@ No more can be added.</source>
     <message>
         <location filename="../game/core/Scoring.cpp" line="+62"/>
         <source>Final Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Score final : %1</translation>
     </message>
 </context>
 <context>
@@ -1176,18 +1195,18 @@ No more can be added.</source>
         <location filename="../editor/core/SheetLayout.cpp" line="+187"/>
         <source>Answer Key</source>
         <extracomment>The sheet with the puzzles written out, for the teacher.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Corrigé</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Worksheet</source>
         <extracomment>The sheet with the puzzles hidden, for the pupils.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fiche d&apos;exercices</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -1195,7 +1214,7 @@ No more can be added.</source>
     <message>
         <location filename="../editor/ui/SheetPrinter.cpp" line="+141"/>
         <source>the pages could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>les pages n&apos;ont pas pu être dessinées</translation>
     </message>
 </context>
 <context>
@@ -1204,145 +1223,145 @@ No more can be added.</source>
         <location filename="../game/core/Wheel.cpp" line="+30"/>
         <source>All Points Lost</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tout perdu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>100 Points</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>100 points</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>200 Points</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>200 points</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>300 Points</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>300 points</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>400 Points</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>400 points</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>500 Points</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>500 points</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>50 Points</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>50 points</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Double</source>
         <comment>spin value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Double</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>black</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>noir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>blue</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>bleu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>green</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>vert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>cyan</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>cyan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>red</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>rouge</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>magenta</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>magenta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>dark yellow</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>jaune foncé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>light grey</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>gris clair</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>grey</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>gris</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>light blue</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>bleu clair</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>light green</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>vert clair</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>light cyan</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>cyan clair</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>light red</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>rouge clair</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>light magenta</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>magenta clair</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>yellow</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>jaune</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>white</source>
         <comment>lamp colour</comment>
-        <translation type="unfinished"></translation>
+        <translation>blanc</translation>
     </message>
 </context>
 <context>
@@ -1350,109 +1369,109 @@ No more can be added.</source>
     <message>
         <location filename="../editor/core/WordList.cpp" line="+38"/>
         <source>it starts as UTF-16 text, but it is not valid UTF-16</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier commence comme du texte UTF-16, mais ce n&apos;est pas de l&apos;UTF-16 valide</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>it holds a NUL character, so it is not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier contient un caractère NUL, ce n&apos;est donc pas un fichier texte</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>it holds a NUL byte, so it is not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier contient un octet NUL, ce n&apos;est donc pas un fichier texte</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>line %1</source>
         <extracomment>Where a record of a word list stands, as the import report names it: &quot;line 3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>there is no puzzle after the clue</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a pas d&apos;énigme après l&apos;indice</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>there is no clue after the puzzle</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a pas d&apos;indice après l&apos;énigme</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>there are more than two fields</source>
-        <translation type="unfinished"></translation>
+        <translation>il y a plus de deux champs</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>there are more than %1 fields</source>
-        <translation type="unfinished"></translation>
+        <translation>il y a plus de %1 champs</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>line %1: a quoted field is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : un champ entre guillemets n&apos;est jamais fermé</translation>
     </message>
     <message>
         <location line="+91"/>
         <source>its entities would expand to more than %1 MiB of text</source>
-        <translation type="unfinished"></translation>
+        <translation>ses entités donneraient plus de %1 Mio de texte</translation>
     </message>
     <message>
         <location line="+73"/>
         <source>line %1: elements are nested more than %2 deep</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : les éléments sont imbriqués sur plus de %2 niveaux</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>it is not a KVTML word list (its first element is &lt;%1&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une liste de mots KVTML (son premier élément est &lt;%1&gt;)</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>entry %1</source>
         <extracomment>A KVTML word list&apos;s entry, by its id or else by its position: &quot;entry 7&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>entrée %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>entry at position %1</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée en position %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>the entity %1 is not defined in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;entité %1 n&apos;est pas définie dans le fichier</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>it is not valid XML (line %1, column %2: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas du XML valide (ligne %1, colonne %2 : %3)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The title was cut to %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le titre a été coupé à %1 caractères.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The author was cut to %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de l&apos;auteur a été coupé à %1 caractères.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The comment was cut to %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le commentaire a été coupé à %1 caractères.</translation>
     </message>
     <message>
         <location line="+100"/>
         <source>line %1: &quot;%2&quot; names no separator</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : « %2 » n&apos;indique aucun séparateur</translation>
     </message>
     <message>
         <location line="+103"/>
         <source>the entity %1 is not one HTML knows</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;entité %1 est inconnue en HTML</translation>
     </message>
 </context>
 <context>
@@ -1460,39 +1479,41 @@ No more can be added.</source>
     <message>
         <location filename="../game/ui/frmAbout.cpp" line="+65"/>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Les infos système ne sont pas disponibles pour le moment</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Contact the Author at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour contacter l&apos;auteur : %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Infos système...</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>A freeware word game
 Created by Orvendel
 25 Feb 2001</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeu de lettres gratuit
+Créé par Orvendel
+25 février 2001</translation>
     </message>
 </context>
 <context>
@@ -1500,49 +1521,49 @@ Created by Orvendel
     <message>
         <location filename="../editor/ui/frmAdd.cpp" line="+21"/>
         <source>Edit a Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier un indice</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Add a Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un indice</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>A Clue Can Have No More Than 30 Characters</source>
-        <translation type="unfinished"></translation>
+        <translation>Un indice ne peut pas dépasser 30 caractères</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>A Clue Can Have No More Than 75 Characters</source>
         <extracomment>The puzzle box&apos;s tooltip: a puzzle holds at most 75 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Une énigme ne peut pas dépasser 75 caractères</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>OK</source>
         <extracomment>The button that stores the pair: &quot;OK&quot; when editing one, &quot;Add&quot; for a new one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Clue:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice :</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Puzzle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Énigme :</translation>
     </message>
 </context>
 <context>
@@ -1550,182 +1571,182 @@ Created by Orvendel
     <message>
         <location filename="../editor/ui/frmCreate.cpp" line="+259"/>
         <source>KAZ Puzzle Set Creator</source>
-        <translation type="unfinished"></translation>
+        <translation>Créateur de séries KAZ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Add Clue To Puzzle Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un indice</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete This Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer cet indice</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Save</source>
         <extracomment>A button: saves the game set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle série</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Load Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une série</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Author&apos;s Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;auteur :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Title of Puzzle Set:</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre de la série :</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Information:</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations :</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>How many clue and puzzle pairs the set holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de paires indice-énigme de la série</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clues and puzzles of the set</source>
-        <translation type="unfinished"></translation>
+        <translation>Les indices et les énigmes de la série</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>One pair a row: the clue, then the puzzle (Delete removes it)</source>
-        <translation type="unfinished"></translation>
+        <translation>Une paire par ligne : l&apos;indice, puis l&apos;énigme (Delete la supprime)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;New Set</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle série</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Load Set...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger une série...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Import Pairs...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer des paires...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Export Pairs...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter les paires...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primer...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en P&amp;DF...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Edit This &amp;Clue</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier cet &amp;indice</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Import Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des paires</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Word lists</source>
         <extracomment>The name of the file types in the file dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Listes de mots</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>This word list could not be imported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;importer cette liste de mots :</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Export Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les paires</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>CSV file</source>
         <extracomment>The name of the file type in the file dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichier CSV</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The pairs could not be exported:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;exporter les paires :</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Print</source>
         <extracomment>The title of the print dialogs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>The sheet could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;imprimer la feuille.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en PDF</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>PDF document</source>
         <extracomment>The name of the file type in the file dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The PDF could not be written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le PDF :</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>The game set could not be saved:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la série :</translation>
     </message>
 </context>
 </TS>

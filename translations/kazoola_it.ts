@@ -81,7 +81,7 @@
     <message>
         <location line="+3"/>
         <source>The wheel&apos;s middle lamp: its colour decides the spin</source>
-        <translation>La luce centrale della ruota: il suo colore decide il giro</translation>
+        <translation>La luce centrale della ruota: il suo colore dà il valore del giro</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -400,7 +400,7 @@ Gira di nuovo</translation>
     <message>
         <location line="+2"/>
         <source>Before you can guess a letter, you must spin!</source>
-        <translation>Prima di scegliere una lettera, devi girare la ruota!</translation>
+        <translation>Prima di provare una lettera, devi girare la ruota!</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -427,8 +427,8 @@ Your final (adjusted) score is %3</source>
         <extracomment>%1 spins, %2 letters, %3 the final score</extracomment>
         <translation>Indovinato!
 
-Ci hai messo %1 giro/i
-per risolvere questo enigma di %2 lettere.
+Giri fatti: %1
+Lettere dell'enigma: %2
 Il tuo punteggio finale (ricalcolato) è %3</translation>
     </message>
     <message>
@@ -855,7 +855,7 @@ L'enigma era: %2</translation>
     <message>
         <location line="+4"/>
         <source>punctuation became blanks</source>
-        <translation>la punteggiatura è diventata spazi</translation>
+        <translation>punteggiatura cambiata in spazi</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1028,12 +1028,12 @@ Non se ne possono aggiungere altri.</translation>
     <message>
         <location line="+13"/>
         <source>No pair was loaded; pair 1 and the pairs after it were not.</source>
-        <translation>Non è stata caricata nessuna coppia: né la coppia 1 né quelle dopo.</translation>
+        <translation>Nessuna coppia caricata: la coppia 1 e le successive non sono state caricate.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pairs 1 to %1 were loaded; pair %2 and the pairs after it were not.</source>
-        <translation>Sono state caricate le coppie da 1 a %1; la coppia %2 e quelle dopo no.</translation>
+        <translation>Sono state caricate le coppie da 1 a %1; la coppia %2 e le successive no.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1178,7 +1178,7 @@ Non se ne possono aggiungere altri.</translation>
     <message>
         <location filename="../editor/core/SameFile.cpp" line="+24"/>
         <source>it is the same file as the input %1, which writing it would destroy</source>
-        <translation>è lo stesso file di partenza %1, che verrebbe distrutto scrivendoci</translation>
+        <translation>è lo stesso file di partenza %1: scriverci sopra lo distruggerebbe</translation>
     </message>
 </context>
 <context>
@@ -1513,7 +1513,7 @@ Created by Orvendel
 25 Feb 2001</source>
         <translation>Un gioco di parole gratuito
 Creato da Orvendel
-25 feb 2001</translation>
+25 febbraio 2001</translation>
     </message>
 </context>
 <context>

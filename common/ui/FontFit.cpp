@@ -3,6 +3,10 @@
 
 #include "FontFit.h"
 
+#include <QAbstractButton>
+#include <QLabel>
+#include <QPushButton>
+
 #include <algorithm>
 #include <cmath>
 
@@ -36,4 +40,43 @@ QFont FontFit::shrinkToFit(const QFont& designed, double smallest, double step,
             low = mid + 1;
     }
     return sized(low);
+}
+
+bool FontFit::textFits(const QWidget* control, const QFont& font) {
+    const QFontMetrics fm(font);
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        const QRect box = label->contentsRect();
+        const int wrap = label->wordWrap() ? Qt::TextWordWrap : 0;
+        const QRect needed = fm.boundingRect(box, wrap | int(label->alignment()),
+                                             QString(label->text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        return needed.width() <= box.width() && needed.height() <= box.height();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        // The text and the button's margins; a check box or radio button its indicator too.
+        return fm.horizontalAdvance(QString(button->text()).remove(u'&')) +
+                   (qobject_cast<const QPushButton*>(button) ? 6 : 24) <=
+               button->width();
+    return true;
+}
+
+void FontFit::fitTexts(QWidget* window) {
+    static const char* const Designed = "kazDesignedFont";
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<QLabel*>(control);
+        const bool text = (label && !label->text().isEmpty() && label->pixmap().isNull()) ||
+                          qobject_cast<QAbstractButton*>(control);
+        if (!text)
+            continue;
+        if (!control->property(Designed).isValid()) {
+            if (textFits(control, control->font()))
+                continue; // nothing to do, and nothing to remember
+            control->setProperty(Designed, control->font());
+        }
+        const QFont designed = control->property(Designed).value<QFont>();
+        const double smallest = std::max(6.0, designed.pointSizeF() * 0.75);
+        const QFont fitted =
+            shrinkToFit(designed, smallest, 0.25, [control](const QFont& f) { return textFits(control, f); });
+        if (control->font() != fitted)
+            control->setFont(fitted);
+    }
 }

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <QFont>
+
+class QWidget;
 #include <functional>
 
 namespace FontFit {
@@ -18,5 +20,15 @@ QFont shrinkToFit(const QFont& designed, double smallest, double step,
 
 // Times New Roman at a size; where it is missing, any serif face.
 QFont timesNewRoman(double pointSize);
+
+// Whether a label's or a button's text fits its control in font.
+bool textFits(const QWidget* control, const QFont& font);
+
+// Every label and button of a window of fixed-size controls whose text (in another language,
+// say) does not fit gets the largest smaller font that does, down to three quarters of its
+// designed font (never under 6 points); one that fits again gets its designed font back.
+// The designed font is the one a control had when it was first fitted. A text that fits in
+// its designed font, as every English one does, is left exactly as it was.
+void fitTexts(QWidget* window);
 
 } // namespace FontFit

@@ -5,6 +5,7 @@
 
 #include "ContextIDs.h"
 #include "EditorControls.h"
+#include "FontFit.h"
 #include "Geometry.h"
 #include "KazCreateMod.h"
 #include "LimitedTextBox.h"
@@ -71,6 +72,7 @@ frmAdd::frmAdd(frmCreate& owner, UiLayer& ui, int editSlot)
     setTabOrder(Text2, Command1);
     setTabOrder(Command1, Command2);
     Text1->setFocus();
+    FontFit::fitTexts(this); // a longer caption in another language
 }
 
 bool frmAdd::eventFilter(QObject* watched, QEvent* event) {

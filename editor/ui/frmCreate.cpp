@@ -8,6 +8,7 @@
 #include "ContextIDs.h"
 #include "CreateFormLayout.h"
 #include "EditorControls.h"
+#include "FontFit.h"
 #include "FittingLabel.h"
 #include "Geometry.h"
 #include "ImportRules.h"
@@ -308,6 +309,7 @@ void frmCreate::retranslate() {
             Text3->setPlainText(Text3->toPlainText().replace(shownPrompts_[2], prompts[2]));
     }
     std::copy(std::begin(prompts), std::end(prompts), std::begin(shownPrompts_));
+    FontFit::fitTexts(this); // a longer caption in another language
 }
 
 void frmCreate::mnuEditClue_Click() {
@@ -560,6 +562,7 @@ void frmCreate::Command6_Click() {
 void frmCreate::Form_Resize(const CreateLayout::Layout& layout) {
     MSFlexGrid1->horizontalHeader()->resizeSection(0, Geometry::px(layout.ClueColumnWidth));
     MSFlexGrid1->horizontalHeader()->resizeSection(1, Geometry::px(layout.PuzzleColumnWidth));
+    FontFit::fitTexts(this); // the controls' new sizes may hold a longer caption, or no longer
 }
 
 void frmCreate::closeEvent(QCloseEvent* event) {

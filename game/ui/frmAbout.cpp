@@ -6,6 +6,7 @@
 #include "ContextIDs.h"
 #include "Controls.h"
 #include "DialogFont.h"
+#include "FontFit.h"
 #include "Geometry.h"
 #include "SystemInfoTool.h"
 #include "TextFormat.h"
@@ -123,6 +124,7 @@ void frmAbout::Form_Load() {
     lblTitle->setText(ProgramTitle);
     lblDescription->setText(
         tr("A freeware word game\nCreated by Orvendel\n25 Feb 2001").replace(u'\n', TextFormat::CrLf));
+    FontFit::fitTexts(this); // a longer caption in another language
 }
 
 void frmAbout::StartSysInfo() {
