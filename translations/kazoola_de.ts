@@ -36,7 +36,7 @@
     <message>
         <location line="+2"/>
         <source>A game set (.kazset) to open.</source>
-        <translation>Ein Rätselpaket (.kazset) zum Öffnen.</translation>
+        <translation>Das zu öffnende Rätselpaket (.kazset).</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -96,7 +96,7 @@
     <message>
         <location line="+1"/>
         <source>Blinks when the wheel has stopped</source>
-        <translation>Blinkt, wenn das Rad stehen bleibt</translation>
+        <translation>Blinkt, wenn das Rad stillsteht</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -130,7 +130,7 @@
     <message>
         <location line="+3"/>
         <source>Guess the letter %1 (or type it)</source>
-        <translation>Rate den Buchstaben %1 (oder tipp ihn)</translation>
+        <translation>Rate den Buchstaben %1 (oder tipp ihn ein)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -140,7 +140,7 @@
     <message>
         <location line="+7"/>
         <source>The hidden puzzle: each hidden letter is read as blank, and gap marks a space between words</source>
-        <translation>Das verdeckte Rätsel: Jeder verdeckte Buchstabe wird als leer vorgelesen, und Lücke steht für den Abstand zwischen zwei Wörtern</translation>
+        <translation>Das verdeckte Rätsel: Jeder verdeckte Buchstabe wird als „leer“ vorgelesen, „Lücke“ steht für den Abstand zwischen zwei Wörtern</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -531,7 +531,7 @@ Das Rätsel lautete: %2</translation>
     <message>
         <location line="+21"/>
         <source>, and %1 more words</source>
-        <translation>, und noch %1 weitere Wörter</translation>
+        <translation>, weitere Wörter: %1</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -865,7 +865,7 @@ Das Rätsel lautete: %2</translation>
     <message>
         <location line="+46"/>
         <source>No pairs were added.</source>
-        <translation>Keine Paare hinzugefügt.</translation>
+        <translation>Kein Paar wurde hinzugefügt.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1028,7 +1028,7 @@ Mehr passen nicht hinein.</translation>
     <message>
         <location line="+13"/>
         <source>No pair was loaded; pair 1 and the pairs after it were not.</source>
-        <translation>Es wurde kein Paar geladen: Paar 1 und die Paare danach fehlen.</translation>
+        <translation>Es wurde kein Paar geladen, weder Paar 1 noch die Paare danach.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1466,7 +1466,7 @@ Mehr passen nicht hinein.</translation>
     <message>
         <location line="+100"/>
         <source>line %1: &quot;%2&quot; names no separator</source>
-        <translation>Zeile %1: „%2“ nennt kein Trennzeichen</translation>
+        <translation>Zeile %1: „%2“ ist kein Trennzeichen</translation>
     </message>
     <message>
         <location line="+103"/>

@@ -628,7 +628,7 @@ Gåten var: %2</translation>
     <message>
         <location line="+41"/>
         <source>--pdf takes key or worksheet, not &quot;%1&quot;</source>
-        <translation>--pdf tar key eller worksheet, ikke «%1»</translation>
+        <translation>--pdf godtar bare key eller worksheet, ikke «%1»</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -648,7 +648,7 @@ Gåten var: %2</translation>
     <message>
         <location line="+21"/>
         <source>these options do not make a command: %1</source>
-        <translation>disse valgene gir ingen kommando: %1</translation>
+        <translation>disse valgene utgjør ingen kommando: %1</translation>
     </message>
 </context>
 <context>
@@ -1415,7 +1415,7 @@ Du kan ikke legge til flere.</translation>
     <message>
         <location line="+91"/>
         <source>its entities would expand to more than %1 MiB of text</source>
-        <translation>entitetene ville blitt til mer enn %1 MiB tekst</translation>
+        <translation>entitetene ville blitt utvidet til mer enn %1 MiB tekst</translation>
     </message>
     <message>
         <location line="+73"/>
@@ -1622,7 +1622,7 @@ Laget av Orvendel
     <message>
         <location line="+3"/>
         <source>How many clue and puzzle pairs the set holds</source>
-        <translation>Hvor mange par med hint og gåte settet har</translation>
+        <translation>Antall par med hint og gåte i settet</translation>
     </message>
     <message>
         <location line="+1"/>
