@@ -52,7 +52,7 @@
     <message>
         <location line="+14"/>
         <source>Only one file can be opened.</source>
-        <translation>Er kan maar één bestand open.</translation>
+        <translation>Je kunt maar één bestand tegelijk openen.</translation>
     </message>
     <message>
         <location filename="../game/main.cpp" line="+27"/>
@@ -81,7 +81,7 @@
     <message>
         <location line="+3"/>
         <source>The wheel&apos;s middle lamp: its colour decides the spin</source>
-        <translation>De middelste lamp van het rad: de kleur bepaalt je draai</translation>
+        <translation>De middelste lamp van het rad: de kleur bepaalt wat je draait</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -91,7 +91,7 @@
     <message>
         <location line="+3"/>
         <source>Arrow pointing at lamp %1 of %2</source>
-        <translation>Pijl naar lamp %1 van %2</translation>
+        <translation>Pijl wijst naar lamp %1 van %2</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -140,7 +140,7 @@
     <message>
         <location line="+7"/>
         <source>The hidden puzzle: each hidden letter is read as blank, and gap marks a space between words</source>
-        <translation>De verborgen puzzel: elke verborgen letter klinkt als leeg, en spatie staat tussen twee woorden</translation>
+        <translation>De verborgen puzzel: elke verborgen letter wordt voorgelezen als leeg, en spatie staat voor de ruimte tussen twee woorden</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -277,7 +277,7 @@
     <message>
         <location line="+7"/>
         <source>Author&apos;s Name:</source>
-        <translation>Naam van de maker:</translation>
+        <translation>Gemaakt door:</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -550,7 +550,7 @@ De puzzel was: %2</translation>
     <message>
         <location line="+13"/>
         <source>line %1: %2 has no closing double quote</source>
-        <translation>regel %1: bij %2 ontbreekt het dubbele aanhalingsteken aan het eind</translation>
+        <translation>regel %1: bij %2 ontbreekt het sluitende dubbele aanhalingsteken</translation>
     </message>
     <message>
         <location line="+69"/>
@@ -623,7 +623,7 @@ De puzzel was: %2</translation>
     <message>
         <location line="+26"/>
         <source>no pair could be imported, so no game set was written</source>
-        <translation>er kon geen enkel paar worden geïmporteerd, dus er is geen spelset geschreven</translation>
+        <translation>er kon geen enkel paar worden geïmporteerd, dus er is geen spelset gemaakt</translation>
     </message>
     <message>
         <location line="+41"/>
@@ -835,7 +835,7 @@ De puzzel was: %2</translation>
     <message>
         <location line="+3"/>
         <source>the puzzle is over 25 characters long without a space every 25 characters</source>
-        <translation>de puzzel is langer dan 25 tekens zonder een spatie per 25 tekens</translation>
+        <translation>de puzzel is langer dan 25 tekens zonder minstens één spatie per 25 tekens</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1033,7 +1033,7 @@ Er kunnen er geen meer bij.</translation>
     <message>
         <location line="+2"/>
         <source>Pairs 1 to %1 were loaded; pair %2 and the pairs after it were not.</source>
-        <translation>Paar 1 tot en met %1 zijn geladen; paar %2 en de paren daarna niet.</translation>
+        <translation>Paren 1 tot en met %1 zijn geladen; paar %2 en de paren daarna niet.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1607,7 +1607,7 @@ Gemaakt door Orvendel
     <message>
         <location line="+1"/>
         <source>Author&apos;s Name:</source>
-        <translation>Naam van de maker:</translation>
+        <translation>Gemaakt door:</translation>
     </message>
     <message>
         <location line="+1"/>
