@@ -47,7 +47,7 @@
     <message>
         <location line="+3"/>
         <source>Keep the high-score table hs.lst in %1 for this run (it must exist).</source>
-        <translation>Przy tym uruchomieniu trzymaj tabelę najlepszych wyników hs.lst w %1 (folder musi istnieć).</translation>
+        <translation>Przechowuj tabelę najlepszych wyników hs.lst w %1 (tylko przy tym uruchomieniu; folder musi istnieć).</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -232,7 +232,7 @@
     <message>
         <location line="+1"/>
         <source>Fill the screen with the game (F11 or Esc to leave)</source>
-        <translation>Gra na cały ekran (F11 lub Esc, żeby wyjść)</translation>
+        <translation>Pokaż grę na całym ekranie (wyjście: F11 lub Esc)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -444,7 +444,7 @@ The Puzzle was: %2</source>
         <extracomment>%1 the answer as typed, %2 the puzzle</extracomment>
         <translation>Niestety, to nie to.
 Twoja odpowiedź: %1
-Hasło to: %2</translation>
+Hasło brzmiało: %2</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -495,16 +495,16 @@ Hasło to: %2</translation>
     <message>
         <location line="+4"/>
         <source>Letter %1 found once</source>
-        <translation>Litera %1 znaleziona raz</translation>
+        <translation>Litera %1 jest w haśle raz</translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>
         <source>Letter %1 found %n times</source>
         <extracomment>Said for 2 or more</extracomment>
         <translation>
-            <numerusform>Litera %1 znaleziona %n raz</numerusform>
-            <numerusform>Litera %1 znaleziona %n razy</numerusform>
-            <numerusform>Litera %1 znaleziona %n razy</numerusform>
+            <numerusform>Litera %1 jest w haśle %n raz</numerusform>
+            <numerusform>Litera %1 jest w haśle %n razy</numerusform>
+            <numerusform>Litera %1 jest w haśle %n razy</numerusform>
         </translation>
     </message>
     <message>
@@ -649,7 +649,7 @@ Hasło to: %2</translation>
     <message>
         <location line="+21"/>
         <source>these options do not make a command: %1</source>
-        <translation>te opcje nie tworzą polecenia: %1</translation>
+        <translation>z tych opcji nie wynika żadne polecenie: %1</translation>
     </message>
 </context>
 <context>
@@ -1184,7 +1184,7 @@ Nie można dodać kolejnych.</translation>
     <message>
         <location filename="../editor/core/SameFile.cpp" line="+24"/>
         <source>it is the same file as the input %1, which writing it would destroy</source>
-        <translation>to ten sam plik co plik wejściowy %1, który zapis by zniszczył</translation>
+        <translation>to ten sam plik co plik wejściowy %1 – zapis by go zniszczył</translation>
     </message>
 </context>
 <context>
@@ -1462,7 +1462,7 @@ Nie można dodać kolejnych.</translation>
     <message>
         <location line="+2"/>
         <source>The author was cut to %1 characters.</source>
-        <translation>Autora skrócono do %1 znaków.</translation>
+        <translation>Nazwę autora skrócono do %1 znaków.</translation>
     </message>
     <message>
         <location line="+2"/>
