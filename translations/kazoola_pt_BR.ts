@@ -57,7 +57,7 @@
     <message>
         <location filename="../game/main.cpp" line="+27"/>
         <source>Kazoola, the word-puzzle game.</source>
-        <translation>Kazoola, o jogo de enigmas de palavras.</translation>
+        <translation>Kazoola, o jogo de adivinhar palavras.</translation>
     </message>
 </context>
 <context>
@@ -292,7 +292,7 @@
     <message>
         <location line="+2"/>
         <source>Number of Puzzles:</source>
-        <translation>Número de enigmas:</translation>
+        <translation>Total de enigmas:</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -514,7 +514,7 @@ O enigma era: %2</translation>
     <message>
         <location line="+12"/>
         <source>Puzzle board: no game</source>
-        <translation>Quadro do enigma: nenhum jogo</translation>
+        <translation>Quadro do enigma: sem jogo</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1499,7 +1499,7 @@ Não dá para adicionar mais.</translation>
     <message>
         <location line="+5"/>
         <source>&amp;System Info...</source>
-        <translation>Info do &amp;sistema...</translation>
+        <translation>Info do &amp;sistema</translation>
     </message>
     <message>
         <location line="+8"/>
