@@ -130,7 +130,7 @@
     <message>
         <location line="+3"/>
         <source>Guess the letter %1 (or type it)</source>
-        <translation>Adivina la letra %1 (o escríbela)</translation>
+        <translation>Elige la letra %1 (o escríbela)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -282,7 +282,7 @@
     <message>
         <location line="+2"/>
         <source>Title of Game Set:</source>
-        <translation>Título de la colección:</translation>
+        <translation>Título:</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -292,7 +292,7 @@
     <message>
         <location line="+2"/>
         <source>Number of Puzzles:</source>
-        <translation>Número de acertijos:</translation>
+        <translation>N.º de acertijos:</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -495,15 +495,15 @@ El acertijo era: %2</translation>
     <message>
         <location line="+4"/>
         <source>Letter %1 found once</source>
-        <translation>La letra %1 está una vez</translation>
+        <translation>La letra %1 aparece una vez</translation>
     </message>
     <message numerus="yes">
         <location line="+2"/>
         <source>Letter %1 found %n times</source>
         <extracomment>Said for 2 or more</extracomment>
         <translation>
-            <numerusform>La letra %1 está %n vez</numerusform>
-            <numerusform>La letra %1 está %n veces</numerusform>
+            <numerusform>La letra %1 aparece %n vez</numerusform>
+            <numerusform>La letra %1 aparece %n veces</numerusform>
         </translation>
     </message>
     <message>
@@ -966,7 +966,7 @@ All unsaved puzzle data entered thus far will be lost!</source>
         <source>An entry is empty!<byte value="xd"/>
 Please check them and try again!</source>
         <translation>¡Hay un cuadro vacío!<byte value="xd"/>
-¡Revísalos y vuelve a intentarlo!</translation>
+¡Revisa los cuadros y vuelve a intentarlo!</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -985,7 +985,7 @@ Lo siento, pero tienes que cambiarlo para que se pueda mostrar bien.</translatio
     <message>
         <location line="+5"/>
         <source>Bad Spacing</source>
-        <translation>Espaciado incorrecto</translation>
+        <translation>Faltan espacios</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1471,7 +1471,7 @@ No se pueden añadir más.</translation>
     <message>
         <location line="+103"/>
         <source>the entity %1 is not one HTML knows</source>
-        <translation>la entidad %1 no es ninguna que HTML conozca</translation>
+        <translation>HTML no conoce la entidad %1</translation>
     </message>
 </context>
 <context>
@@ -1513,7 +1513,7 @@ Created by Orvendel
 25 Feb 2001</source>
         <translation>Un juego de palabras gratuito
 Creado por Orvendel
-25 feb 2001</translation>
+25 de febrero de 2001</translation>
     </message>
 </context>
 <context>
@@ -1592,12 +1592,12 @@ Creado por Orvendel
     <message>
         <location line="+1"/>
         <source>New Set</source>
-        <translation>Nueva colección</translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Load Set</source>
-        <translation>Cargar colección</translation>
+        <translation>Cargar</translation>
     </message>
     <message>
         <location line="+1"/>

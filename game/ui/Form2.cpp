@@ -6,6 +6,7 @@
 #include "ContextIDs.h"
 #include "Controls.h"
 #include "DialogFont.h"
+#include "FontFit.h"
 #include "Geometry.h"
 #include "OleDate.h"
 #include "ScreenCentre.h"
@@ -50,6 +51,7 @@ Form2::Form2(const GameState& state, QWidget* parent)
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
 
     Form_Load(state);
+    FontFit::fitTexts(this); // a longer caption in another language
     Command1->setFocus();
     ScreenCentre::place(this);
 }
