@@ -13,8 +13,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Kazoola Team <kazoola@users.noreply.github.com>")
-# Times New Roman is asked for; Liberation Serif has its metrics.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+# Times New Roman is asked for; Liberation Serif has its metrics. Qt's own translations give
+# its dialogs (Yes, No, the file dialog) the pupils' language; without them they stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word-puzzle game with a spinning wheel, and its set editor")
 # CPack puts the summary on the Description line and indents each line of this below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kazoola (KAZ) is a word-puzzle game for one player: spin the five-lamp wheel
