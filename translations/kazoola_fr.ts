@@ -130,7 +130,7 @@
     <message>
         <location line="+3"/>
         <source>Guess the letter %1 (or type it)</source>
-        <translation>Devine la lettre %1 (ou tape-la)</translation>
+        <translation>Choisis la lettre %1 (ou tape-la)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -287,12 +287,12 @@
     <message>
         <location line="+2"/>
         <source>Date Last Edited:</source>
-        <translation>Dernière modification :</translation>
+        <translation>Modifiée le :</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Number of Puzzles:</source>
-        <translation>Nombre d&apos;énigmes :</translation>
+        <translation>Énigmes :</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -815,7 +815,7 @@ L&apos;énigme était : %2</translation>
     <message>
         <location line="+3"/>
         <source>and %1 more</source>
-        <translation>et %1 de plus</translation>
+        <translation>et %1 autres</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -835,7 +835,7 @@ L&apos;énigme était : %2</translation>
     <message>
         <location line="+3"/>
         <source>the puzzle is over 25 characters long without a space every 25 characters</source>
-        <translation>l&apos;énigme dépasse 25 caractères sans un espace tous les 25 caractères</translation>
+        <translation>l&apos;énigme dépasse 25 caractères sans espace tous les 25 caractères</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -855,7 +855,7 @@ L&apos;énigme était : %2</translation>
     <message>
         <location line="+4"/>
         <source>punctuation became blanks</source>
-        <translation>la ponctuation est devenue des espaces</translation>
+        <translation>ponctuation remplacée par des espaces</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -971,7 +971,7 @@ Vérifie les cases et réessaie !</translation>
     <message>
         <location line="+1"/>
         <source>ERROR IN DATA</source>
-        <translation>ERREUR DANS LES DONNÉES</translation>
+        <translation>ERREUR DE SAISIE</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1592,12 +1592,12 @@ Créé par Orvendel
     <message>
         <location line="+1"/>
         <source>New Set</source>
-        <translation>Nouvelle série</translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Load Set</source>
-        <translation>Charger une série</translation>
+        <translation>Charger</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1642,12 +1642,12 @@ Créé par Orvendel
     <message>
         <location line="+1"/>
         <source>&amp;New Set</source>
-        <translation>&amp;Nouvelle série</translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Load Set...</source>
-        <translation>&amp;Charger une série...</translation>
+        <translation>&amp;Charger...</translation>
     </message>
     <message>
         <location line="+10"/>
