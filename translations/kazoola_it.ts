@@ -1592,12 +1592,12 @@ Creato da Orvendel
     <message>
         <location line="+1"/>
         <source>New Set</source>
-        <translation>Nuova raccolta</translation>
+        <translation>Nuova</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Load Set</source>
-        <translation>Carica raccolta</translation>
+        <translation>Carica</translation>
     </message>
     <message>
         <location line="+1"/>

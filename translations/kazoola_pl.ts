@@ -1598,12 +1598,12 @@ Autor: Orvendel
     <message>
         <location line="+1"/>
         <source>New Set</source>
-        <translation>Nowy zestaw</translation>
+        <translation>Nowy</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Load Set</source>
-        <translation>Wczytaj zestaw</translation>
+        <translation>Wczytaj</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -1592,12 +1592,12 @@ Criado por Orvendel
     <message>
         <location line="+1"/>
         <source>New Set</source>
-        <translation>Nova coleção</translation>
+        <translation>Nova</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Load Set</source>
-        <translation>Abrir coleção</translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <location line="+1"/>
