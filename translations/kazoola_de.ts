@@ -270,7 +270,7 @@
 <context>
     <name>Form2</name>
     <message>
-        <location filename="../game/ui/Form2.cpp" line="+23"/>
+        <location filename="../game/ui/Form2.cpp" line="+24"/>
         <source>Game Set Information</source>
         <translation>Rätselpaket-Info</translation>
     </message>
@@ -732,7 +732,7 @@ Das Rätsel lautete: %2</translation>
         <translation>der Ordner des Programms wurde nicht gefunden</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+85"/>
         <source>High Scores Not Saved</source>
         <translation>Bestenliste nicht gespeichert</translation>
     </message>
@@ -750,6 +750,11 @@ Das Rätsel lautete: %2</translation>
         <location line="+8"/>
         <source>The high-score file could not be read:</source>
         <translation>Die Datei der Bestenliste konnte nicht gelesen werden:</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Not Played</source>
+        <translation>Nicht gespielt</translation>
     </message>
 </context>
 <context>
@@ -1067,7 +1072,7 @@ Mehr passen nicht hinein.</translation>
 <context>
     <name>Language</name>
     <message>
-        <location filename="../common/ui/Language.cpp" line="+127"/>
+        <location filename="../common/ui/Language.cpp" line="+130"/>
         <source>&amp;Language</source>
         <translation>&amp;Sprache</translation>
     </message>
@@ -1477,7 +1482,7 @@ Mehr passen nicht hinein.</translation>
 <context>
     <name>frmAbout</name>
     <message>
-        <location filename="../game/ui/frmAbout.cpp" line="+65"/>
+        <location filename="../game/ui/frmAbout.cpp" line="+66"/>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Systeminformationen sind gerade nicht verfügbar</translation>
     </message>
@@ -1519,7 +1524,7 @@ Erstellt von Orvendel
 <context>
     <name>frmAdd</name>
     <message>
-        <location filename="../editor/ui/frmAdd.cpp" line="+21"/>
+        <location filename="../editor/ui/frmAdd.cpp" line="+22"/>
         <source>Edit a Clue</source>
         <translation>Hinweis bearbeiten</translation>
     </message>
@@ -1569,7 +1574,7 @@ Erstellt von Orvendel
 <context>
     <name>frmCreate</name>
     <message>
-        <location filename="../editor/ui/frmCreate.cpp" line="+259"/>
+        <location filename="../editor/ui/frmCreate.cpp" line="+260"/>
         <source>KAZ Puzzle Set Creator</source>
         <translation>KAZ-Rätselpaket-Editor</translation>
     </message>
@@ -1685,7 +1690,7 @@ Erstellt von Orvendel
         <translation>&amp;Hinweis bearbeiten</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>Import Pairs</source>
         <translation>Paare importieren</translation>
     </message>

@@ -66,7 +66,7 @@
         <location filename="../game/ui/Form1.cpp" line="+169"/>
         <source>Clue:</source>
         <extracomment>The clue line before any game set is loaded</extracomment>
-        <translation>Indice :</translation>
+        <translation>Indice&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -81,7 +81,7 @@
     <message>
         <location line="+3"/>
         <source>The wheel&apos;s middle lamp: its colour decides the spin</source>
-        <translation>La lampe du milieu de la roue : sa couleur décide du lancer</translation>
+        <translation>La lampe du milieu de la roue&#xa0;: sa couleur décide du lancer</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -135,12 +135,12 @@
     <message>
         <location line="+1"/>
         <source>Status: the last spin or guess, the score and the spins</source>
-        <translation>État : le dernier lancer ou la dernière lettre, le score et les lancers</translation>
+        <translation>État&#xa0;: le dernier lancer ou la dernière lettre, le score et les lancers</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The hidden puzzle: each hidden letter is read as blank, and gap marks a space between words</source>
-        <translation>L&apos;énigme cachée : chaque lettre cachée se lit « vide », et « espace » marque un blanc entre deux mots</translation>
+        <translation>L&apos;énigme cachée&#xa0;: chaque lettre cachée se lit «&#xa0;vide&#xa0;», et «&#xa0;espace&#xa0;» marque un blanc entre deux mots</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -258,46 +258,46 @@
     <message>
         <location line="+135"/>
         <source>Status: no game set loaded</source>
-        <translation>État : aucune série chargée</translation>
+        <translation>État&#xa0;: aucune série chargée</translation>
     </message>
     <message>
         <location filename="../game/ui/Form1View.cpp" line="+265"/>
         <source>Lamp %1 of %2: %3</source>
         <extracomment>%3 is the lamp&apos;s colour</extracomment>
-        <translation>Lampe %1 sur %2 : %3</translation>
+        <translation>Lampe %1 sur %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
-        <location filename="../game/ui/Form2.cpp" line="+23"/>
+        <location filename="../game/ui/Form2.cpp" line="+24"/>
         <source>Game Set Information</source>
         <translation>Infos sur la série</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Author&apos;s Name:</source>
-        <translation>Nom de l&apos;auteur :</translation>
+        <translation>Nom de l&apos;auteur&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Title of Game Set:</source>
-        <translation>Titre de la série :</translation>
+        <translation>Titre de la série&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Date Last Edited:</source>
-        <translation>Modifiée le :</translation>
+        <translation>Modifiée le&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Number of Puzzles:</source>
-        <translation>Énigmes :</translation>
+        <translation>Énigmes&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Information:</source>
-        <translation>Informations :</translation>
+        <translation>Informations&#xa0;:</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -345,25 +345,25 @@
         <location filename="../game/ui/GameMessages.cpp" line="+32"/>
         <source>There is not a Game Set Loaded!
 Please load a game set first!</source>
-        <translation>Aucune série n&apos;est chargée !
-Charge d&apos;abord une série !</translation>
+        <translation>Aucune série n&apos;est chargée&#xa0;!
+Charge d&apos;abord une série&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No Game Set Loaded!</source>
-        <translation>Aucune série chargée !</translation>
+        <translation>Aucune série chargée&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>There is already a game in progress!
 Are you sure you want to quit?</source>
-        <translation>Une partie est déjà en cours !
-Tu veux vraiment quitter ?</translation>
+        <translation>Une partie est déjà en cours&#xa0;!
+Tu veux vraiment quitter&#xa0;?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Really Quit?</source>
-        <translation>Vraiment quitter ?</translation>
+        <translation>Vraiment quitter&#xa0;?</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -378,7 +378,7 @@ Tu veux vraiment quitter ?</translation>
     <message>
         <location line="+2"/>
         <source>All of the letters in the puzzle have been uncovered.  Please solve the puzzle!</source>
-        <translation>Toutes les lettres de l&apos;énigme sont découvertes. Résous l&apos;énigme !</translation>
+        <translation>Toutes les lettres de l&apos;énigme sont découvertes. Résous l&apos;énigme&#xa0;!</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -389,18 +389,18 @@ Tu veux vraiment quitter ?</translation>
         <location line="+2"/>
         <source>I am sorry but you have lost all of your points!
 Please roll again</source>
-        <translation>Désolé, tu as perdu tous tes points !
+        <translation>Désolé, tu as perdu tous tes points&#xa0;!
 Relance la roue</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>All Points Lost!</source>
-        <translation>Tout perdu !</translation>
+        <translation>Tout perdu&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Before you can guess a letter, you must spin!</source>
-        <translation>Avant de deviner une lettre, tu dois lancer la roue !</translation>
+        <translation>Avant de deviner une lettre, tu dois lancer la roue&#xa0;!</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -410,7 +410,7 @@ Relance la roue</translation>
     <message>
         <location line="+2"/>
         <source>I am sorry, that letter was not found!</source>
-        <translation>Désolé, cette lettre n&apos;est pas dans l&apos;énigme !</translation>
+        <translation>Désolé, cette lettre n&apos;est pas dans l&apos;énigme&#xa0;!</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -425,7 +425,7 @@ It took %1 spin(s) for you
 to solve this %2 letter puzzle.
 Your final (adjusted) score is %3</source>
         <extracomment>%1 spins, %2 letters, %3 the final score</extracomment>
-        <translation>Trouvé !
+        <translation>Trouvé&#xa0;!
 
 Tu as fait %1 lancer(s)
 pour résoudre cette énigme de %2 lettres.
@@ -443,18 +443,18 @@ You Entered: %1
 The Puzzle was: %2</source>
         <extracomment>%1 the answer as typed, %2 the puzzle</extracomment>
         <translation>Dommage, ce n&apos;était pas ça.
-Ta réponse : %1
-L&apos;énigme était : %2</translation>
+Ta réponse&#xa0;: %1
+L&apos;énigme était&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sorry!</source>
-        <translation>Dommage !</translation>
+        <translation>Dommage&#xa0;!</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Please Enter Your Guess (And Watch Your Spelling!)</source>
-        <translation>Tape ta réponse (et attention à l&apos;orthographe !)</translation>
+        <translation>Tape ta réponse (et attention à l&apos;orthographe&#xa0;!)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -469,7 +469,7 @@ L&apos;énigme était : %2</translation>
     <message>
         <location line="+2"/>
         <source>High Score?</source>
-        <translation>Meilleur score ?</translation>
+        <translation>Meilleur score&#xa0;?</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -480,12 +480,12 @@ L&apos;énigme était : %2</translation>
         <location line="+5"/>
         <source>Clue: %1</source>
         <extracomment>The line under the puzzle board; the clue follows</extracomment>
-        <translation>Indice : %1</translation>
+        <translation>Indice&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Spin result: %1</source>
-        <translation>Résultat du lancer : %1</translation>
+        <translation>Résultat du lancer&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -514,7 +514,7 @@ L&apos;énigme était : %2</translation>
     <message>
         <location line="+12"/>
         <source>Puzzle board: no game</source>
-        <translation>Panneau : aucune partie</translation>
+        <translation>Panneau&#xa0;: aucune partie</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -537,7 +537,7 @@ L&apos;énigme était : %2</translation>
         <location line="+2"/>
         <source>Puzzle board: %1</source>
         <extracomment>The board&apos;s letters, blanks and gaps follow</extracomment>
-        <translation>Panneau : %1</translation>
+        <translation>Panneau&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -545,17 +545,17 @@ L&apos;énigme était : %2</translation>
     <message>
         <location filename="../common/core/GameSetFile.cpp" line="+52"/>
         <source>line %1: the file ends where %2 was expected</source>
-        <translation>ligne %1 : le fichier s&apos;arrête avant %2</translation>
+        <translation>ligne %1&#xa0;: le fichier s&apos;arrête avant %2</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>line %1: %2 has no closing double quote</source>
-        <translation>ligne %1 : il manque le guillemet double fermant pour %2</translation>
+        <translation>ligne %1&#xa0;: il manque le guillemet double fermant pour %2</translation>
     </message>
     <message>
         <location line="+69"/>
         <source>This file is not a usable game set:</source>
-        <translation>Ce fichier n&apos;est pas une série utilisable :</translation>
+        <translation>Ce fichier n&apos;est pas une série utilisable&#xa0;:</translation>
     </message>
     <message>
         <location line="+43"/>
@@ -575,7 +575,7 @@ L&apos;énigme était : %2</translation>
     <message>
         <location line="+6"/>
         <source>line %1: a date like #2001-02-25# was expected</source>
-        <translation>ligne %1 : une date comme #2001-02-25# était attendue</translation>
+        <translation>ligne %1&#xa0;: une date comme #2001-02-25# était attendue</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -590,7 +590,7 @@ L&apos;énigme était : %2</translation>
     <message>
         <location line="+9"/>
         <source>line %1: a number of puzzles from 1 to %2 was expected</source>
-        <translation>ligne %1 : un nombre d&apos;énigmes de 1 à %2 était attendu</translation>
+        <translation>ligne %1&#xa0;: un nombre d&apos;énigmes de 1 à %2 était attendu</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -618,7 +618,7 @@ L&apos;énigme était : %2</translation>
     <message>
         <location filename="../editor/ui/HeadlessCommands.cpp" line="+30"/>
         <source>Usage:</source>
-        <translation>Utilisation :</translation>
+        <translation>Utilisation&#xa0;:</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -628,7 +628,7 @@ L&apos;énigme était : %2</translation>
     <message>
         <location line="+41"/>
         <source>--pdf takes key or worksheet, not &quot;%1&quot;</source>
-        <translation>--pdf attend key ou worksheet, pas « %1 »</translation>
+        <translation>--pdf attend key ou worksheet, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -648,7 +648,7 @@ L&apos;énigme était : %2</translation>
     <message>
         <location line="+21"/>
         <source>these options do not make a command: %1</source>
-        <translation>ces options ne forment pas une commande : %1</translation>
+        <translation>ces options ne forment pas une commande&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -707,7 +707,7 @@ L&apos;énigme était : %2</translation>
 %1
 
 %2</source>
-        <translation>Impossible d&apos;ouvrir le fichier d&apos;aide :
+        <translation>Impossible d&apos;ouvrir le fichier d&apos;aide&#xa0;:
 %1
 
 %2</translation>
@@ -732,7 +732,7 @@ L&apos;énigme était : %2</translation>
         <translation>le dossier du programme est introuvable</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+85"/>
         <source>High Scores Not Saved</source>
         <translation>Meilleurs scores non enregistrés</translation>
     </message>
@@ -744,12 +744,17 @@ L&apos;énigme était : %2</translation>
     <message>
         <location line="+4"/>
         <source>The high-score file could not be written:</source>
-        <translation>Impossible d&apos;écrire le fichier des meilleurs scores :</translation>
+        <translation>Impossible d&apos;écrire le fichier des meilleurs scores&#xa0;:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The high-score file could not be read:</source>
-        <translation>Impossible de lire le fichier des meilleurs scores :</translation>
+        <translation>Impossible de lire le fichier des meilleurs scores&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Not Played</source>
+        <translation>Pas encore jouée</translation>
     </message>
 </context>
 <context>
@@ -757,60 +762,60 @@ L&apos;énigme était : %2</translation>
     <message>
         <location filename="../editor/core/ImportRules.cpp" line="+72"/>
         <source>1 entry was refused:</source>
-        <translation>1 entrée refusée :</translation>
+        <translation>1 entrée refusée&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 entry was changed:</source>
-        <translation>1 entrée modifiée :</translation>
+        <translation>1 entrée modifiée&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 line was refused:</source>
-        <translation>1 ligne refusée :</translation>
+        <translation>1 ligne refusée&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 line was changed:</source>
-        <translation>1 ligne modifiée :</translation>
+        <translation>1 ligne modifiée&#xa0;:</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
         <source>%n entries were refused:</source>
         <translation>
-            <numerusform>%n entrée refusée :</numerusform>
-            <numerusform>%n entrées refusées :</numerusform>
+            <numerusform>%n entrée refusée&#xa0;:</numerusform>
+            <numerusform>%n entrées refusées&#xa0;:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n entries were changed:</source>
         <translation>
-            <numerusform>%n entrée modifiée :</numerusform>
-            <numerusform>%n entrées modifiées :</numerusform>
+            <numerusform>%n entrée modifiée&#xa0;:</numerusform>
+            <numerusform>%n entrées modifiées&#xa0;:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n lines were refused:</source>
         <translation>
-            <numerusform>%n ligne refusée :</numerusform>
-            <numerusform>%n lignes refusées :</numerusform>
+            <numerusform>%n ligne refusée&#xa0;:</numerusform>
+            <numerusform>%n lignes refusées&#xa0;:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>%n lines were changed:</source>
         <translation>
-            <numerusform>%n ligne modifiée :</numerusform>
-            <numerusform>%n lignes modifiées :</numerusform>
+            <numerusform>%n ligne modifiée&#xa0;:</numerusform>
+            <numerusform>%n lignes modifiées&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <location line="+10"/>
         <source>%1: %2</source>
         <extracomment>A refused or changed record: &quot;line 3: the clue is longer than 30 characters&quot;.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -860,7 +865,7 @@ L&apos;énigme était : %2</translation>
     <message>
         <location line="+3"/>
         <source>&quot;%1&quot; is a letter the game cannot show</source>
-        <translation>« %1 » est une lettre que le jeu ne peut pas afficher</translation>
+        <translation>«&#xa0;%1&#xa0;» est une lettre que le jeu ne peut pas afficher</translation>
     </message>
     <message>
         <location line="+46"/>
@@ -895,7 +900,7 @@ L&apos;énigme était : %2</translation>
 Without a window:</source>
         <translation>KazCreate, l&apos;éditeur de séries de Kazoola.
 
-Sans fenêtre :</translation>
+Sans fenêtre&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -916,7 +921,7 @@ Sans fenêtre :</translation>
         <location line="+4"/>
         <source>Enter whatever you want here.  Email, web pages, why you made the set, etc., etc. Up to 255 characters.</source>
         <extracomment>Stands in the information box; the box holds at most 255 characters.</extracomment>
-        <translation>Écris ici ce que tu veux : e-mail, pages web, pourquoi tu as fait cette série, etc. Jusqu&apos;à 255 caractères.</translation>
+        <translation>Écris ici ce que tu veux&#xa0;: e-mail, pages web, pourquoi tu as fait cette série, etc. Jusqu&apos;à 255 caractères.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -942,31 +947,31 @@ Sans fenêtre :</translation>
     <message>
         <location line="+4"/>
         <source>Number of Clues in Set: 0</source>
-        <translation>Indices dans la série : 0</translation>
+        <translation>Indices dans la série&#xa0;: 0</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Number of clues in set: %1</source>
-        <translation>Indices dans la série : %1</translation>
+        <translation>Indices dans la série&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Are You Sure?<byte value="xd"/>
 All unsaved puzzle data entered thus far will be lost!</source>
-        <translation>Tu confirmes ?<byte value="xd"/>
-Tout ce qui n&apos;a pas été enregistré sera perdu !</translation>
+        <translation>Tu confirmes&#xa0;?<byte value="xd"/>
+Tout ce qui n&apos;a pas été enregistré sera perdu&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>ARE YOU SURE?</source>
-        <translation>TU CONFIRMES ?</translation>
+        <translation>TU CONFIRMES&#xa0;?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>An entry is empty!<byte value="xd"/>
 Please check them and try again!</source>
-        <translation>Une case est vide !<byte value="xd"/>
-Vérifie les cases et réessaie !</translation>
+        <translation>Une case est vide&#xa0;!<byte value="xd"/>
+Vérifie les cases et réessaie&#xa0;!</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1028,17 +1033,17 @@ Tu ne peux plus en ajouter.</translation>
     <message>
         <location line="+13"/>
         <source>No pair was loaded; pair 1 and the pairs after it were not.</source>
-        <translation>Aucune paire n&apos;a été chargée : ni la paire 1, ni les suivantes.</translation>
+        <translation>Aucune paire n&apos;a été chargée&#xa0;: ni la paire 1, ni les suivantes.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Pairs 1 to %1 were loaded; pair %2 and the pairs after it were not.</source>
-        <translation>Les paires 1 à %1 ont été chargées ; la paire %2 et les suivantes, non.</translation>
+        <translation>Les paires 1 à %1 ont été chargées&#xa0;; la paire %2 et les suivantes, non.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Pair %1 of this game set has an empty clue:</source>
-        <translation>La paire %1 de cette série a un indice vide :</translation>
+        <translation>La paire %1 de cette série a un indice vide&#xa0;:</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1051,23 +1056,23 @@ Tu ne peux plus en ajouter.</translation>
     <message>
         <location filename="../game/core/KazMod.cpp" line="+16"/>
         <source>Current Score: %1</source>
-        <translation>Score actuel : %1</translation>
+        <translation>Score actuel&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source># Of Spins So Far: %1</source>
-        <translation>Nombre de lancers : %1</translation>
+        <translation>Nombre de lancers&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Spin Value: %1</source>
-        <translation>Valeur du lancer : %1</translation>
+        <translation>Valeur du lancer&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>Language</name>
     <message>
-        <location filename="../common/ui/Language.cpp" line="+127"/>
+        <location filename="../common/ui/Language.cpp" line="+130"/>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
     </message>
@@ -1178,7 +1183,7 @@ Tu ne peux plus en ajouter.</translation>
     <message>
         <location filename="../editor/core/SameFile.cpp" line="+24"/>
         <source>it is the same file as the input %1, which writing it would destroy</source>
-        <translation>c&apos;est le fichier d&apos;entrée %1 lui-même : l&apos;écrire le détruirait</translation>
+        <translation>c&apos;est le fichier d&apos;entrée %1 lui-même&#xa0;: l&apos;écrire le détruirait</translation>
     </message>
 </context>
 <context>
@@ -1186,7 +1191,7 @@ Tu ne peux plus en ajouter.</translation>
     <message>
         <location filename="../game/core/Scoring.cpp" line="+62"/>
         <source>Final Score: %1</source>
-        <translation>Score final : %1</translation>
+        <translation>Score final&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1410,7 +1415,7 @@ Tu ne peux plus en ajouter.</translation>
     <message>
         <location line="+89"/>
         <source>line %1: a quoted field is never closed</source>
-        <translation>ligne %1 : un champ entre guillemets n&apos;est jamais fermé</translation>
+        <translation>ligne %1&#xa0;: un champ entre guillemets n&apos;est jamais fermé</translation>
     </message>
     <message>
         <location line="+91"/>
@@ -1420,7 +1425,7 @@ Tu ne peux plus en ajouter.</translation>
     <message>
         <location line="+73"/>
         <source>line %1: elements are nested more than %2 deep</source>
-        <translation>ligne %1 : les éléments sont imbriqués sur plus de %2 niveaux</translation>
+        <translation>ligne %1&#xa0;: les éléments sont imbriqués sur plus de %2 niveaux</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1446,7 +1451,7 @@ Tu ne peux plus en ajouter.</translation>
     <message>
         <location line="+31"/>
         <source>it is not valid XML (line %1, column %2: %3)</source>
-        <translation>ce n&apos;est pas du XML valide (ligne %1, colonne %2 : %3)</translation>
+        <translation>ce n&apos;est pas du XML valide (ligne %1, colonne %2&#xa0;: %3)</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1466,7 +1471,7 @@ Tu ne peux plus en ajouter.</translation>
     <message>
         <location line="+100"/>
         <source>line %1: &quot;%2&quot; names no separator</source>
-        <translation>ligne %1 : « %2 » n&apos;indique aucun séparateur</translation>
+        <translation>ligne %1&#xa0;: «&#xa0;%2&#xa0;» n&apos;indique aucun séparateur</translation>
     </message>
     <message>
         <location line="+103"/>
@@ -1477,7 +1482,7 @@ Tu ne peux plus en ajouter.</translation>
 <context>
     <name>frmAbout</name>
     <message>
-        <location filename="../game/ui/frmAbout.cpp" line="+65"/>
+        <location filename="../game/ui/frmAbout.cpp" line="+66"/>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Les infos système ne sont pas disponibles pour le moment</translation>
     </message>
@@ -1489,7 +1494,7 @@ Tu ne peux plus en ajouter.</translation>
     <message>
         <location line="+37"/>
         <source>Contact the Author at %1</source>
-        <translation>Pour contacter l&apos;auteur : %1</translation>
+        <translation>Pour contacter l&apos;auteur&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1519,7 +1524,7 @@ Créé par Orvendel
 <context>
     <name>frmAdd</name>
     <message>
-        <location filename="../editor/ui/frmAdd.cpp" line="+21"/>
+        <location filename="../editor/ui/frmAdd.cpp" line="+22"/>
         <source>Edit a Clue</source>
         <translation>Modifier un indice</translation>
     </message>
@@ -1558,18 +1563,18 @@ Créé par Orvendel
     <message>
         <location line="+3"/>
         <source>Clue:</source>
-        <translation>Indice :</translation>
+        <translation>Indice&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Puzzle:</source>
-        <translation>Énigme :</translation>
+        <translation>Énigme&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>frmCreate</name>
     <message>
-        <location filename="../editor/ui/frmCreate.cpp" line="+259"/>
+        <location filename="../editor/ui/frmCreate.cpp" line="+260"/>
         <source>KAZ Puzzle Set Creator</source>
         <translation>Créateur de séries KAZ</translation>
     </message>
@@ -1607,17 +1612,17 @@ Créé par Orvendel
     <message>
         <location line="+1"/>
         <source>Author&apos;s Name:</source>
-        <translation>Nom de l&apos;auteur :</translation>
+        <translation>Nom de l&apos;auteur&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Title of Puzzle Set:</source>
-        <translation>Titre de la série :</translation>
+        <translation>Titre de la série&#xa0;:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Information:</source>
-        <translation>Informations :</translation>
+        <translation>Informations&#xa0;:</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1632,7 +1637,7 @@ Créé par Orvendel
     <message>
         <location line="+2"/>
         <source>One pair a row: the clue, then the puzzle (Delete removes it)</source>
-        <translation>Une paire par ligne : l&apos;indice, puis l&apos;énigme (Delete la supprime)</translation>
+        <translation>Une paire par ligne&#xa0;: l&apos;indice, puis l&apos;énigme (Delete la supprime)</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1685,7 +1690,7 @@ Créé par Orvendel
         <translation>Modifier cet &amp;indice</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>Import Pairs</source>
         <translation>Importer des paires</translation>
     </message>
@@ -1698,7 +1703,7 @@ Créé par Orvendel
     <message>
         <location line="+13"/>
         <source>This word list could not be imported:</source>
-        <translation>Impossible d&apos;importer cette liste de mots :</translation>
+        <translation>Impossible d&apos;importer cette liste de mots&#xa0;:</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -1714,7 +1719,7 @@ Créé par Orvendel
     <message>
         <location line="+1"/>
         <source>The pairs could not be exported:</source>
-        <translation>Impossible d&apos;exporter les paires :</translation>
+        <translation>Impossible d&apos;exporter les paires&#xa0;:</translation>
     </message>
     <message>
         <location line="+32"/>
@@ -1741,12 +1746,12 @@ Créé par Orvendel
     <message>
         <location line="+1"/>
         <source>The PDF could not be written:</source>
-        <translation>Impossible d&apos;écrire le PDF :</translation>
+        <translation>Impossible d&apos;écrire le PDF&#xa0;:</translation>
     </message>
     <message>
         <location line="+40"/>
         <source>The game set could not be saved:</source>
-        <translation>Impossible d&apos;enregistrer la série :</translation>
+        <translation>Impossible d&apos;enregistrer la série&#xa0;:</translation>
     </message>
 </context>
 </TS>

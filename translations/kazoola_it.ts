@@ -71,12 +71,12 @@
     <message>
         <location line="+1"/>
         <source>The clue to the hidden puzzle</source>
-        <translation>L'indizio per l'enigma nascosto</translation>
+        <translation>L&apos;indizio per l&apos;enigma nascosto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Divider under the clue</source>
-        <translation>Separatore sotto l'indizio</translation>
+        <translation>Separatore sotto l&apos;indizio</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -135,12 +135,12 @@
     <message>
         <location line="+1"/>
         <source>Status: the last spin or guess, the score and the spins</source>
-        <translation>Stato: l'ultimo giro o tentativo, il punteggio e i giri</translation>
+        <translation>Stato: l&apos;ultimo giro o tentativo, il punteggio e i giri</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>The hidden puzzle: each hidden letter is read as blank, and gap marks a space between words</source>
-        <translation>L'enigma nascosto: ogni lettera nascosta si legge vuoto, e spazio indica lo stacco tra due parole</translation>
+        <translation>L&apos;enigma nascosto: ogni lettera nascosta si legge vuoto, e spazio indica lo stacco tra due parole</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -270,14 +270,14 @@
 <context>
     <name>Form2</name>
     <message>
-        <location filename="../game/ui/Form2.cpp" line="+23"/>
+        <location filename="../game/ui/Form2.cpp" line="+24"/>
         <source>Game Set Information</source>
         <translation>Info sulla raccolta</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Author&apos;s Name:</source>
-        <translation>Nome dell'autore:</translation>
+        <translation>Nome dell&apos;autore:</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -345,7 +345,7 @@
         <location filename="../game/ui/GameMessages.cpp" line="+32"/>
         <source>There is not a Game Set Loaded!
 Please load a game set first!</source>
-        <translation>Non c'è nessuna raccolta caricata!
+        <translation>Non c&apos;è nessuna raccolta caricata!
 Prima carica una raccolta!</translation>
     </message>
     <message>
@@ -357,7 +357,7 @@ Prima carica una raccolta!</translation>
         <location line="+2"/>
         <source>There is already a game in progress!
 Are you sure you want to quit?</source>
-        <translation>C'è già una partita in corso!
+        <translation>C&apos;è già una partita in corso!
 Vuoi davvero abbandonarla?</translation>
     </message>
     <message>
@@ -378,7 +378,7 @@ Vuoi davvero abbandonarla?</translation>
     <message>
         <location line="+2"/>
         <source>All of the letters in the puzzle have been uncovered.  Please solve the puzzle!</source>
-        <translation>Tutte le lettere dell'enigma sono scoperte.  Ora risolvi l'enigma!</translation>
+        <translation>Tutte le lettere dell&apos;enigma sono scoperte.  Ora risolvi l&apos;enigma!</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -410,7 +410,7 @@ Gira di nuovo</translation>
     <message>
         <location line="+2"/>
         <source>I am sorry, that letter was not found!</source>
-        <translation>Mi dispiace, quella lettera non c'è!</translation>
+        <translation>Mi dispiace, quella lettera non c&apos;è!</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -428,7 +428,7 @@ Your final (adjusted) score is %3</source>
         <translation>Indovinato!
 
 Giri fatti: %1
-Lettere dell'enigma: %2
+Lettere dell&apos;enigma: %2
 Il tuo punteggio finale (ricalcolato) è %3</translation>
     </message>
     <message>
@@ -444,7 +444,7 @@ The Puzzle was: %2</source>
         <extracomment>%1 the answer as typed, %2 the puzzle</extracomment>
         <translation>Peccato, la risposta non è giusta.
 Hai scritto: %1
-L'enigma era: %2</translation>
+L&apos;enigma era: %2</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -454,7 +454,7 @@ L'enigma era: %2</translation>
     <message>
         <location line="+15"/>
         <source>Please Enter Your Guess (And Watch Your Spelling!)</source>
-        <translation>Scrivi la tua risposta (e occhio all'ortografia!)</translation>
+        <translation>Scrivi la tua risposta (e occhio all&apos;ortografia!)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -565,7 +565,7 @@ L'enigma era: %2</translation>
     <message>
         <location line="+1"/>
         <source>the author</source>
-        <translation>l'autore</translation>
+        <translation>l&apos;autore</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -595,12 +595,12 @@ L'enigma era: %2</translation>
     <message>
         <location line="+10"/>
         <source>clue %1</source>
-        <translation>l'indizio %1</translation>
+        <translation>l&apos;indizio %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>puzzle %1</source>
-        <translation>l'enigma %1</translation>
+        <translation>l&apos;enigma %1</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -628,7 +628,7 @@ L'enigma era: %2</translation>
     <message>
         <location line="+41"/>
         <source>--pdf takes key or worksheet, not &quot;%1&quot;</source>
-        <translation>--pdf accetta key o worksheet, non "%1"</translation>
+        <translation>--pdf accetta key o worksheet, non &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -732,7 +732,7 @@ L'enigma era: %2</translation>
         <translation>non è stato possibile trovare la cartella del programma</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+85"/>
         <source>High Scores Not Saved</source>
         <translation>Record non salvati</translation>
     </message>
@@ -750,6 +750,11 @@ L'enigma era: %2</translation>
         <location line="+8"/>
         <source>The high-score file could not be read:</source>
         <translation>Non è stato possibile leggere il file dei record:</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Not Played</source>
+        <translation>Non giocata</translation>
     </message>
 </context>
 <context>
@@ -820,12 +825,12 @@ L'enigma era: %2</translation>
     <message>
         <location line="+5"/>
         <source>the clue is longer than 30 characters</source>
-        <translation>l'indizio supera i 30 caratteri</translation>
+        <translation>l&apos;indizio supera i 30 caratteri</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the puzzle is longer than 75 characters</source>
-        <translation>l'enigma supera i 75 caratteri</translation>
+        <translation>l&apos;enigma supera i 75 caratteri</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -835,7 +840,7 @@ L'enigma era: %2</translation>
     <message>
         <location line="+3"/>
         <source>the puzzle is over 25 characters long without a space every 25 characters</source>
-        <translation>l'enigma supera i 25 caratteri senza uno spazio ogni 25 caratteri</translation>
+        <translation>l&apos;enigma supera i 25 caratteri senza uno spazio ogni 25 caratteri</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -845,12 +850,12 @@ L'enigma era: %2</translation>
     <message>
         <location line="+3"/>
         <source>the clue holds a digit, which the board cannot show</source>
-        <translation>l'indizio contiene una cifra, che il tabellone non può mostrare</translation>
+        <translation>l&apos;indizio contiene una cifra, che il tabellone non può mostrare</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the puzzle holds a digit, which the board cannot show</source>
-        <translation>l'enigma contiene una cifra, che il tabellone non può mostrare</translation>
+        <translation>l&apos;enigma contiene una cifra, che il tabellone non può mostrare</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -860,7 +865,7 @@ L'enigma era: %2</translation>
     <message>
         <location line="+3"/>
         <source>&quot;%1&quot; is a letter the game cannot show</source>
-        <translation>"%1" è una lettera che il gioco non può mostrare</translation>
+        <translation>&quot;%1&quot; è una lettera che il gioco non può mostrare</translation>
     </message>
     <message>
         <location line="+46"/>
@@ -893,7 +898,7 @@ L'enigma era: %2</translation>
         <source>KazCreate, the Kazoola game set editor.
 
 Without a window:</source>
-        <translation>KazCreate, l'editor di raccolte di Kazoola.
+        <translation>KazCreate, l&apos;editor di raccolte di Kazoola.
 
 Senza finestra:</translation>
     </message>
@@ -932,12 +937,12 @@ Senza finestra:</translation>
     <message>
         <location line="+3"/>
         <source>Enter a clue to help the player solve the puzzle.</source>
-        <translation>Scrivi un indizio che aiuti a risolvere l'enigma.</translation>
+        <translation>Scrivi un indizio che aiuti a risolvere l&apos;enigma.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Enter the puzzle to be solved here.</source>
-        <translation>Scrivi qui l'enigma da risolvere.</translation>
+        <translation>Scrivi qui l&apos;enigma da risolvere.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1067,7 +1072,7 @@ Non se ne possono aggiungere altri.</translation>
 <context>
     <name>Language</name>
     <message>
-        <location filename="../common/ui/Language.cpp" line="+127"/>
+        <location filename="../common/ui/Language.cpp" line="+130"/>
         <source>&amp;Language</source>
         <translation>&amp;Lingua</translation>
     </message>
@@ -1390,12 +1395,12 @@ Non se ne possono aggiungere altri.</translation>
     <message>
         <location line="+6"/>
         <source>there is no puzzle after the clue</source>
-        <translation>manca l'enigma dopo l'indizio</translation>
+        <translation>manca l&apos;enigma dopo l&apos;indizio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>there is no clue after the puzzle</source>
-        <translation>manca l'indizio dopo l'enigma</translation>
+        <translation>manca l&apos;indizio dopo l&apos;enigma</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1441,7 +1446,7 @@ Non se ne possono aggiungere altri.</translation>
     <message>
         <location line="+8"/>
         <source>the entity %1 is not defined in the file</source>
-        <translation>l'entità %1 non è definita nel file</translation>
+        <translation>l&apos;entità %1 non è definita nel file</translation>
     </message>
     <message>
         <location line="+31"/>
@@ -1456,7 +1461,7 @@ Non se ne possono aggiungere altri.</translation>
     <message>
         <location line="+2"/>
         <source>The author was cut to %1 characters.</source>
-        <translation>Il nome dell'autore è stato accorciato a %1 caratteri.</translation>
+        <translation>Il nome dell&apos;autore è stato accorciato a %1 caratteri.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1466,18 +1471,18 @@ Non se ne possono aggiungere altri.</translation>
     <message>
         <location line="+100"/>
         <source>line %1: &quot;%2&quot; names no separator</source>
-        <translation>riga %1: "%2" non indica nessun separatore</translation>
+        <translation>riga %1: &quot;%2&quot; non indica nessun separatore</translation>
     </message>
     <message>
         <location line="+103"/>
         <source>the entity %1 is not one HTML knows</source>
-        <translation>l'entità %1 non è un'entità HTML conosciuta</translation>
+        <translation>l&apos;entità %1 non è un&apos;entità HTML conosciuta</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
-        <location filename="../game/ui/frmAbout.cpp" line="+65"/>
+        <location filename="../game/ui/frmAbout.cpp" line="+66"/>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Le informazioni di sistema non sono disponibili al momento</translation>
     </message>
@@ -1489,7 +1494,7 @@ Non se ne possono aggiungere altri.</translation>
     <message>
         <location line="+37"/>
         <source>Contact the Author at %1</source>
-        <translation>Contatta l'autore: %1</translation>
+        <translation>Contatta l&apos;autore: %1</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1519,7 +1524,7 @@ Creato da Orvendel
 <context>
     <name>frmAdd</name>
     <message>
-        <location filename="../editor/ui/frmAdd.cpp" line="+21"/>
+        <location filename="../editor/ui/frmAdd.cpp" line="+22"/>
         <source>Edit a Clue</source>
         <translation>Modifica indizio</translation>
     </message>
@@ -1569,7 +1574,7 @@ Creato da Orvendel
 <context>
     <name>frmCreate</name>
     <message>
-        <location filename="../editor/ui/frmCreate.cpp" line="+259"/>
+        <location filename="../editor/ui/frmCreate.cpp" line="+260"/>
         <source>KAZ Puzzle Set Creator</source>
         <translation>Editor di raccolte KAZ</translation>
     </message>
@@ -1607,7 +1612,7 @@ Creato da Orvendel
     <message>
         <location line="+1"/>
         <source>Author&apos;s Name:</source>
-        <translation>Nome dell'autore:</translation>
+        <translation>Nome dell&apos;autore:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1632,7 +1637,7 @@ Creato da Orvendel
     <message>
         <location line="+2"/>
         <source>One pair a row: the clue, then the puzzle (Delete removes it)</source>
-        <translation>Una coppia per riga: l'indizio, poi l'enigma (Delete la elimina)</translation>
+        <translation>Una coppia per riga: l&apos;indizio, poi l&apos;enigma (Delete la elimina)</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1685,7 +1690,7 @@ Creato da Orvendel
         <translation>Modifica &amp;indizio</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>Import Pairs</source>
         <translation>Importa coppie</translation>
     </message>

@@ -270,7 +270,7 @@
 <context>
     <name>Form2</name>
     <message>
-        <location filename="../game/ui/Form2.cpp" line="+23"/>
+        <location filename="../game/ui/Form2.cpp" line="+24"/>
         <source>Game Set Information</source>
         <translation>Om gåtesettet</translation>
     </message>
@@ -732,7 +732,7 @@ Gåten var: %2</translation>
         <translation>programmets egen mappe ble ikke funnet</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+85"/>
         <source>High Scores Not Saved</source>
         <translation>Rekordlisten ble ikke lagret</translation>
     </message>
@@ -750,6 +750,11 @@ Gåten var: %2</translation>
         <location line="+8"/>
         <source>The high-score file could not be read:</source>
         <translation>Rekordfilen kunne ikke leses:</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Not Played</source>
+        <translation>Ikke spilt</translation>
     </message>
 </context>
 <context>
@@ -1067,7 +1072,7 @@ Du kan ikke legge til flere.</translation>
 <context>
     <name>Language</name>
     <message>
-        <location filename="../common/ui/Language.cpp" line="+127"/>
+        <location filename="../common/ui/Language.cpp" line="+130"/>
         <source>&amp;Language</source>
         <translation>&amp;Språk</translation>
     </message>
@@ -1477,7 +1482,7 @@ Du kan ikke legge til flere.</translation>
 <context>
     <name>frmAbout</name>
     <message>
-        <location filename="../game/ui/frmAbout.cpp" line="+65"/>
+        <location filename="../game/ui/frmAbout.cpp" line="+66"/>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Systeminformasjon er ikke tilgjengelig nå</translation>
     </message>
@@ -1519,7 +1524,7 @@ Laget av Orvendel
 <context>
     <name>frmAdd</name>
     <message>
-        <location filename="../editor/ui/frmAdd.cpp" line="+21"/>
+        <location filename="../editor/ui/frmAdd.cpp" line="+22"/>
         <source>Edit a Clue</source>
         <translation>Rediger et hint</translation>
     </message>
@@ -1569,7 +1574,7 @@ Laget av Orvendel
 <context>
     <name>frmCreate</name>
     <message>
-        <location filename="../editor/ui/frmCreate.cpp" line="+259"/>
+        <location filename="../editor/ui/frmCreate.cpp" line="+260"/>
         <source>KAZ Puzzle Set Creator</source>
         <translation>KAZ-gåtesettmaker</translation>
     </message>
@@ -1685,7 +1690,7 @@ Laget av Orvendel
         <translation>Rediger dette &amp;hintet</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>Import Pairs</source>
         <translation>Importer par</translation>
     </message>

@@ -270,7 +270,7 @@
 <context>
     <name>Form2</name>
     <message>
-        <location filename="../game/ui/Form2.cpp" line="+23"/>
+        <location filename="../game/ui/Form2.cpp" line="+24"/>
         <source>Game Set Information</source>
         <translation>Info over de spelset</translation>
     </message>
@@ -732,7 +732,7 @@ De puzzel was: %2</translation>
         <translation>de map van het programma zelf is niet gevonden</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+85"/>
         <source>High Scores Not Saved</source>
         <translation>Topscores niet opgeslagen</translation>
     </message>
@@ -750,6 +750,11 @@ De puzzel was: %2</translation>
         <location line="+8"/>
         <source>The high-score file could not be read:</source>
         <translation>Het topscorebestand kon niet worden gelezen:</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Not Played</source>
+        <translation>Niet gespeeld</translation>
     </message>
 </context>
 <context>
@@ -1067,7 +1072,7 @@ Er kunnen er geen meer bij.</translation>
 <context>
     <name>Language</name>
     <message>
-        <location filename="../common/ui/Language.cpp" line="+127"/>
+        <location filename="../common/ui/Language.cpp" line="+130"/>
         <source>&amp;Language</source>
         <translation>&amp;Taal</translation>
     </message>
@@ -1477,7 +1482,7 @@ Er kunnen er geen meer bij.</translation>
 <context>
     <name>frmAbout</name>
     <message>
-        <location filename="../game/ui/frmAbout.cpp" line="+65"/>
+        <location filename="../game/ui/frmAbout.cpp" line="+66"/>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Systeeminformatie is nu niet beschikbaar</translation>
     </message>
@@ -1519,7 +1524,7 @@ Gemaakt door Orvendel
 <context>
     <name>frmAdd</name>
     <message>
-        <location filename="../editor/ui/frmAdd.cpp" line="+21"/>
+        <location filename="../editor/ui/frmAdd.cpp" line="+22"/>
         <source>Edit a Clue</source>
         <translation>Hint bewerken</translation>
     </message>
@@ -1569,7 +1574,7 @@ Gemaakt door Orvendel
 <context>
     <name>frmCreate</name>
     <message>
-        <location filename="../editor/ui/frmCreate.cpp" line="+259"/>
+        <location filename="../editor/ui/frmCreate.cpp" line="+260"/>
         <source>KAZ Puzzle Set Creator</source>
         <translation>KAZ-spelsetmaker</translation>
     </message>
@@ -1685,7 +1690,7 @@ Gemaakt door Orvendel
         <translation>Deze &amp;hint bewerken</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>Import Pairs</source>
         <translation>Paren importeren</translation>
     </message>

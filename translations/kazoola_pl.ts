@@ -270,7 +270,7 @@
 <context>
     <name>Form2</name>
     <message>
-        <location filename="../game/ui/Form2.cpp" line="+23"/>
+        <location filename="../game/ui/Form2.cpp" line="+24"/>
         <source>Game Set Information</source>
         <translation>Informacje o zestawie</translation>
     </message>
@@ -733,7 +733,7 @@ Hasło brzmiało: %2</translation>
         <translation>nie udało się znaleźć folderu programu</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+85"/>
         <source>High Scores Not Saved</source>
         <translation>Nie zapisano wyników</translation>
     </message>
@@ -751,6 +751,11 @@ Hasło brzmiało: %2</translation>
         <location line="+8"/>
         <source>The high-score file could not be read:</source>
         <translation>Nie udało się odczytać pliku najlepszych wyników:</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Not Played</source>
+        <translation>Nie grano</translation>
     </message>
 </context>
 <context>
@@ -1073,7 +1078,7 @@ Nie można dodać kolejnych.</translation>
 <context>
     <name>Language</name>
     <message>
-        <location filename="../common/ui/Language.cpp" line="+127"/>
+        <location filename="../common/ui/Language.cpp" line="+130"/>
         <source>&amp;Language</source>
         <translation>&amp;Język</translation>
     </message>
@@ -1483,7 +1488,7 @@ Nie można dodać kolejnych.</translation>
 <context>
     <name>frmAbout</name>
     <message>
-        <location filename="../game/ui/frmAbout.cpp" line="+65"/>
+        <location filename="../game/ui/frmAbout.cpp" line="+66"/>
         <source>System Information Is Unavailable At This Time</source>
         <translation>Informacje o systemie są teraz niedostępne</translation>
     </message>
@@ -1525,7 +1530,7 @@ Autor: Orvendel
 <context>
     <name>frmAdd</name>
     <message>
-        <location filename="../editor/ui/frmAdd.cpp" line="+21"/>
+        <location filename="../editor/ui/frmAdd.cpp" line="+22"/>
         <source>Edit a Clue</source>
         <translation>Edytuj podpowiedź</translation>
     </message>
@@ -1575,7 +1580,7 @@ Autor: Orvendel
 <context>
     <name>frmCreate</name>
     <message>
-        <location filename="../editor/ui/frmCreate.cpp" line="+259"/>
+        <location filename="../editor/ui/frmCreate.cpp" line="+260"/>
         <source>KAZ Puzzle Set Creator</source>
         <translation>Kreator zestawów KAZ</translation>
     </message>
@@ -1691,7 +1696,7 @@ Autor: Orvendel
         <translation>Edytuj tę &amp;podpowiedź</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>Import Pairs</source>
         <translation>Importuj pary</translation>
     </message>

@@ -270,7 +270,7 @@
 <context>
     <name>Form2</name>
     <message>
-        <location filename="../game/ui/Form2.cpp" line="+23"/>
+        <location filename="../game/ui/Form2.cpp" line="+24"/>
         <source>Game Set Information</source>
         <translation>Informações da coleção</translation>
     </message>
@@ -628,7 +628,7 @@ O enigma era: %2</translation>
     <message>
         <location line="+41"/>
         <source>--pdf takes key or worksheet, not &quot;%1&quot;</source>
-        <translation>--pdf aceita key ou worksheet, não "%1"</translation>
+        <translation>--pdf aceita key ou worksheet, não &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -732,7 +732,7 @@ O enigma era: %2</translation>
         <translation>a pasta do próprio programa não foi encontrada</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+85"/>
         <source>High Scores Not Saved</source>
         <translation>Recordes não salvos</translation>
     </message>
@@ -750,6 +750,11 @@ O enigma era: %2</translation>
         <location line="+8"/>
         <source>The high-score file could not be read:</source>
         <translation>Não foi possível ler o arquivo de recordes:</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <source>Not Played</source>
+        <translation>Não jogado</translation>
     </message>
 </context>
 <context>
@@ -860,7 +865,7 @@ O enigma era: %2</translation>
     <message>
         <location line="+3"/>
         <source>&quot;%1&quot; is a letter the game cannot show</source>
-        <translation>"%1" é uma letra que o jogo não consegue mostrar</translation>
+        <translation>&quot;%1&quot; é uma letra que o jogo não consegue mostrar</translation>
     </message>
     <message>
         <location line="+46"/>
@@ -1067,7 +1072,7 @@ Não dá para adicionar mais.</translation>
 <context>
     <name>Language</name>
     <message>
-        <location filename="../common/ui/Language.cpp" line="+127"/>
+        <location filename="../common/ui/Language.cpp" line="+130"/>
         <source>&amp;Language</source>
         <translation>&amp;Idioma</translation>
     </message>
@@ -1466,7 +1471,7 @@ Não dá para adicionar mais.</translation>
     <message>
         <location line="+100"/>
         <source>line %1: &quot;%2&quot; names no separator</source>
-        <translation>linha %1: "%2" não indica nenhum separador</translation>
+        <translation>linha %1: &quot;%2&quot; não indica nenhum separador</translation>
     </message>
     <message>
         <location line="+103"/>
@@ -1477,7 +1482,7 @@ Não dá para adicionar mais.</translation>
 <context>
     <name>frmAbout</name>
     <message>
-        <location filename="../game/ui/frmAbout.cpp" line="+65"/>
+        <location filename="../game/ui/frmAbout.cpp" line="+66"/>
         <source>System Information Is Unavailable At This Time</source>
         <translation>As informações do sistema não estão disponíveis agora</translation>
     </message>
@@ -1519,7 +1524,7 @@ Criado por Orvendel
 <context>
     <name>frmAdd</name>
     <message>
-        <location filename="../editor/ui/frmAdd.cpp" line="+21"/>
+        <location filename="../editor/ui/frmAdd.cpp" line="+22"/>
         <source>Edit a Clue</source>
         <translation>Editar dica</translation>
     </message>
@@ -1569,7 +1574,7 @@ Criado por Orvendel
 <context>
     <name>frmCreate</name>
     <message>
-        <location filename="../editor/ui/frmCreate.cpp" line="+259"/>
+        <location filename="../editor/ui/frmCreate.cpp" line="+260"/>
         <source>KAZ Puzzle Set Creator</source>
         <translation>Criador de coleções do KAZ</translation>
     </message>
@@ -1685,7 +1690,7 @@ Criado por Orvendel
         <translation>Editar esta di&amp;ca</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>Import Pairs</source>
         <translation>Importar pares</translation>
     </message>

@@ -69,6 +69,9 @@ QString install(const QString& choice) {
     const QString code = resolve(choice);
     if (code == l.code)
         return code;
+    // Dates and numbers follow the language too ("09.12.26" in German), before any window
+    // re-words itself.
+    QLocale::setDefault(code.isEmpty() || code == u"pseudo" ? QLocale::system() : QLocale(code));
     QCoreApplication::removeTranslator(&l.ours);
     QCoreApplication::removeTranslator(&l.qts);
     l.code.clear();

@@ -94,8 +94,13 @@ KazMod::HighScoresToShow KazMod::tableToShow(const HighScoreFile::Contents& cont
 }
 
 QStringList KazMod::highScoreRowTexts(const HighScoreRecord& record) {
+    // A place no game has taken yet says so in the language spoken; the file keeps its English
+    // placeholder, which every player's program shares.
+    QString title = record.GameSetTitle.trimmed();
+    if (title == u"Not Played" && record.PlayerName.trimmed() == u"Orvendel" && record.FinalScore == 1.0)
+        title = QCoreApplication::translate("HighScores", "Not Played");
     return {record.PlayerName.trimmed(), TextFormat::generalNumber(record.FinalScore),
-            TextFormat::shortDate(OleDate::toDate(record.DatePlayed)), record.GameSetTitle.trimmed()};
+            TextFormat::shortDate(OleDate::toDate(record.DatePlayed)), title};
 }
 
 QString KazMod::highScoresNotSavedTitle() {
