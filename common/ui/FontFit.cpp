@@ -61,12 +61,19 @@ bool FontFit::textFits(const QWidget* control, const QFont& font) {
 
 void FontFit::fitTexts(QWidget* window) {
     static const char* const Designed = "kazDesignedFont";
+    static const char* const Fitted = "kazFittedFor"; // the text and size last fitted
     for (QWidget* control : window->findChildren<QWidget*>()) {
         const auto* label = qobject_cast<QLabel*>(control);
-        const bool text = (label && !label->text().isEmpty() && label->pixmap().isNull()) ||
-                          qobject_cast<QAbstractButton*>(control);
-        if (!text)
+        const auto* button = qobject_cast<QAbstractButton*>(control);
+        if (!(label && !label->text().isEmpty() && label->pixmap().isNull()) && !button)
             continue;
+        // A window is laid out many times as it opens; a control whose text and size are as
+        // they were needs no measuring again.
+        const QString key = QStringLiteral("%1x%2 ").arg(control->width()).arg(control->height()) +
+                            (label ? label->text() : button->text());
+        if (control->property(Fitted).toString() == key)
+            continue;
+        control->setProperty(Fitted, key);
         if (!control->property(Designed).isValid()) {
             if (textFits(control, control->font()))
                 continue; // nothing to do, and nothing to remember
