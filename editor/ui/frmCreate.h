@@ -71,20 +71,13 @@ private:
     QMenuBar* menuBar_ = nullptr;
     QAction* editClue_ = nullptr; // Edit, Edit This Clue: only while the set has pairs
     // The commands of the buttons that have keys; the first three are File menu items too.
-    QAction* save_ = nullptr;
-    QAction* newSet_ = nullptr;
-    QAction* loadSet_ = nullptr;
-    QAction* deleteClue_ = nullptr;
-    QAction* addClue_ = nullptr;
-    QAction* help_ = nullptr;
+    QAction *save_ = nullptr, *newSet_ = nullptr, *loadSet_ = nullptr;
+    QAction *deleteClue_ = nullptr, *addClue_ = nullptr, *help_ = nullptr;
     QAction* deleteKeys_ = nullptr; // Delete in the grid
     QAction* editKeys_ = nullptr;   // Enter in the grid
-    QMenu* fileMenu_ = nullptr;
-    QMenu* editMenu_ = nullptr;
-    QAction* import_ = nullptr;
-    QAction* export_ = nullptr;
-    QAction* print_ = nullptr;
-    QAction* pdf_ = nullptr;
+    QMenu *fileMenu_ = nullptr, *editMenu_ = nullptr;
+    // File's word-list and sheet items.
+    QAction *import_ = nullptr, *export_ = nullptr, *print_ = nullptr, *pdf_ = nullptr;
     // The count label says "Number of Clues in Set: 0" at start and once the last pair is
     // deleted, else the count RefreshClueGrid gives.
     bool emptyCountLabel_ = true;
