@@ -65,7 +65,10 @@ void FontFit::fitTexts(QWidget* window) {
     for (QWidget* control : window->findChildren<QWidget*>()) {
         const auto* label = qobject_cast<QLabel*>(control);
         const auto* button = qobject_cast<QAbstractButton*>(control);
+        // A label that fits its text itself when it paints is left to do so.
         if (!(label && !label->text().isEmpty() && label->pixmap().isNull()) && !button)
+            continue;
+        if (control->inherits("FittingLabel"))
             continue;
         // A window is laid out many times as it opens; a control whose text and size are as
         // they were needs no measuring again.

@@ -7,6 +7,7 @@
 // 100 %; and samples of each language come out translated, Qt's own buttons included.
 #include "ContextIDs.h"
 #include "EditorServices.h"
+#include "FittingLabel.h"
 #include "FontFit.h"
 #include "Form1.h"
 #include "KazCreateMod.h"
@@ -92,7 +93,9 @@ QStringList overflowing(QWidget& window) {
     QStringList over;
     for (QWidget* w : window.findChildren<QWidget*>()) {
         if (auto* label = qobject_cast<QLabel*>(w); label && !label->text().isEmpty() && label->pixmap().isNull()) {
-            if (!FontFit::textFits(label, label->font()))
+            // A label that fits itself paints in the font it chose.
+            const auto* fitting = qobject_cast<FittingLabel*>(label);
+            if (!FontFit::textFits(label, fitting ? fitting->fittedFont() : label->font()))
                 over << label->objectName() + QStringLiteral(": ") + label->text();
         }
         if (auto* button = qobject_cast<QAbstractButton*>(w); button && !button->text().isEmpty())
