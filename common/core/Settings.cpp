@@ -111,15 +111,13 @@ QString userFilePath() {
     return QDir::cleanPath(InstallFolders::userConfigFolder() + QStringLiteral("/kazoola/KAZ.conf"));
 }
 
-bool saveUserKey(const QString& path, const QString& key, const QString& value) {
+bool saveUserKeys(const QString& path, const QList<std::pair<QString, QString>>& values) {
     const FileResult<QByteArray> old = SafeFile::read(path, MostBytes);
     if (!old.ok && !old.missing)
         return false;
     Keys keys = old.ok ? parse(old.value).keys : Keys{};
-    if (value.isEmpty())
-        keys.remove(key);
-    else
-        keys.set(key, value);
+    for (const auto& [key, value] : values)
+        value.isEmpty() ? keys.remove(key) : keys.set(key, value);
     return SafeFile::makeFolders(QFileInfo(path).absolutePath()).ok && SafeFile::write(path, write(keys)).ok;
 }
 

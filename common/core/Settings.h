@@ -59,9 +59,13 @@ Read readFile(const QString& path);
 
 // The player's own file: kazoola/KAZ.conf in their settings folder.
 QString userFilePath();
-// Sets one key of the player's file (an empty value removes it), keeping the others. A file
-// that cannot be read is never written over. True when it was kept.
-bool saveUserKey(const QString& path, const QString& key, const QString& value);
+// Sets keys of the player's file (an empty value removes its key), keeping the others. A file
+// that cannot be read is never written over; the write goes through the file layer, so the
+// old file stays whole on any failure. True when it was kept.
+bool saveUserKeys(const QString& path, const QList<std::pair<QString, QString>>& values);
+inline bool saveUserKey(const QString& path, const QString& key, const QString& value) {
+    return saveUserKeys(path, {{key, value}});
+}
 
 // The system's configuration folders, the player's own left out, most important first.
 QStringList systemFolders();

@@ -3,18 +3,12 @@
 
 #include "Preferences.h"
 
-#include "InstallFolders.h"
-#include "SafeFile.h"
 #include "Zoom.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <functional>
 
 namespace {
 using namespace Settings;
-// A few short lines; anything much longer is not ours.
-constexpr qint64 MostBytes = 64 * 1024;
 
 // "true" or "false" as QSettings writes them; anything else keeps the fallback.
 bool readFlag(const QString& value, bool fallback) {
@@ -69,30 +63,17 @@ Preferences PreferenceFile::load() {
 }
 
 bool PreferenceFile::save(const Preferences& preferences) {
-    // A file we could not read is never written over: it may be another's, or not a file.
-    const FileResult<QByteArray> old = SafeFile::read(path_, MostBytes);
-    if (!old.ok && !old.missing)
-        return false;
-    if (!SafeFile::makeFolders(QFileInfo(path_).absolutePath()).ok)
-        return false;
-    // Only what differs from the lab's default is the player's own: a default the
-    // administrator changes later reaches them. A locked item is not theirs to keep.
+    // Only what differs from the lab's default is the player's own (an empty value drops the
+    // key): a default the administrator changes later reaches them. A locked item is not
+    // theirs to keep. The player's other keys stay.
     const Preferences lab = readPreferences([&](const QString& k) { return layers_.defaultValue(k); }, {});
-    Keys keys = old.ok ? Settings::parse(old.value).keys : Keys{}; // the player's other keys stay
     const std::pair<QString, QString> values[] = {{ZoomKey, QString::number(preferences.zoom)},
                                                   {FullScreenKey, flag(preferences.fullScreen)},
                                                   {SoundKey, flag(preferences.sound)}};
     const QString defaults[] = {QString::number(lab.zoom), flag(lab.fullScreen), flag(lab.sound)};
-    for (int i = 0; i < 3; ++i) {
-        const auto& [key, value] = values[i];
-        if (layers_.isLocked(key))
-            continue;
-        if (value == defaults[i])
-            keys.remove(key);
-        else
-            keys.set(key, value);
-    }
-    // Written through the file layer: the old file stays whole on any failure, and no lock
-    // file can keep the game waiting.
-    return SafeFile::write(path_, Settings::write(keys)).ok;
+    QList<std::pair<QString, QString>> changes;
+    for (int i = 0; i < 3; ++i)
+        if (!layers_.isLocked(values[i].first))
+            changes.append({values[i].first, values[i].second == defaults[i] ? QString() : values[i].second});
+    return Settings::saveUserKeys(path_, changes);
 }
